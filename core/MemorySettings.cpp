@@ -1,0 +1,31 @@
+#include "MemorySettings.h"
+
+#include <cctype>
+
+namespace {
+std::string Key(const std::string& name) {
+    std::string key = name;
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return key;
+}
+}  // namespace
+
+std::optional<int32_t> MemorySettings::ReadInt(const std::string& name) {
+    auto it = values_.find(Key(name));
+    if (it == values_.end() || !std::holds_alternative<int32_t>(it->second)) return std::nullopt;
+    return std::get<int32_t>(it->second);
+}
+
+std::optional<std::string> MemorySettings::ReadStr(const std::string& name) {
+    auto it = values_.find(Key(name));
+    if (it == values_.end() || !std::holds_alternative<std::string>(it->second)) return std::nullopt;
+    return std::get<std::string>(it->second);
+}
+
+void MemorySettings::WriteInt(const std::string& name, int32_t value) { values_[Key(name)] = value; }
+
+void MemorySettings::WriteStr(const std::string& name, const std::string& value) {
+    values_[Key(name)] = value;
+}
+
+bool MemorySettings::Contains(const std::string& name) const { return values_.count(Key(name)) != 0; }

@@ -1,0 +1,91 @@
+#include "RegistrySettings.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "Settings.h"
+
+namespace {
+// Opens SOFTWARE, then Morvale, then Tovanix, each relative to the previous
+// one and created when missing. Closes itself.
+class SettingsKey {
+  public:
+    SettingsKey() {
+        HKEY parent = HKEY_CURRENT_USER;
+        for (const char* part : kSettingsKeyPath) {
+            HKEY child = nullptr;
+            LONG result = RegCreateKeyExA(parent, part, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                          KEY_READ | KEY_WRITE, nullptr, &child, nullptr);
+            if (parent != HKEY_CURRENT_USER) RegCloseKey(parent);
+            if (result != ERROR_SUCCESS) return;
+            parent = child;
+        }
+        key_ = parent;
+    }
+    ~SettingsKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    SettingsKey(const SettingsKey&) = delete;
+    SettingsKey& operator=(const SettingsKey&) = delete;
+
+    HKEY get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+}  // namespace
+
+std::optional<int32_t> RegistrySettings::ReadInt(const std::string& name) {
+    SettingsKey key;
+    if (!key.get()) return std::nullopt;
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof value)
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+std::optional<std::string> RegistrySettings::ReadStr(const std::string& name) {
+    SettingsKey key;
+    if (!key.get()) return std::nullopt;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::nullopt;
+    // The value may change between the two queries: retry until it fits.
+    std::vector<char> buffer;
+    LONG result;
+    do {
+        buffer.assign(size + 1, '\0');
+        size = static_cast<DWORD>(buffer.size() - 1);
+        result = RegQueryValueExA(key.get(), name.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(buffer.data()), &size);
+    } while (result == ERROR_MORE_DATA);
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    // A stored string need not carry its terminator.
+    return std::string(buffer.data(), strnlen(buffer.data(), size));
+}
+
+void RegistrySettings::WriteInt(const std::string& name, int32_t value) {
+    SettingsKey key;
+    if (!key.get()) return;
+    DWORD data = static_cast<DWORD>(value);
+    RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+}
+
+void RegistrySettings::WriteStr(const std::string& name, const std::string& value) {
+    SettingsKey key;
+    if (!key.get()) return;
+    RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+}
+
+SettingsBackend& DefaultSettingsBackend() {
+    static RegistrySettings settings;
+    return settings;
+}

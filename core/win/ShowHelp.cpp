@@ -1,0 +1,29 @@
+#include "ShowHelp.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "HelpMessages.h"
+#include "Paths.h"
+
+namespace {
+void Tell(HWND owner, const HelpMessage& message) {
+    MessageBoxA(owner, message.text.c_str(), message.caption.c_str(), MB_OK | MB_ICONERROR);
+}
+}  // namespace
+
+void ShowHelp(HWND owner, const char* anchor) {
+    const std::string helpFile = ProgramFolder() + kHelpFileName;
+    char program[256] = "";
+    const intptr_t found = reinterpret_cast<intptr_t>(FindExecutableA(helpFile.c_str(), "", program));
+    if (std::optional<HelpMessage> failure = HelpLookupMessage(found)) {
+        Tell(owner, *failure);
+        return;
+    }
+    // Quoted, since the program folder may contain blanks (C:\Program Files\...).
+    const std::string parameter = "\"" + helpFile + (anchor ? anchor : "") + "\"";
+    const intptr_t started = reinterpret_cast<intptr_t>(
+        ShellExecuteA(owner, nullptr, program, parameter.c_str(), nullptr, SW_SHOWDEFAULT));
+    if (started <= 32) Tell(owner, HelpStartMessage());
+}

@@ -1,0 +1,107 @@
+// The settings against the real registry.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "Settings.h"
+
+namespace {
+
+const char* const kKey = "SOFTWARE\\Morvale\\Tovanix";
+
+class RegistrySettingsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { RemoveAll(); }
+    void TearDown() override { RemoveAll(); }
+
+    static void RemoveAll() { RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale"); }
+
+    static bool KeyExists() {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+        RegCloseKey(key);
+        return true;
+    }
+
+    static void StoreRaw(const char* name, DWORD type, const void* data, DWORD size) {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
+    static DWORD StoredType(const char* name) {
+        DWORD type = REG_NONE;
+        RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, &type, nullptr, nullptr);
+        return type;
+    }
+};
+
+TEST_F(RegistrySettingsTest, EveryReaderReturnsItsDefaultWithoutAKey) {
+    for (const IntSetting& s : AllIntSettings()) EXPECT_EQ(ReadSetting(s), s.defaultValue) << s.name;
+    for (const StrSetting& s : AllStrSettings()) EXPECT_EQ(ReadSetting(s), s.defaultValue) << s.name;
+    EXPECT_FALSE(ReadStartSetting());
+    EXPECT_FALSE(ReadMinimizeSetting());
+}
+
+TEST_F(RegistrySettingsTest, FirstWriteCreatesTheKeyPath) {
+    ASSERT_FALSE(KeyExists());
+    WriteSetting(setting::SeqDelay, 750);
+    EXPECT_TRUE(KeyExists());
+    EXPECT_EQ(StoredType("SeqDelay"), static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(ReadSetting(setting::SeqDelay), 750);
+}
+
+TEST_F(RegistrySettingsTest, TypesAreDwordAndString) {
+    WriteSetting(setting::FontName, "Arial");
+    WriteStartSetting(true);
+    WriteSetting(setting::FontColor, -1);
+    EXPECT_EQ(StoredType("FontName"), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(StoredType("Start"), static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(ReadSetting(setting::FontName), "Arial");
+    EXPECT_TRUE(ReadStartSetting());
+    EXPECT_EQ(ReadSetting(setting::FontColor), -1);
+}
+
+TEST_F(RegistrySettingsTest, ValueOfTheWrongTypeReadsAsTheDefault) {
+    StoreRaw("SeqDelay", REG_SZ, "900", 4);
+    const DWORD three = 3;
+    StoreRaw("OSDLoc", REG_DWORD, &three, sizeof three);
+    const unsigned char bytes[2] = {1, 2};
+    StoreRaw("CursorAcc", REG_BINARY, bytes, sizeof bytes);
+    EXPECT_EQ(ReadSetting(setting::SeqDelay), 600);
+    EXPECT_EQ(ReadSetting(setting::OSDLoc), "Bottom right");
+    EXPECT_EQ(ReadSetting(setting::CursorAcc), 20);
+}
+
+TEST_F(RegistrySettingsTest, EmptyStringReadsAsTheDefault) {
+    WriteSetting(setting::FontName, "");
+    EXPECT_EQ(StoredType("FontName"), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(ReadSetting(setting::FontName), "Times New Roman");
+}
+
+TEST_F(RegistrySettingsTest, NameCaseDoesNotMatter) {
+    const DWORD value = 2500;
+    StoreRaw("cmdtime", REG_DWORD, &value, sizeof value);
+    EXPECT_EQ(ReadSetting(setting::CmdTime), 2500);
+    EXPECT_EQ(ReadIntSetting("CMDTime", 1000), 2500);
+    WriteStrSetting("CMDLoc", "Top left");
+    EXPECT_EQ(ReadSetting(setting::CmdLoc), "Top left");
+}
+
+TEST_F(RegistrySettingsTest, StartStoredAsTwoReadsAsFalse) {
+    WriteSetting(setting::Start, 2);
+    EXPECT_FALSE(ReadStartSetting());
+}
+
+TEST_F(RegistrySettingsTest, StringsWithoutTerminatorOrVeryLongAreReadWhole) {
+    StoreRaw("Driver", REG_SZ, "lirc.dll", 8);  // stored without its zero byte
+    EXPECT_EQ(ReadSetting(setting::Driver), "lirc.dll");
+    const std::string longText(5000, 'p');
+    WriteSetting(setting::Plugins, longText);
+    EXPECT_EQ(ReadSetting(setting::Plugins), longText);
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+#include "WinTestSupport.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+std::string TestProgramFolder() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.rfind('\\') + 1);
+}
+
+TempFolder::TempFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    static int counter = 0;
+    for (;;) {
+        path_ = std::string(temp) + "tovanix_test_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++counter) + "\\";
+        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+    }
+}
+
+TempFolder::~TempFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((path_ + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path_.c_str());
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+int RunProgram(const std::string& program, const std::string& arguments, DWORD timeoutMs) {
+    std::string commandLine = "\"" + program + "\" " + arguments;
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return -1;
+    DWORD exitCode = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    else
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(exitCode);
+}
+
+namespace {
+MessageBoxAnswerer* activeAnswerer = nullptr;
+
+std::string WindowText(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+}  // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer() {
+    activeAnswerer = this;
+    hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    activeAnswerer = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && activeAnswerer) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        char className[64] = "";
+        GetClassNameA(box, className, sizeof className);
+        if (std::string(className) == "#32770") {
+            // The message text is the static control with identifier 0xFFFF.
+            activeAnswerer->caption_ = WindowText(box);
+            activeAnswerer->text_ = WindowText(GetDlgItem(box, 0xFFFF));
+            ++activeAnswerer->count_;
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}

@@ -1,10 +1,8 @@
 #include "LaunchElement.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "CommandList.h"
 #include "Paths.h"
+#include "Text.h"
 
 namespace {
 
@@ -29,9 +27,7 @@ bool TakeOption(std::string_view& rest, char letter) {
 // Where the file name ends: after an executable's extension that closes a
 // word, so that dots inside folder names and web addresses do not end it.
 std::size_t FileNameEnd(std::string_view rest) {
-    std::string upper(rest);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string upper = ToUpperAscii(rest);
     for (std::string_view extension : {".EXE", ".COM", ".BAT"}) {
         for (std::size_t at = upper.find(extension); at != std::string::npos;
              at = upper.find(extension, at + 1)) {

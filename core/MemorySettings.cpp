@@ -1,13 +1,9 @@
 #include "MemorySettings.h"
 
-#include <cctype>
+#include "Text.h"
 
 namespace {
-std::string Key(const std::string& name) {
-    std::string key = name;
-    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return key;
-}
+std::string Key(const std::string& name) { return ToUpperAscii(name); }
 }  // namespace
 
 std::optional<int32_t> MemorySettings::ReadInt(const std::string& name) {

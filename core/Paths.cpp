@@ -1,16 +1,6 @@
 #include "Paths.h"
 
-#include <algorithm>
-#include <cctype>
-
-namespace {
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-}  // namespace
+#include "Text.h"
 
 std::string FileNameOf(std::string_view path) {
     const std::size_t slash = path.rfind('\\');

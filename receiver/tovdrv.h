@@ -1,0 +1,59 @@
+// The exports of tovdrv.dll, the receiver front end: included by the DLL
+// itself and by every module that links against it. tovdrv loads the
+// receiver driver library named by the Driver setting and reports each
+// received button as an IR command string through one registered callback.
+//
+// Calls come from the user-interface thread. Calling order: DRV_Init, then
+// DRV_Activate / DRV_Deactivate any number of times, DRV_Close; DRV_Init may
+// follow again. DRV_Settings is called while the driver is closed.
+#pragma once
+
+#if defined(_WIN32) && defined(TOVDRV_BUILD)
+#define TOVDRV_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define TOVDRV_API __declspec(dllimport)
+#else
+#define TOVDRV_API
+#endif
+
+// One IR command string: at most 128 characters, zero-terminated, never
+// containing ";" or "," (callers join commands with them).
+typedef char TIRCommand[129];
+
+// The IR command callback: a procedure together with its context, passed by
+// value. Command points at a TIRCommand that the callee copies at once. A
+// null Proc means no callback.
+struct TIRCommandProc {
+    void (*Proc)(void* Context, const char* Command);
+    void* Context;
+};
+
+extern "C" {
+
+// Loads the driver library named by the Driver setting (the local receiver
+// when empty); false when it is missing or not a receiver driver.
+TOVDRV_API bool DRV_Init();
+// Stops receiving, forgets the callback and unloads the driver library.
+TOVDRV_API void DRV_Close();
+// Starts receiving; false when the receiver cannot be reached (for example
+// a serial device that does not answer). The network receiver connects in
+// the background and succeeds at once.
+TOVDRV_API bool DRV_Activate();
+// Stops receiving; commands still waiting are dropped.
+TOVDRV_API bool DRV_Deactivate();
+TOVDRV_API bool DRV_IsActivated();
+// While paused no callback is made; commands received meanwhile are dropped.
+TOVDRV_API void DRV_SetPause(bool paused);
+// On: a held button is reported again and again; off: once.
+TOVDRV_API void DRV_SetRepeat(bool on);
+// Later commands go to this callback, called on the calling thread from its
+// message processing, one at a time: a command that arrives during a call
+// waits until the call has returned.
+TOVDRV_API void DRV_SetIRCommandProc(TIRCommandProc proc);
+// True when the driver can produce a command on demand through DRV_Learn.
+TOVDRV_API bool DRV_LearnAvailable();
+// Fills command (a TIRCommand) with a learnt command, or "" when none.
+TOVDRV_API void DRV_Learn(char* command);
+// Shows the selected driver's own modal settings dialog.
+TOVDRV_API void DRV_Settings();
+}

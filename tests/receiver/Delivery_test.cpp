@@ -1,0 +1,254 @@
+#include "Delivery.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Commands = std::vector<std::string>;
+
+// A host: records the commands its callback gets and how often it was woken.
+class DeliveryTest : public testing::Test {
+  protected:
+    DeliveryTest() { delivery.SetCallback({&Record, this}); }
+
+    static void Record(void* context, const char* command) {
+        auto* self = static_cast<DeliveryTest*>(context);
+        self->received.emplace_back(command);
+        if (self->duringCall) self->duringCall(command);
+    }
+
+    // What the host's message loop does: deliver while woken.
+    void Pump() {
+        while (wakes > 0) {
+            --wakes;
+            delivery.DeliverNext();
+        }
+    }
+
+    void Press(const std::string& command, int repeatCount = 0) {
+        delivery.Arrive(command, repeatCount, now);
+    }
+
+    std::atomic<int> wakes{0};
+    Delivery delivery{[this] { ++wakes; }};
+    Commands received;
+    std::function<void(const char*)> duringCall;
+    Delivery::Clock::time_point now{};
+};
+
+TEST_F(DeliveryTest, HandsPressesToTheCallbackInOrder) {
+    Press("a");
+    Press("b");
+    EXPECT_TRUE(received.empty()) << "only on the host's thread";
+    EXPECT_EQ(wakes, 1) << "one wake-up for a batch";
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "b"}));
+}
+
+TEST_F(DeliveryTest, CommandsAreMadeSafeAndEmptyOnesDropped) {
+    Press("x;y,z");
+    Press("");
+    Press(std::string(300, 'q'));
+    Pump();
+    EXPECT_EQ(received, (Commands{"x_y_z", std::string(128, 'q')}));
+}
+
+TEST_F(DeliveryTest, WithoutACallbackNothingIsKept) {
+    delivery.SetCallback({nullptr, nullptr});
+    Press("a");
+    delivery.SetCallback({&Record, this});
+    Pump();
+    EXPECT_TRUE(received.empty());
+    EXPECT_EQ(wakes, 0);
+}
+
+TEST_F(DeliveryTest, ANewCallbackGetsTheWaitingCommands) {
+    Press("a");
+    Commands other;
+    delivery.SetCallback(
+        {[](void* context, const char* c) { static_cast<Commands*>(context)->emplace_back(c); }, &other});
+    Pump();
+    EXPECT_TRUE(received.empty());
+    EXPECT_EQ(other, (Commands{"a"}));
+}
+
+TEST_F(DeliveryTest, CommandsReceivedWhilePausedAreDropped) {
+    delivery.SetPause(true);
+    Press("a");
+    delivery.SetPause(false);
+    Press("b");
+    Pump();
+    EXPECT_EQ(received, (Commands{"b"}));
+}
+
+TEST_F(DeliveryTest, NoCallbackWhilePausedEvenForCommandsThatWaited) {
+    Press("a");
+    delivery.SetPause(true);
+    Pump();
+    delivery.SetPause(false);
+    Press("b");
+    Pump();
+    EXPECT_EQ(received, (Commands{"b"}));
+}
+
+TEST_F(DeliveryTest, WithRepeatOffAHeldButtonCountsOnce) {
+    for (int i = 0; i < 5; ++i) Press("a", i);
+    Press("b", 0);
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "b"}));
+}
+
+TEST_F(DeliveryTest, WithRepeatOnEveryRepeatCounts) {
+    delivery.SetRepeat(true);
+    for (int i = 0; i < 4; ++i) {
+        Press("a", i);
+        Pump();
+    }
+    EXPECT_EQ(received, (Commands{"a", "a", "a", "a"}));
+}
+
+TEST_F(DeliveryTest, TurningRepeatOffDropsWaitingRepeats) {
+    delivery.SetRepeat(true);
+    Press("a", 0);
+    Press("a", 1);
+    delivery.SetRepeat(false);
+    Pump();
+    EXPECT_EQ(received, (Commands{"a"}));
+}
+
+TEST_F(DeliveryTest, RepeatTurnedOnByTheCallbackCountsForTheRepeatsOfThisPress) {
+    // As the host does: each macro sets the repeat mode before it runs.
+    duringCall = [&](const char*) {
+        delivery.SetRepeat(true);
+        if (received.size() == 1) Press("a", 1);
+    };
+    Press("a", 0);
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "a"}));
+}
+
+TEST_F(DeliveryTest, ACommandArrivingDuringACallWaitsUntilItReturns) {
+    bool inCall = false;
+    duringCall = [&](const char* command) {
+        ASSERT_FALSE(inCall) << "called again while running, with " << command;
+        inCall = true;
+        if (std::string(command) == "a") {
+            Press("b");
+            // A modal dialog inside the callback runs a message loop.
+            Pump();
+            EXPECT_EQ(received, (Commands{"a"}));
+        }
+        inCall = false;
+    };
+    Press("a");
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "b"}));
+}
+
+TEST_F(DeliveryTest, WhileBusyOneRepeatStandsForTheWholeHold) {
+    delivery.SetRepeat(true);
+    duringCall = [&](const char*) {
+        if (received.size() == 1)
+            for (int i = 1; i <= 10; ++i) Press("a", i);
+    };
+    Press("a", 0);
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "a"}));
+}
+
+TEST_F(DeliveryTest, NewPressesAllWaitWhileBusy) {
+    duringCall = [&](const char*) {
+        if (received.size() == 1) {
+            Press("a");
+            Press("a");
+            Press("b");
+        }
+    };
+    Press("a");
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "a", "a", "b"}));
+}
+
+TEST_F(DeliveryTest, AtMost64CommandsWait) {
+    for (int i = 0; i < 100; ++i) Press("c" + std::to_string(i));
+    Pump();
+    ASSERT_EQ(received.size(), Delivery::kMaxWaiting);
+    EXPECT_EQ(received.back(), "c63");
+}
+
+TEST_F(DeliveryTest, ClearDropsWaitingCommands) {
+    Press("a");
+    delivery.Clear();
+    Press("b");
+    Pump();
+    EXPECT_EQ(received, (Commands{"b"}));
+}
+
+TEST_F(DeliveryTest, FirstRepeatDelaySkipsEarlyRepeatsByCount) {
+    delivery.SetRepeat(true);
+    delivery.SetFirstRepeatDelay({2, 0ms});
+    for (int i = 0; i < 5; ++i) {
+        Press("a", i);
+        Pump();
+    }
+    EXPECT_EQ(received, (Commands{"a", "a", "a"}));  // the press, repeats 3 and 4
+}
+
+TEST_F(DeliveryTest, FirstRepeatDelaySkipsEarlyRepeatsByTime) {
+    delivery.SetRepeat(true);
+    delivery.SetFirstRepeatDelay({0, 300ms});
+    for (int i = 0; i < 5; ++i, now += 110ms) {
+        Press("a", i);
+        Pump();
+    }
+    EXPECT_EQ(received, (Commands{"a", "a", "a"}));  // the press at 0, repeats at 330 and 440 ms
+}
+
+TEST_F(DeliveryTest, FirstRepeatDelayStartsAgainWithEachPress) {
+    delivery.SetRepeat(true);
+    delivery.SetFirstRepeatDelay({1, 0ms});
+    for (const auto& [command, count] : std::vector<std::pair<std::string, int>>{
+             {"a", 0}, {"a", 1}, {"a", 2}, {"a", 0}, {"a", 1}, {"b", 1}, {"b", 2}})
+        Press(command, count);
+    Pump();
+    // A repeat of b without its press starts b's hold.
+    EXPECT_EQ(received, (Commands{"a", "a", "a", "b"}));
+}
+
+TEST_F(DeliveryTest, FirstRepeatDelayDoesNotDelayNewPresses) {
+    delivery.SetFirstRepeatDelay({5, 1000ms});
+    Press("a");
+    Press("a");
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "a"}));
+}
+
+TEST_F(DeliveryTest, PressesFromManyThreadsAllArriveInTheirOrder) {
+    constexpr int kThreads = 4, kPresses = 10;
+    std::vector<std::thread> threads;
+    std::atomic<int> done{0};
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kPresses; ++i)
+                delivery.Arrive(std::to_string(t) + ":" + std::to_string(i), 0, {});
+            ++done;
+        });
+    while (done < kThreads || wakes > 0) {
+        if (wakes > 0) Pump();
+        std::this_thread::yield();
+    }
+    for (auto& thread : threads) thread.join();
+    ASSERT_EQ(received.size(), std::size_t{kThreads * kPresses});
+    std::vector<int> next(kThreads, 0);
+    for (const std::string& command : received) {
+        const int t = command[0] - '0';
+        EXPECT_EQ(command, std::to_string(t) + ":" + std::to_string(next[t]++));
+    }
+}
+
+}  // namespace

@@ -11,17 +11,18 @@ bool ReadFlag(const IntSetting& s) { return Backend().ReadInt(s.name).value_or(0
 const std::vector<IntSetting>& AllIntSettings() {
     using namespace setting;
     static const std::vector<IntSetting> all{
-        Start,        Action,       ShowHidden, Minimize,  BtnPanelStart, Reactivate, ReactivateTime,
-        AutoLearn,    SeqDelay,     CursorAcc,  Tolerance, SampleCount,   Skip,       PressDelay,
-        OSD,          OSDTime,      FontSize,   FontColor, BackColor,     CmdTime,    CmdFontSize,
-        CmdFontColor, CmdBackColor, BtnPanelX,  BtnPanelY, BtnPanelW,     BtnPanelH,  Height};
+        Start,          Action,     ShowHidden,  Minimize,     BtnPanelStart, Reactivate,
+        ReactivateTime, AutoLearn,  SeqDelay,    CursorAcc,    Tolerance,     SampleCount,
+        Skip,           PressDelay, OSD,         OSDTime,      FontSize,      FontColor,
+        BackColor,      CmdTime,    CmdFontSize, CmdFontColor, CmdBackColor,  BtnPanelX,
+        BtnPanelY,      BtnPanelW,  BtnPanelH,   Height,       NetworkPort};
     return all;
 }
 
 const std::vector<StrSetting>& AllStrSettings() {
     using namespace setting;
-    static const std::vector<StrSetting> all{Driver,      OSDLoc,  FontName,    CmdLoc,
-                                             CmdFontName, Plugins, BtnPanelBack};
+    static const std::vector<StrSetting> all{Driver,  OSDLoc,       FontName,    CmdLoc,    CmdFontName,
+                                             Plugins, BtnPanelBack, NetworkHost, SerialPort};
     return all;
 }
 

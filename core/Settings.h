@@ -69,6 +69,10 @@ inline constexpr StrSetting BtnPanelBack{"BtnPanelBack", ""};
 inline constexpr ComputedSetting Left{"Left"};
 inline constexpr ComputedSetting Top{"Top"};
 inline constexpr IntSetting Height{"Height", 472};
+// The receiver drivers' own values (docs/receivers.md).
+inline constexpr StrSetting NetworkHost{"NetworkHost", "127.0.0.1"};
+inline constexpr IntSetting NetworkPort{"NetworkPort", 8765, 1, 65535};
+inline constexpr StrSetting SerialPort{"SerialPort", "COM1"};
 }  // namespace setting
 
 // Every integer and text setting of the table, for listing and checking.

@@ -1,0 +1,88 @@
+#include "DriverBase.h"
+
+#include <cstring>
+#include <thread>
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+namespace {
+
+class Receiver {
+  public:
+    explicit Receiver(const TovReceiverHost& host) : reporter_(host) {}
+    ~Receiver() { Stop(); }
+
+    bool Start() {
+        std::unique_ptr<Listener> listener = kDriver.begin();
+        if (!listener) return false;
+        stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (!stop_) return false;
+        listener_ = std::move(listener);
+        thread_ = std::thread([this] {
+            try {
+                listener_->Listen(stop_, reporter_);
+            } catch (...) {
+                // Receiving ends; the host sees no more presses.
+            }
+        });
+        return true;
+    }
+
+    void Stop() {
+        if (!thread_.joinable()) return;
+        SetEvent(stop_);
+        thread_.join();
+        listener_.reset();
+        CloseHandle(stop_);
+        stop_ = nullptr;
+    }
+
+  private:
+    PressReporter reporter_;
+    std::unique_ptr<Listener> listener_;
+    HANDLE stop_ = nullptr;
+    std::thread thread_;
+};
+
+void* Open(const TovReceiverHost* host) {
+    try {
+        return new Receiver(*host);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void Close(void* receiver) { delete static_cast<Receiver*>(receiver); }
+
+bool Start(void* receiver) {
+    try {
+        return static_cast<Receiver*>(receiver)->Start();
+    } catch (...) {
+        return false;
+    }
+}
+
+void Stop(void* receiver) { static_cast<Receiver*>(receiver)->Stop(); }
+
+void Settings(HWND owner) {
+    try {
+        kDriver.settings(owner);
+    } catch (...) {
+    }
+}
+
+// None of these receivers can produce a command on demand.
+const TovReceiverDriver kFunctions{&Open, &Close, &Start, &Stop, nullptr, &Settings};
+
+}  // namespace
+
+extern "C" __declspec(dllexport) void getDriverName(char* name) {
+    std::strncpy(name, kDriver.name, 32);
+    name[32] = '\0';
+}
+
+extern "C" __declspec(dllexport) const TovReceiverDriver* tovReceiverDriver(unsigned version) {
+    return version == TOV_RECEIVER_DRIVER_VERSION ? &kFunctions : nullptr;
+}

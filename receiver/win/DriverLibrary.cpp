@@ -1,0 +1,43 @@
+#include "DriverLibrary.h"
+
+#include <vector>
+
+#include "DriverFile.h"
+#include "Paths.h"
+#include "Settings.h"
+
+namespace {
+
+std::string FullPath(const std::string& fileName) {
+    const std::string folder = ProgramFolder();
+    if (!folder.empty()) return folder + fileName;
+    std::vector<char> path(MAX_PATH);
+    DWORD length = GetFullPathNameA(fileName.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
+    if (length >= path.size()) {
+        path.resize(length);
+        length = GetFullPathNameA(fileName.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
+    }
+    return length ? std::string(path.data(), length) : "";
+}
+
+}  // namespace
+
+std::unique_ptr<DriverLibrary> DriverLibrary::LoadSelected() {
+    const std::optional<std::string> fileName = DriverFileName(ReadSetting(setting::Driver));
+    if (!fileName) return nullptr;
+    const std::string path = FullPath(*fileName);
+    // The library's own folder comes first when it needs others of its own.
+    HMODULE module =
+        path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (!module) return nullptr;
+    auto entry = reinterpret_cast<TovReceiverDriverEntry>(
+        reinterpret_cast<void*>(GetProcAddress(module, "tovReceiverDriver")));
+    const TovReceiverDriver* functions = entry ? entry(TOV_RECEIVER_DRIVER_VERSION) : nullptr;
+    if (!functions) {
+        FreeLibrary(module);
+        return nullptr;
+    }
+    return std::unique_ptr<DriverLibrary>(new DriverLibrary(module, functions));
+}
+
+DriverLibrary::~DriverLibrary() { FreeLibrary(module_); }

@@ -1,0 +1,28 @@
+// A receiver driver library loaded by full path, with its functions.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ReceiverDriver.h"
+
+class DriverLibrary {
+  public:
+    // The library that the Driver setting selects, loaded from the program
+    // folder (from the current folder when the program is not Tovanix.exe);
+    // null when it is missing or does not speak our interface version.
+    static std::unique_ptr<DriverLibrary> LoadSelected();
+    ~DriverLibrary();
+    DriverLibrary(const DriverLibrary&) = delete;
+    DriverLibrary& operator=(const DriverLibrary&) = delete;
+
+    const TovReceiverDriver& functions() const { return *functions_; }
+
+  private:
+    DriverLibrary(HMODULE module, const TovReceiverDriver* functions)
+        : module_(module), functions_(functions) {}
+    HMODULE module_;
+    const TovReceiverDriver* functions_;
+};

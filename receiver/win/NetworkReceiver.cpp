@@ -1,0 +1,144 @@
+// tovnet.dll, the network receiver: a client of the lircd / WinLIRC line
+// protocol over TCP. Connecting, reading and reconnecting after the server
+// goes away all happen on the background thread; each wait also watches the
+// stop event, so stopping is prompt.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <algorithm>
+#include <string>
+
+#include "DriverBase.h"
+#include "LircProtocol.h"
+#include "NetworkResource.h"
+#include "Settings.h"
+#include "SettingsDialog.h"
+
+namespace {
+
+constexpr DWORD kFirstRetryMs = 250;
+constexpr DWORD kMaxRetryMs = 5000;
+constexpr DWORD kConnectTimeoutMs = 5000;
+
+class Socket {
+  public:
+    Socket() = default;
+    explicit Socket(SOCKET s) : socket_(s) {}
+    ~Socket() {
+        if (socket_ != INVALID_SOCKET) closesocket(socket_);
+    }
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+    SOCKET get() const { return socket_; }
+
+  private:
+    SOCKET socket_ = INVALID_SOCKET;
+};
+
+class NetworkListener : public Listener {
+  public:
+    NetworkListener(std::string host, std::string port)
+        : host_(std::move(host)), port_(std::move(port)), event_(WSACreateEvent()) {}
+    ~NetworkListener() override {
+        if (event_ != WSA_INVALID_EVENT) WSACloseEvent(event_);
+        WSACleanup();
+    }
+
+    void Listen(HANDLE stop, const PressReporter& reporter) override {
+        if (event_ == WSA_INVALID_EVENT) return;
+        DWORD retryMs = kFirstRetryMs;
+        for (;;) {
+            if (Session(stop, reporter)) retryMs = kFirstRetryMs;
+            // The server is away or restarting: try again a little later each time.
+            if (WaitForSingleObject(stop, retryMs) != WAIT_TIMEOUT) return;
+            retryMs = std::min(retryMs * 2, kMaxRetryMs);
+        }
+    }
+
+  private:
+    enum class Wait { kReady, kStopped, kTimedOut };
+
+    Wait Await(HANDLE stop, DWORD timeoutMs) {
+        const HANDLE handles[] = {stop, event_};
+        switch (WaitForMultipleObjects(2, handles, FALSE, timeoutMs)) {
+            case WAIT_OBJECT_0 + 1:
+                return Wait::kReady;
+            case WAIT_TIMEOUT:
+                return Wait::kTimedOut;
+            default:
+                return Wait::kStopped;
+        }
+    }
+
+    // One connection, from connecting until the server closes it or stop is
+    // signalled. True when it was connected.
+    bool Session(HANDLE stop, const PressReporter& reporter) {
+        addrinfo hints{};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        hints.ai_protocol = IPPROTO_TCP;
+        addrinfo* addresses = nullptr;
+        if (getaddrinfo(host_.c_str(), port_.c_str(), &hints, &addresses) != 0) return false;
+        bool connected = false;
+        for (addrinfo* a = addresses; a && !connected; a = a->ai_next) {
+            Socket socket(::socket(a->ai_family, a->ai_socktype, a->ai_protocol));
+            if (socket.get() == INVALID_SOCKET) continue;
+            connected = Connect(socket, *a, stop);
+            if (connected) Read(socket, stop, reporter);
+        }
+        freeaddrinfo(addresses);
+        return connected;
+    }
+
+    bool Connect(const Socket& socket, const addrinfo& address, HANDLE stop) {
+        WSAResetEvent(event_);
+        // The event select makes the socket non-blocking and signals event_.
+        if (WSAEventSelect(socket.get(), event_, FD_CONNECT | FD_READ | FD_CLOSE) != 0) return false;
+        if (connect(socket.get(), address.ai_addr, static_cast<int>(address.ai_addrlen)) == 0) return true;
+        if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
+        if (Await(stop, kConnectTimeoutMs) != Wait::kReady) return false;
+        WSANETWORKEVENTS events{};
+        if (WSAEnumNetworkEvents(socket.get(), event_, &events) != 0) return false;
+        return (events.lNetworkEvents & FD_CONNECT) && events.iErrorCode[FD_CONNECT_BIT] == 0;
+    }
+
+    void Read(const Socket& socket, HANDLE stop, const PressReporter& reporter) {
+        LircReader reader;
+        char buffer[4096];
+        for (;;) {
+            // Read until the socket has nothing more, then wait for the next signal.
+            int got;
+            while ((got = recv(socket.get(), buffer, sizeof buffer, 0)) > 0) {
+                reader.Feed(
+                    std::string_view(buffer, static_cast<std::size_t>(got)),
+                    [&](const LircPress& press) { reporter.Press(LircCommand(press), press.repeatCount); });
+            }
+            if (got == 0 || WSAGetLastError() != WSAEWOULDBLOCK) return;  // closed or failed
+            if (Await(stop, INFINITE) != Wait::kReady) return;
+            WSANETWORKEVENTS events{};
+            WSAEnumNetworkEvents(socket.get(), event_, &events);
+        }
+    }
+
+    const std::string host_;
+    const std::string port_;
+    const WSAEVENT event_;
+};
+
+std::unique_ptr<Listener> Begin() {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return nullptr;
+    // The listener owns the Winsock start-up from here on.
+    return std::make_unique<NetworkListener>(ReadSetting(setting::NetworkHost),
+                                             std::to_string(ReadSetting(setting::NetworkPort)));
+}
+
+void ShowSettings(HWND owner) {
+    RunSettingsDialog(IDD_NETWORK, owner,
+                      {{IDC_NETWORK_HOST, nullptr, &setting::NetworkHost},
+                       {IDC_NETWORK_PORT, &setting::NetworkPort, nullptr}});
+}
+
+}  // namespace
+
+const DriverDefinition kDriver{"Network receiver (lircd, WinLIRC)", &Begin, &ShowSettings};

@@ -1,0 +1,150 @@
+// tovirman.dll, the serial receiver for IRMan-compatible devices: powers the
+// device from the port's RTS and DTR lines, checks its handshake when
+// receiving starts, then turns its 6-byte codes into commands.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "DriverBase.h"
+#include "IrmanProtocol.h"
+#include "SerialResource.h"
+#include "Settings.h"
+#include "SettingsDialog.h"
+
+namespace {
+
+constexpr DWORD kPowerUpMs = 100;
+constexpr DWORD kHandshakeGapMs = 2;  // at least 500 µs between "I" and "R"
+constexpr auto kHandshakeTimeout = std::chrono::milliseconds(2000);
+
+class Port {
+  public:
+    explicit Port(const std::string& name)
+        : handle_(CreateFileA(("\\\\.\\" + name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr)),
+          event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    ~Port() {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            EscapeCommFunction(handle_, CLRDTR);
+            EscapeCommFunction(handle_, CLRRTS);
+            CloseHandle(handle_);
+        }
+        if (event_) CloseHandle(event_);
+    }
+    Port(const Port&) = delete;
+    Port& operator=(const Port&) = delete;
+
+    // 9600 baud 8N1 without flow control, RTS and DTR raised to power the
+    // device; reads return as soon as there is one byte.
+    bool Configure() {
+        if (handle_ == INVALID_HANDLE_VALUE || !event_) return false;
+        DCB dcb{};
+        dcb.DCBlength = sizeof dcb;
+        if (!GetCommState(handle_, &dcb)) return false;
+        dcb.BaudRate = CBR_9600;
+        dcb.ByteSize = 8;
+        dcb.Parity = NOPARITY;
+        dcb.StopBits = ONESTOPBIT;
+        dcb.fBinary = TRUE;
+        dcb.fParity = FALSE;
+        dcb.fOutxCtsFlow = FALSE;
+        dcb.fOutxDsrFlow = FALSE;
+        dcb.fDsrSensitivity = FALSE;
+        dcb.fOutX = FALSE;
+        dcb.fInX = FALSE;
+        dcb.fDtrControl = DTR_CONTROL_ENABLE;
+        dcb.fRtsControl = RTS_CONTROL_ENABLE;
+        if (!SetCommState(handle_, &dcb)) return false;
+        COMMTIMEOUTS timeouts{};
+        return SetCommTimeouts(handle_, &timeouts);
+    }
+
+    void DropInput() { PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT); }
+
+    bool Write(const char* text) {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = event_;
+        DWORD written = 0;
+        const DWORD size = static_cast<DWORD>(strlen(text));
+        if (!WriteFile(handle_, text, size, &written, &overlapped) &&
+            (GetLastError() != ERROR_IO_PENDING ||
+             !GetOverlappedResult(handle_, &overlapped, &written, TRUE)))
+            return false;
+        return written == size;
+    }
+
+    // One byte, waiting at most timeoutMs and no longer than stop is unset.
+    bool ReadByte(HANDLE stop, DWORD timeoutMs, unsigned char& byte) {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = event_;
+        DWORD got = 0;
+        if (!ReadFile(handle_, &byte, 1, &got, &overlapped)) {
+            if (GetLastError() != ERROR_IO_PENDING) return false;
+            const HANDLE handles[] = {event_, stop};
+            if (WaitForMultipleObjects(stop ? 2 : 1, handles, FALSE, timeoutMs) != WAIT_OBJECT_0)
+                CancelIo(handle_);
+            if (!GetOverlappedResult(handle_, &overlapped, &got, TRUE)) return false;
+        }
+        return got == 1;
+    }
+
+  private:
+    HANDLE handle_;
+    HANDLE event_;
+};
+
+// The device answers "I", a short gap, "R" with "OK" when it is there.
+bool Handshake(Port& port) {
+    if (!port.Write("I")) return false;
+    Sleep(kHandshakeGapMs);
+    if (!port.Write("R")) return false;
+    const auto deadline = std::chrono::steady_clock::now() + kHandshakeTimeout;
+    std::string reply;
+    while (reply.find(kIrmanHandshakeReply) == std::string::npos) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        unsigned char byte;
+        if (left.count() <= 0 || !port.ReadByte(nullptr, static_cast<DWORD>(left.count()), byte))
+            return false;
+        reply += static_cast<char>(byte);
+    }
+    return true;
+}
+
+class SerialListener : public Listener {
+  public:
+    explicit SerialListener(std::unique_ptr<Port> port) : port_(std::move(port)) {}
+
+    void Listen(HANDLE stop, const PressReporter& reporter) override {
+        IrmanFrameDecoder frames;
+        IrmanRepeatCounter repeats;
+        unsigned char byte;
+        while (port_->ReadByte(stop, INFINITE, byte)) {
+            const auto now = IrmanClock::now();
+            if (std::optional<std::string> code = frames.Feed(byte, now))
+                reporter.Press(*code, repeats.Next(*code, now));
+        }
+    }
+
+  private:
+    std::unique_ptr<Port> port_;
+};
+
+std::unique_ptr<Listener> Begin() {
+    auto port = std::make_unique<Port>(ReadSetting(setting::SerialPort));
+    if (!port->Configure()) return nullptr;
+    // The device sends noise while it powers up.
+    Sleep(kPowerUpMs);
+    port->DropInput();
+    if (!Handshake(*port)) return nullptr;
+    return std::make_unique<SerialListener>(std::move(port));
+}
+
+void ShowSettings(HWND owner) {
+    RunSettingsDialog(IDD_SERIAL, owner, {{IDC_SERIAL_PORT, nullptr, &setting::SerialPort}});
+}
+
+}  // namespace
+
+const DriverDefinition kDriver{"IRMan serial receiver", &Begin, &ShowSettings};

@@ -1,0 +1,159 @@
+// tovdrv.dll: the DRV_* exports over the selected receiver driver library.
+// The driver reports presses from its own thread; Delivery queues them and
+// the delivery window hands them to the callback on the host's thread.
+#include "tovdrv.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <type_traits>
+
+#include "Delivery.h"
+#include "DeliveryWindow.h"
+#include "DriverLibrary.h"
+#include "IRCommandText.h"
+#include "Settings.h"
+
+namespace {
+
+void DeliverNext();
+
+// Made on first use, never while the library is merely loaded.
+struct State {
+    Delivery delivery{[this] { window.Wake(); }};
+    DeliveryWindow window{&DeliverNext};
+    std::unique_ptr<DriverLibrary> library;
+    void* receiver = nullptr;
+    bool active = false;
+};
+
+State& TheState() {
+    // Never destroyed: at process exit nothing is undone behind the host's back.
+    static State* state = new State;
+    return *state;
+}
+
+void DeliverNext() { TheState().delivery.DeliverNext(); }
+
+void Press(void*, const char* command, int repeatCount) {
+    try {
+        TheState().delivery.Arrive(command, repeatCount, Delivery::Clock::now());
+    } catch (...) {
+        // Out of memory: the press is lost.
+    }
+}
+
+const TovReceiverHost kHost{nullptr, &Press};
+
+// No exception crosses an export: a failure reads as false.
+template <typename Function>
+auto Guarded(Function function) noexcept -> decltype(function()) {
+    try {
+        return function();
+    } catch (...) {
+        if constexpr (!std::is_void_v<decltype(function())>) return {};
+    }
+}
+
+bool Deactivate(State& state) {
+    if (state.active) state.library->functions().stop(state.receiver);
+    state.active = false;
+    state.delivery.Clear();
+    return true;
+}
+
+void Unload(State& state) {
+    Deactivate(state);
+    if (state.receiver) state.library->functions().close(state.receiver);
+    state.receiver = nullptr;
+    state.library.reset();
+}
+
+void Close(State& state) {
+    Unload(state);
+    state.delivery.SetCallback({nullptr, nullptr});
+    state.window.Close();
+}
+
+}  // namespace
+
+bool DRV_Init() {
+    return Guarded([] {
+        State& state = TheState();
+        Unload(state);
+        state.library = DriverLibrary::LoadSelected();
+        if (state.library) state.receiver = state.library->functions().open(&kHost);
+        if (!state.receiver) state.library.reset();
+        return state.receiver != nullptr;
+    });
+}
+
+void DRV_Close() {
+    Guarded([] { Close(TheState()); });
+}
+
+bool DRV_Activate() {
+    return Guarded([] {
+        State& state = TheState();
+        if (!state.receiver) return false;
+        if (state.active) return true;
+        // Read at each activation, so a changed setting takes effect then.
+        state.delivery.SetFirstRepeatDelay(
+            {ReadSetting(setting::Skip), std::chrono::milliseconds(ReadSetting(setting::PressDelay))});
+        state.active = state.library->functions().start(state.receiver);
+        return state.active;
+    });
+}
+
+bool DRV_Deactivate() {
+    return Guarded([] { return Deactivate(TheState()); });
+}
+
+bool DRV_IsActivated() {
+    return Guarded([] { return TheState().active; });
+}
+
+void DRV_SetPause(bool paused) {
+    Guarded([paused] { TheState().delivery.SetPause(paused); });
+}
+
+void DRV_SetRepeat(bool on) {
+    Guarded([on] { TheState().delivery.SetRepeat(on); });
+}
+
+void DRV_SetIRCommandProc(TIRCommandProc proc) {
+    Guarded([proc] {
+        State& state = TheState();
+        const bool ready = !proc.Proc || state.window.MoveToCurrentThread();
+        state.delivery.SetCallback(ready ? proc : TIRCommandProc{nullptr, nullptr});
+    });
+}
+
+bool DRV_LearnAvailable() {
+    return Guarded([] {
+        const State& state = TheState();
+        return state.receiver && state.library->functions().learn != nullptr;
+    });
+}
+
+void DRV_Learn(char* command) {
+    command[0] = '\0';
+    Guarded([command] {
+        const State& state = TheState();
+        if (!DRV_LearnAvailable()) return;
+        TIRCommand learnt = "";
+        state.library->functions().learn(state.receiver, learnt);
+        learnt[sizeof learnt - 1] = '\0';
+        const std::string text = MakeIRCommand(learnt);
+        std::memcpy(command, text.c_str(), text.size() + 1);
+    });
+}
+
+void DRV_Settings() {
+    Guarded([] {
+        std::unique_ptr<DriverLibrary> library = DriverLibrary::LoadSelected();
+        if (library) library->functions().settings(GetActiveWindow());
+    });
+}

@@ -1,0 +1,82 @@
+// tovsend: presses buttons on the Tovanix local receiver from the command
+// line, so that scripts and other programs can drive Tovanix.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "LocalChannel.h"
+#include "LocalProtocol.h"
+#include "SendArguments.h"
+
+namespace {
+
+enum ExitCode { kSent = 0, kBadArguments = 1, kNoReceiver = 2, kReceiverGone = 3 };
+
+// How long a sender waits while another one has the receiver's attention.
+constexpr DWORD kBusyWaitMs = 10000;
+
+HANDLE Connect(const std::string& name) {
+    for (;;) {
+        // Identification only: the receiver learns who we are but cannot act as us.
+        HANDLE pipe = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
+        if (pipe != INVALID_HANDLE_VALUE || GetLastError() != ERROR_PIPE_BUSY) return pipe;
+        if (!WaitNamedPipeA(name.c_str(), kBusyWaitMs)) return INVALID_HANDLE_VALUE;
+    }
+}
+
+bool Send(HANDLE pipe, const LocalPress& press) {
+    const std::string line = FormatLocalPress(press);
+    DWORD written = 0;
+    return WriteFile(pipe, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+           written == line.size();
+}
+
+// A press, then while held a repeat every interval, like a remote control.
+bool Press(HANDLE pipe, const std::string& command, int holdMs) {
+    const int repeats = holdMs / static_cast<int>(kLocalRepeatInterval.count());
+    if (!Send(pipe, {command, 0})) return false;
+    for (int repeat = 1; repeat <= repeats; ++repeat) {
+        Sleep(static_cast<DWORD>(kLocalRepeatInterval.count()));
+        if (!Send(pipe, {command, repeat})) return false;
+    }
+    return true;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    const SendRequest request = ParseSendArguments(arguments);
+    if (request.help) {
+        std::fputs(kSendUsage, stdout);
+        return kSent;
+    }
+    if (!request.error.empty()) {
+        std::fprintf(stderr, "tovsend: %s\n%s", request.error.c_str(), kSendUsage);
+        return kBadArguments;
+    }
+    const std::string name = LocalPipeName();
+    HANDLE pipe = name.empty() ? INVALID_HANDLE_VALUE : Connect(name);
+    if (pipe == INVALID_HANDLE_VALUE) {
+        std::fputs(
+            "tovsend: no Tovanix receiver is listening (start Tovanix with the local receiver "
+            "and activate it)\n",
+            stderr);
+        return kNoReceiver;
+    }
+    bool sent = true;
+    for (const std::string& command : request.commands) sent = sent && Press(pipe, command, request.holdMs);
+    // Returns once the receiver has read everything, so what a script does
+    // next comes after the presses.
+    sent = sent && FlushFileBuffers(pipe);
+    CloseHandle(pipe);
+    if (!sent) {
+        std::fputs("tovsend: the Tovanix receiver went away while sending\n", stderr);
+        return kReceiverGone;
+    }
+    return kSent;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }

@@ -1,0 +1,198 @@
+// The local receiver through the DRV_* exports, pressed by the real sender
+// tool tovsend.
+#include <gtest/gtest.h>
+
+#include "LocalChannel.h"
+#include "ReceiverDriver.h"
+#include "ReceiverTestSupport.h"
+#include "WinTestSupport.h"
+#include "tovdrv.h"
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+class LocalReceiverTest : public testing::Test {
+  protected:
+    void SetUp() override { SetCurrentDirectoryA(TestProgramFolder().c_str()); }
+    void TearDown() override { DRV_Close(); }
+
+    // As Tovanix does: init, pause, activate, unpause, register.
+    void Start() {
+        ASSERT_TRUE(DRV_Init());
+        DRV_SetPause(true);
+        ASSERT_TRUE(DRV_Activate());
+        DRV_SetPause(false);
+        DRV_SetRepeat(false);
+        DRV_SetIRCommandProc(recorder.proc());
+    }
+
+    SettingOverride driver{"Driver", ""};
+    SettingOverride skip{"Skip", 0};
+    SettingOverride pressDelay{"PressDelay", 0};
+    Recorder recorder;
+};
+
+TEST_F(LocalReceiverTest, APressReachesTheCallback) {
+    Start();
+    EXPECT_EQ(RunSender("KEY_UP"), 0);
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{"KEY_UP"}));
+}
+
+TEST_F(LocalReceiverTest, SeveralCommandsArriveInTheirOrder) {
+    Start();
+    EXPECT_EQ(RunSender("one two \"three four\""), 0);
+    ASSERT_TRUE(recorder.WaitFor(3));
+    EXPECT_EQ(recorder.commands, (Commands{"one", "two", "three four"}));
+}
+
+TEST_F(LocalReceiverTest, ALongCommandArrivesWhole) {
+    Start();
+    const std::string command(128, 'k');
+    EXPECT_EQ(RunSender(command), 0);
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{command}));
+}
+
+TEST_F(LocalReceiverTest, WithRepeatOffAHeldButtonCountsOnce) {
+    Start();
+    EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);
+    EXPECT_EQ(RunSender("KEY_DOWN"), 0);
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, (Commands{"KEY_UP", "KEY_DOWN"}));
+}
+
+TEST_F(LocalReceiverTest, WithRepeatOnEveryRepeatCounts) {
+    Start();
+    DRV_SetRepeat(true);
+    EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);  // the press and 5 repeats
+    ASSERT_TRUE(recorder.WaitFor(6));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, Commands(6, "KEY_UP"));
+}
+
+TEST_F(LocalReceiverTest, SkipDropsTheFirstRepeats) {
+    SettingOverride skipTwo("Skip", 2);
+    Start();
+    DRV_SetRepeat(true);
+    EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);
+    ASSERT_TRUE(recorder.WaitFor(4));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, Commands(4, "KEY_UP"));
+}
+
+TEST_F(LocalReceiverTest, PressDelayDropsEarlyRepeats) {
+    SettingOverride delay("PressDelay", 1000);
+    Start();
+    DRV_SetRepeat(true);
+    EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);
+    ASSERT_TRUE(recorder.WaitFor(1));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, (Commands{"KEY_UP"}));
+}
+
+TEST_F(LocalReceiverTest, NothingArrivesWhilePaused) {
+    Start();
+    DRV_SetPause(true);
+    EXPECT_EQ(RunSender("A"), 0);
+    PumpFor(300ms);
+    EXPECT_TRUE(recorder.commands.empty());
+    DRV_SetPause(false);
+    EXPECT_EQ(RunSender("B"), 0);
+    ASSERT_TRUE(recorder.WaitFor(1));
+    PumpFor(100ms);
+    EXPECT_EQ(recorder.commands, (Commands{"B"}));
+}
+
+TEST_F(LocalReceiverTest, ACommandArrivingDuringACallbackWaitsUntilItReturns) {
+    Start();
+    bool inCall = false;
+    recorder.duringCall = [&](const std::string& command) {
+        ASSERT_FALSE(inCall) << "called again during a call, with " << command;
+        inCall = true;
+        if (command == "first") {
+            // Like a modal dialog: a message loop runs inside the callback
+            // while the next press arrives.
+            EXPECT_EQ(RunSender("second"), 0);
+            PumpFor(300ms);
+            EXPECT_EQ(recorder.commands, (Commands{"first"}));
+        }
+        inCall = false;
+    };
+    EXPECT_EQ(RunSender("first"), 0);
+    ASSERT_TRUE(recorder.WaitFor(2));
+    EXPECT_EQ(recorder.commands, (Commands{"first", "second"}));
+}
+
+TEST_F(LocalReceiverTest, WhileTheCallbackIsBusyOneRepeatStandsForTheHold) {
+    Start();
+    DRV_SetRepeat(true);
+    recorder.duringCall = [&](const std::string&) {
+        if (recorder.commands.size() == 1) Sleep(900);  // a long macro
+    };
+    ChildProcess sender(TestProgramFolder() + "tovsend.exe", "--hold 550 KEY_UP");
+    EXPECT_EQ(sender.Wait(), 0);
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(300ms);
+    EXPECT_EQ(recorder.commands, Commands(2, "KEY_UP"));
+}
+
+TEST_F(LocalReceiverTest, TheSenderSaysWhenNoReceiverListens) {
+    Start();
+    ASSERT_TRUE(DRV_Deactivate());
+    std::string output;
+    EXPECT_EQ(RunSender("A", &output), 2);
+    EXPECT_NE(output.find("no Tovanix receiver is listening"), std::string::npos) << output;
+}
+
+TEST_F(LocalReceiverTest, TheSenderExplainsBadArguments) {
+    std::string output;
+    EXPECT_EQ(RunSender("--hold x A", &output), 1);
+    EXPECT_NE(output.find("usage: tovsend"), std::string::npos) << output;
+    EXPECT_EQ(RunSender("--help", &output), 0);
+    EXPECT_NE(output.find("--hold"), std::string::npos) << output;
+}
+
+TEST_F(LocalReceiverTest, DeactivatingStopsAHoldingSenderPromptly) {
+    Start();
+    ChildProcess sender(TestProgramFolder() + "tovsend.exe", "--hold 5000 KEY_UP");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(DRV_Deactivate());
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
+    EXPECT_EQ(sender.Wait(), 3);
+    EXPECT_NE(sender.Output().find("went away"), std::string::npos) << sender.Output();
+}
+
+TEST_F(LocalReceiverTest, ASilentSenderDoesNotKeepOthersOut) {
+    Start();
+    // Connects and never says anything: the receiver drops it after a while
+    // and the sender that waits meanwhile gets its turn.
+    HANDLE silent =
+        CreateFileA(LocalPipeName().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(silent, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(RunSender("A"), 0);
+    ASSERT_TRUE(recorder.WaitFor(1));
+    CloseHandle(silent);
+}
+
+TEST_F(LocalReceiverTest, ASecondReceiverOfTheSameUserIsRefused) {
+    Start();
+    HMODULE library = LoadLibraryA((TestProgramFolder() + "tovlocal.dll").c_str());
+    ASSERT_TRUE(library);
+    auto entry = reinterpret_cast<TovReceiverDriverEntry>(
+        reinterpret_cast<void*>(GetProcAddress(library, "tovReceiverDriver")));
+    const TovReceiverDriver* driver = entry(TOV_RECEIVER_DRIVER_VERSION);
+    const TovReceiverHost host{nullptr, [](void*, const char*, int) {}};
+    void* second = driver->open(&host);
+    EXPECT_FALSE(driver->start(second));
+    driver->close(second);
+    FreeLibrary(library);
+    // The first one still works.
+    EXPECT_EQ(RunSender("A"), 0);
+    ASSERT_TRUE(recorder.WaitFor(1));
+}
+
+}  // namespace

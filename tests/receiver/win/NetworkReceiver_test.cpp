@@ -1,0 +1,241 @@
+// The network receiver through the DRV_* exports, against a real lircd
+// (pressed with irsend SIMULATE) and against a faulty server of our own.
+#include <gtest/gtest.h>
+
+#include "ReceiverTestSupport.h"
+#include "WinTestSupport.h"
+#include "tovdrv.h"
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+std::string Line(const std::string& button, int repeat) {
+    char count[3];
+    std::snprintf(count, sizeof count, "%02x", repeat);
+    return "000000000000f00d " + std::string(count) + " " + button + " testremote";
+}
+
+class NetworkReceiverTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        SetCurrentDirectoryA(TestProgramFolder().c_str());
+        ASSERT_TRUE(peers.ready());
+    }
+    void TearDown() override { DRV_Close(); }
+
+    // Starts lircd and points the receiver at its port.
+    void StartLircd() {
+        const std::string reply = peers.Command("lircd start");
+        ASSERT_EQ(reply.substr(0, 3), "ok ") << reply;
+        port = std::make_unique<SettingOverride>("NetworkPort", std::stoi(reply.substr(3)));
+    }
+
+    void Start() {
+        ASSERT_TRUE(DRV_Init());
+        DRV_SetPause(true);
+        ASSERT_TRUE(DRV_Activate());
+        DRV_SetPause(false);
+        DRV_SetRepeat(false);
+        DRV_SetIRCommandProc(recorder.proc());
+    }
+
+    void Send(const std::string& button, int repeat = 0) {
+        EXPECT_EQ(peers.Command("lircd send " + Line(button, repeat)), "ok");
+    }
+
+    // Presses a marker until it arrives: then the receiver is connected.
+    bool WaitConnected(std::chrono::milliseconds timeout = 10s) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < deadline) {
+            Send("MARK");
+            if (recorder.WaitFor(1, 200ms)) {
+                recorder.commands.clear();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    SettingOverride driver{"Driver", "tovnet.dll"};
+    SettingOverride host{"NetworkHost", "127.0.0.1"};
+    SettingOverride skip{"Skip", 0};
+    SettingOverride pressDelay{"PressDelay", 0};
+    std::unique_ptr<SettingOverride> port;
+    Peers peers;
+    Recorder recorder;
+};
+
+TEST_F(NetworkReceiverTest, APressOfLircdReachesTheCallback) {
+    StartLircd();
+    Start();
+    ASSERT_TRUE(WaitConnected());
+    Send("KEY_UP");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_UP"}));
+}
+
+TEST_F(NetworkReceiverTest, WithRepeatOffAHeldButtonCountsOnce) {
+    StartLircd();
+    Start();
+    ASSERT_TRUE(WaitConnected());
+    for (int i = 0; i < 4; ++i) Send("KEY_UP", i);
+    Send("KEY_DOWN");
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_UP", "testremote.KEY_DOWN"}));
+}
+
+TEST_F(NetworkReceiverTest, WithRepeatOnEveryRepeatCounts) {
+    StartLircd();
+    Start();
+    DRV_SetRepeat(true);
+    ASSERT_TRUE(WaitConnected());
+    for (int i = 0; i < 4; ++i) {
+        Send("KEY_UP", i);
+        ASSERT_TRUE(recorder.WaitFor(i + 1));
+    }
+    EXPECT_EQ(recorder.commands, Commands(4, "testremote.KEY_UP"));
+}
+
+TEST_F(NetworkReceiverTest, NothingArrivesWhilePaused) {
+    StartLircd();
+    Start();
+    ASSERT_TRUE(WaitConnected());
+    DRV_SetPause(true);
+    Send("KEY_UP");
+    PumpFor(300ms);
+    EXPECT_TRUE(recorder.commands.empty());
+    DRV_SetPause(false);
+    Send("KEY_DOWN");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_DOWN"}));
+}
+
+TEST_F(NetworkReceiverTest, ReconnectsWhenTheServerIsStoppedAndStartedAgain) {
+    StartLircd();
+    Start();
+    ASSERT_TRUE(WaitConnected());
+    ASSERT_EQ(peers.Command("lircd stop"), "ok");
+    PumpFor(1500ms);  // a few failed attempts
+    EXPECT_TRUE(DRV_IsActivated());
+    StartLircd();
+    ASSERT_TRUE(WaitConnected());
+    Send("KEY_UP");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_UP"}));
+}
+
+TEST_F(NetworkReceiverTest, ActivatesWithoutAServerAndConnectsWhenItComes) {
+    StartLircd();
+    ASSERT_EQ(peers.Command("lircd stop"), "ok");
+    const auto before = std::chrono::steady_clock::now();
+    Start();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms) << "activation must not wait for the server";
+    PumpFor(500ms);
+    StartLircd();
+    ASSERT_TRUE(WaitConnected());
+}
+
+TEST_F(NetworkReceiverTest, DeactivatingIsPromptConnectedOrNot) {
+    StartLircd();
+    Start();
+    ASSERT_TRUE(WaitConnected());
+    auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(DRV_Deactivate());
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
+    ASSERT_EQ(peers.Command("lircd stop"), "ok");
+    ASSERT_TRUE(DRV_Activate());
+    PumpFor(2000ms);  // waiting between attempts
+    before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(DRV_Deactivate());
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
+}
+
+// A server of our own that sends what a faulty or unusual server might.
+class FaultyServer {
+  public:
+    FaultyServer() {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int size = sizeof address;
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), size);
+        listen(listener_, 1);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+        port = ntohs(address.sin_port);
+    }
+    ~FaultyServer() {
+        Drop();
+        closesocket(listener_);
+        WSACleanup();
+    }
+    // Waits for the receiver to connect.
+    bool Accept() {
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(listener_, &ready);
+        timeval timeout{10, 0};
+        if (select(0, &ready, nullptr, nullptr, &timeout) != 1) return false;
+        client_ = accept(listener_, nullptr, nullptr);
+        return client_ != INVALID_SOCKET;
+    }
+    void Send(const std::string& data) { send(client_, data.data(), static_cast<int>(data.size()), 0); }
+    void Drop() {
+        if (client_ != INVALID_SOCKET) closesocket(client_);
+        client_ = INVALID_SOCKET;
+    }
+    int port = 0;
+
+  private:
+    SOCKET listener_ = INVALID_SOCKET;
+    SOCKET client_ = INVALID_SOCKET;
+};
+
+TEST_F(NetworkReceiverTest, SkipsMalformedLinesAndReplyBlocks) {
+    FaultyServer server;
+    SettingOverride serverPort("NetworkPort", server.port);
+    Start();
+    ASSERT_TRUE(server.Accept());
+    server.Send("garbage\n\x01\x02\xff\n0000000000000001 00 " + std::string(600, 'x') + " r\n");
+    server.Send("BEGIN\nSIGHUP\nEND\nBEGIN\nLIST\nSUCCESS\nDATA\n1\n0000000000000001 00 KEY_X r\nEND\n");
+    server.Send(std::string(100000, 'y'));  // an endless line, then its end
+    server.Send("\n0000000000000001 00 KEY_OK remote\r\n0000000000000001 00 KEY");
+    server.Send("_UP remote\n");
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, (Commands{"remote.KEY_OK", "remote.KEY_UP"}));
+}
+
+TEST_F(NetworkReceiverTest, CommandsAreCutAndTheirSeparatorsReplaced) {
+    FaultyServer server;
+    SettingOverride serverPort("NetworkPort", server.port);
+    Start();
+    ASSERT_TRUE(server.Accept());
+    server.Send("0000000000000001 00 A;B,C my;remote\n");
+    server.Send("0000000000000001 00 " + std::string(200, 'b') + " r\n");
+    ASSERT_TRUE(recorder.WaitFor(2));
+    EXPECT_EQ(recorder.commands[0], "my_remote.A_B_C");
+    EXPECT_EQ(recorder.commands[1], "r." + std::string(126, 'b'));
+}
+
+TEST_F(NetworkReceiverTest, ConnectsAgainWhenTheServerDropsTheConnection) {
+    FaultyServer server;
+    SettingOverride serverPort("NetworkPort", server.port);
+    Start();
+    ASSERT_TRUE(server.Accept());
+    server.Send("0000000000000001 00 ONE r\n0000000000000001 00 TW");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    server.Drop();
+    ASSERT_TRUE(server.Accept());
+    // The cut line of the old connection is gone.
+    server.Send("O r\n0000000000000001 00 THREE r\n");
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, (Commands{"r.ONE", "r.THREE"}));
+}
+
+}  // namespace

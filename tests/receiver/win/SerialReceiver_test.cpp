@@ -1,0 +1,122 @@
+// The IRMan serial receiver through the DRV_* exports, against a device
+// script on a socat pty pair that Wine sees as COM7.
+#include <gtest/gtest.h>
+
+#include "ReceiverTestSupport.h"
+#include "WinTestSupport.h"
+#include "tovdrv.h"
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+class SerialReceiverTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        SetCurrentDirectoryA(TestProgramFolder().c_str());
+        ASSERT_TRUE(peers.ready());
+    }
+    void TearDown() override { DRV_Close(); }
+
+    void Plug(const char* mode) { ASSERT_EQ(peers.Command(std::string("irman start COM7 ") + mode), "ok"); }
+
+    bool Activate() {
+        if (!DRV_Init()) return false;
+        DRV_SetPause(true);
+        if (!DRV_Activate()) return false;
+        DRV_SetPause(false);
+        DRV_SetRepeat(false);
+        DRV_SetIRCommandProc(recorder.proc());
+        return true;
+    }
+
+    void Send(const std::string& code, int count = 1, int gapMs = 110) {
+        EXPECT_EQ(
+            peers.Command("irman send " + code + " " + std::to_string(count) + " " + std::to_string(gapMs)),
+            "ok");
+    }
+
+    SettingOverride driver{"Driver", "tovirman.dll"};
+    SettingOverride port{"SerialPort", "COM7"};
+    SettingOverride skip{"Skip", 0};
+    SettingOverride pressDelay{"PressDelay", 0};
+    Peers peers;
+    Recorder recorder;
+};
+
+TEST_F(SerialReceiverTest, ACodeOfTheDeviceReachesTheCallbackAsHex) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    Send("0102a0ff0042");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{"0102A0FF0042"}));
+}
+
+TEST_F(SerialReceiverTest, WithRepeatOffAHeldButtonCountsOnce) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    Send("000000000001", 4);
+    PumpFor(300ms);  // longer than the repeat gap: the next frame is a new press
+    Send("000000000001");
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, Commands(2, "000000000001"));
+}
+
+TEST_F(SerialReceiverTest, WithRepeatOnEveryRepeatCounts) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    DRV_SetRepeat(true);
+    // Frame by frame, each taken before the next comes (while the host is
+    // busy, one waiting repeat would stand for the rest of the hold).
+    for (std::size_t i = 1; i <= 4; ++i) {
+        Send("000000000001");
+        ASSERT_TRUE(recorder.WaitFor(i));
+    }
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, Commands(4, "000000000001"));
+}
+
+TEST_F(SerialReceiverTest, NothingArrivesWhilePaused) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    DRV_SetPause(true);
+    Send("000000000001");
+    PumpFor(300ms);
+    EXPECT_TRUE(recorder.commands.empty());
+    DRV_SetPause(false);
+    Send("000000000002");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (Commands{"000000000002"}));
+}
+
+TEST_F(SerialReceiverTest, ADeviceThatDoesNotAnswerFailsActivationAfterTwoSeconds) {
+    Plug("silent");
+    ASSERT_TRUE(DRV_Init());
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_FALSE(DRV_Activate());
+    const auto took = std::chrono::steady_clock::now() - before;
+    EXPECT_GE(took, 1900ms);
+    EXPECT_LT(took, 4000ms);
+    EXPECT_FALSE(DRV_IsActivated());
+}
+
+TEST_F(SerialReceiverTest, AMissingPortFailsActivationAtOnce) {
+    SettingOverride missing("SerialPort", "COM9");
+    ASSERT_TRUE(DRV_Init());
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_FALSE(DRV_Activate());
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 1000ms);
+}
+
+TEST_F(SerialReceiverTest, DeactivatingIsPrompt) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(DRV_Deactivate());
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
+    // And the port can be opened again.
+    EXPECT_TRUE(DRV_Activate());
+}
+
+}  // namespace

@@ -8,8 +8,12 @@ char path[32768];
 const char* getAPPFileName(DWORD processId) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process) return nullptr;
+    // An ended process may linger while something holds a handle to it; it
+    // has no program any more.
+    DWORD exitCode = 0;
     DWORD size = sizeof path;
-    const bool found = QueryFullProcessImageNameA(process, 0, path, &size) && size > 0;
+    const bool found = GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE &&
+                       QueryFullProcessImageNameA(process, 0, path, &size) && size > 0;
     CloseHandle(process);
     return found ? path : nullptr;
 }

@@ -10,7 +10,7 @@ extern "C" {
 // The full path of the program file of the process processId, zero-
 // terminated, in a buffer of the library that stays valid until the library
 // is unloaded and that the next call overwrites. Null when the process does
-// not exist or may not be queried. Call from one thread at a time.
+// not exist, has ended or may not be queried. Call from one thread at a time.
 const char* getAPPFileName(DWORD processId);
 typedef const char* (*TGetAPPFileName)(DWORD processId);
 }

@@ -101,7 +101,7 @@ std::string_view FieldText(const char (&field)[N]) {
 template <std::size_t N>
 void CopyText(char (&field)[N], std::string_view text) {
     const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
-    std::memcpy(field, text.data(), length);
+    if (length > 0) std::memcpy(field, text.data(), length);
     std::memset(field + length, 0, N - length);
 }
 

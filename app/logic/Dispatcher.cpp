@@ -1,0 +1,92 @@
+#include "Dispatcher.h"
+
+#include "CommandList.h"
+#include "Settings.h"
+
+Dispatcher::Dispatcher(Items& items, Desktop& desktop, Timers& timers, ProgramHooks& hooks,
+                       MacroExecutor& executor)
+    : items_(items), desktop_(desktop), timers_(timers), hooks_(hooks), executor_(executor) {
+    executor_.SetItemRunner(this);
+}
+
+void Dispatcher::ReceiveIRCommand(const char* command) {
+    const std::string received = command ? std::string(command, ::strnlen(command, 128)) : std::string();
+    hooks_.CommandReceived();
+    hooks_.UpdateTrayIcon(true, true);
+    if (timers_.IsRunning(DispatchTimer::Button)) {
+        timers_.Stop(DispatchTimer::Button);
+        PendingSequence += ";" + received;
+    } else {
+        PendingSequence = received;
+    }
+
+    const ItemMatch match = items_.findItemByCommand(PendingSequence.c_str(), false);
+    if (!match.id.empty()) {
+        PendingSequence.clear();
+        ExecuteItem(match.id.c_str());
+    } else if (match.count <= 0) {
+        hooks_.UpdateTrayIcon(true, false);
+    } else {
+        timers_.Start(DispatchTimer::Button, static_cast<unsigned>(ReadSetting(setting::SeqDelay)));
+    }
+}
+
+void Dispatcher::timButtonTimer() {
+    timers_.Stop(DispatchTimer::Button);
+    const ItemMatch match = items_.findItemByCommand(PendingSequence.c_str(), true);
+    PendingSequence.clear();
+    if (!match.id.empty() && match.count == 1) ExecuteItem(match.id.c_str());
+    hooks_.UpdateTrayIcon(true, false);
+}
+
+void Dispatcher::RepeatTimerFired() {
+    timers_.Stop(DispatchTimer::Repeat);
+    executor_.SetRepeatCount(0);
+}
+
+void Dispatcher::ExecuteItem(const char* id) {
+    TItemID itemID;
+    CopyItemID(itemID, id);
+    const WindowHandle previous = desktop_.ForegroundWindow();
+    bool restore = false;
+
+    if (TMacroRecord* macro = items_.getMacro(itemID)) {
+        if (hooks_.IsReceiverActive())
+            hooks_.SetReceiverRepeat(ReadCommandList(FieldText(macro->Commands)).repeat);
+        if (macro->Select) {
+            hooks_.ChooseAndExecuteCommand(macro);
+        } else {
+            restore = !macro->CurrentWindow && !macro->LeaveWindow;
+            timers_.Stop(DispatchTimer::Repeat);
+            if (LastMacroID.empty() || LastMacroID != itemID) {
+                executor_.SetRepeatCount(0);
+            } else {
+                executor_.SetRepeatCount(executor_.RepeatCount() + 1);
+                timers_.Start(DispatchTimer::Repeat, kRepeatGapMs);
+            }
+            LastMacroID = itemID;
+            executor_.ExecuteMacro(itemID, true, -1);
+        }
+    } else if (items_.getBGroup(itemID)) {
+        restore = !ActivateGroup(itemID);
+    }
+
+    if (restore && IsWindowHandle(previous)) executor_.BringToFront(previous);
+    hooks_.UpdateTrayIcon(hooks_.IsReceiverActive(), false);
+}
+
+bool Dispatcher::ActivateGroup(const char* id) {
+    TItemID groupID;
+    CopyItemID(groupID, id);
+    TBGroupRecord* group = items_.getBGroup(groupID);
+    if (!group) return true;
+    items_.activateBGroup(groupID);
+    hooks_.ShowCommand(std::string(FieldText(group->Name)).c_str());
+
+    TItemID macroID;
+    CopyItemID(macroID, group->MacroID);
+    TMacroRecord* macro = items_.getMacro(macroID);
+    if (!macro) return true;
+    executor_.ExecuteMacro(macroID, false, -1);
+    return macro->CurrentWindow || macro->LeaveWindow;
+}

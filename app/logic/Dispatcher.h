@@ -1,0 +1,44 @@
+// From a received IR command to the item it selects: collects multi-button
+// sequences, asks the store, runs macros and activates button groups, counts
+// back-to-back repetitions and brings back the window that was in front.
+#pragma once
+
+#include <string>
+
+#include "Desktop.h"
+#include "ItemRunner.h"
+#include "Items.h"
+#include "MacroExecutor.h"
+#include "ProgramHooks.h"
+#include "Timers.h"
+
+class Dispatcher : public ItemRunner {
+  public:
+    // Repetitions of one macro closer together than this count up.
+    static constexpr unsigned kRepeatGapMs = 200;
+
+    Dispatcher(Items& items, Desktop& desktop, Timers& timers, ProgramHooks& hooks, MacroExecutor& executor);
+
+    // The receiver's callback: one IR command.
+    void ReceiveIRCommand(const char* command);
+    // The sequence's wait is over (the Button timer).
+    void timButtonTimer();
+    // A burst of repetitions ended (the Repeat timer).
+    void RepeatTimerFired();
+
+    void ExecuteItem(const char* id) override;
+    bool ActivateGroup(const char* id) override;
+
+    // Activation of the receiver forgets the last macro.
+    void ClearLastMacro() { LastMacroID.clear(); }
+
+    std::string PendingSequence;
+    std::string LastMacroID;
+
+  private:
+    Items& items_;
+    Desktop& desktop_;
+    Timers& timers_;
+    ProgramHooks& hooks_;
+    MacroExecutor& executor_;
+};

@@ -1,0 +1,72 @@
+// Runs a macro's command list against its target window: keys, typed text,
+// mouse, pauses, launching, window messages, volume, window commands, the
+// Start menu, the receiver, shutting down, nested macros and groups.
+#pragma once
+
+#include <string>
+
+#include "Clock.h"
+#include "Desktop.h"
+#include "ItemRunner.h"
+#include "Items.h"
+#include "KeyboardLayout.h"
+#include "ProgramHooks.h"
+
+class MacroExecutor {
+  public:
+    // Nested MACRO: and GROUP: commands stop at this depth; deeper ones are skipped.
+    static constexpr int kMaxNesting = 16;
+
+    MacroExecutor(Items& items, Desktop& desktop, Clock& clock, ProgramHooks& hooks,
+                  const KeyboardLayout& layout);
+
+    // The dispatch, which the executor's MACRO: and GROUP: commands call.
+    void SetItemRunner(ItemRunner* runner) { runner_ = runner; }
+
+    // Runs the whole list (index -1) or the one command at index.
+    void ExecuteMacro(const char* id, bool showOSD, int index);
+
+    // The window a macro runs in: the foreground window for CurrentWindow
+    // (or no target named), else its cached window, else the first window
+    // whose caption and program match. 0 when none is found.
+    WindowHandle ResolveTargetWindow(const char* id);
+    // The top-level owner of the first visible window of that program file.
+    WindowHandle FindAppWindow(const std::string& file);
+    bool BringToFront(WindowHandle window);
+
+    // The count of back-to-back repetitions of one macro, kept by the
+    // dispatch and read by mouse moves for their acceleration.
+    int RepeatCount() const { return repeatCount_; }
+    void SetRepeatCount(int repeatCount) { repeatCount_ = repeatCount; }
+    int CursorStep() const { return cursorStep_; }
+
+  private:
+    struct Run;  // one execution's target and flags
+
+    void RunToken(Run& run, const std::string& token);
+    void TargetActions(Run& run, const std::string& token, int code);
+    bool PressKey(Run& run, const std::string& token, int code);
+    void PressModifiers(bool ctrl, bool alt, bool shift, bool up);
+    void CommonActions(Run& run, const std::string& token, int code);
+    void PauseCommand(const std::string& token);
+    void ClickAtCommand(const std::string& token, WindowHandle window);
+    void MouseClick(MouseButton button, int count, ClickAction action);
+    void LaunchCommand(const std::string& token);
+    void SendMessageCommand(const std::string& token, WindowHandle window);
+    void RunPluginCommand(const std::string& token, WindowHandle window);
+    WindowHandle FindWindowByCaption(const std::string& caption, const std::string& file);
+
+    Items& items_;
+    Desktop& desktop_;
+    Clock& clock_;
+    ProgramHooks& hooks_;
+    const KeyboardLayout& layout_;
+    ItemRunner* runner_ = nullptr;
+    int repeatCount_ = 0;
+    int cursorStep_ = 1;
+    int depth_ = 0;
+};
+
+// Pixels per mouse move: 1 for the first two executions, then growing with
+// the repetitions, CursorAcc x 0.1 x repeatCount rounded half to even.
+int CursorStepFor(int repeatCount, int cursorAcc);

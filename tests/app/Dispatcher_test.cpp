@@ -1,0 +1,215 @@
+// From received IR commands to running items: sequences, repetitions,
+// button groups, nested macros and the window that comes back.
+#include "Dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include "ExecutorFixture.h"
+
+namespace {
+
+class DispatcherTest : public ExecutorFixture {
+  protected:
+    DispatcherTest() { desktop.AddWindow(200, FakeWindow{"Player", "C:\\Media\\player.exe"}); }
+
+    // Runs in the player window 200; each run types its key there.
+    std::string PlayerMacro(const std::string& name, const std::string& key, const std::string& ir,
+                            const std::string& group = "") {
+        const std::string id = items.AddMacro(name, key, ir, group);
+        Macro(id).CurrentWindow = 0;
+        CopyText(Macro(id).TargetFile, "player.exe");
+        return id;
+    }
+
+    int KeyPresses(int virtualKey) {
+        return static_cast<int>(
+            std::count(desktop.events.begin(), desktop.events.end(), "down " + std::to_string(virtualKey)));
+    }
+
+    void Receive(const char* command) { dispatcher.ReceiveIRCommand(command); }
+
+    FakeTimers timers;
+    Dispatcher dispatcher{items, desktop, timers, hooks, executor};
+};
+
+TEST_F(DispatcherTest, SingleButtonRunsAtOnceAndBringsBackThePreviousWindow) {
+    PlayerMacro("Play", "P", "play");
+    Receive("play");
+    EXPECT_EQ(KeyPresses('P'), 1);
+    EXPECT_EQ(desktop.foreground, kTarget);
+    EXPECT_FALSE(timers.IsRunning(DispatchTimer::Button));
+    EXPECT_EQ(hooks.calls.front(), "tray active busy");
+    EXPECT_EQ(hooks.calls.back(), "tray active");
+    EXPECT_EQ(hooks.commandsReceived, 1);
+}
+
+TEST_F(DispatcherTest, LeaveWindowKeepsTheTargetInFront) {
+    const std::string id = PlayerMacro("Play", "P", "play");
+    Macro(id).LeaveWindow = 1;
+    Receive("play");
+    EXPECT_EQ(desktop.foreground, 200u);
+}
+
+TEST_F(DispatcherTest, SequenceWaitsForItsNextButton) {
+    PlayerMacro("Chapter", "C", "menu;ok");
+    WriteSetting(setting::SeqDelay, 450);
+    Receive("menu");
+    EXPECT_EQ(timers.running[DispatchTimer::Button], 450u);
+    EXPECT_EQ(dispatcher.PendingSequence, "menu");
+    Receive("ok");
+    EXPECT_EQ(KeyPresses('C'), 1);
+    EXPECT_EQ(dispatcher.PendingSequence, "");
+}
+
+TEST_F(DispatcherTest, ShortItemThatStartsALongerOneRunsWhenTheWaitEnds) {
+    PlayerMacro("Menu", "M", "menu");
+    PlayerMacro("Chapter", "C", "menu;ok");
+    Receive("menu");
+    EXPECT_EQ(KeyPresses('M'), 0);
+    dispatcher.timButtonTimer();
+    EXPECT_EQ(KeyPresses('M'), 1);
+    EXPECT_EQ(KeyPresses('C'), 0);
+    EXPECT_FALSE(timers.IsRunning(DispatchTimer::Button));
+    EXPECT_EQ(hooks.calls.back(), "tray active");
+}
+
+TEST_F(DispatcherTest, ButtonsFurtherApartThanTheWaitNeverFormASequence) {
+    PlayerMacro("Chapter", "C", "menu;ok");
+    PlayerMacro("Ok", "O", "ok");
+    Receive("menu");
+    dispatcher.timButtonTimer();
+    Receive("ok");
+    EXPECT_EQ(KeyPresses('C'), 0);
+    EXPECT_EQ(KeyPresses('O'), 1);
+}
+
+TEST_F(DispatcherTest, SequenceThatNoItemCompletesIsDroppedWhole) {
+    PlayerMacro("Chapter", "C", "menu;ok");
+    PlayerMacro("Up", "U", "up");
+    Receive("menu");
+    Receive("up");
+    EXPECT_EQ(KeyPresses('U'), 0);
+    EXPECT_FALSE(timers.IsRunning(DispatchTimer::Button));
+    Receive("up");
+    EXPECT_EQ(KeyPresses('U'), 1);
+}
+
+TEST_F(DispatcherTest, UnknownButtonOnlyFlashesTheTrayIcon) {
+    Receive("nothing");
+    Receive(nullptr);
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"tray active busy", "tray active", "tray active busy",
+                                                     "tray active"}));
+    EXPECT_TRUE(desktop.events.empty());
+}
+
+TEST_F(DispatcherTest, RepetitionsCountUpWhileTheyComeCloseTogether) {
+    items.AddMacro("Right", "REPEAT,MOUSE-RIGHT", "right");
+    items.AddMacro("Left", "MOUSE-LEFT", "left");
+    Receive("left");
+    std::vector<int> counts;
+    for (int i = 0; i < 4; ++i) {
+        Receive("right");
+        counts.push_back(executor.RepeatCount());
+    }
+    EXPECT_EQ(counts, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(timers.running[DispatchTimer::Repeat], 200u);
+
+    dispatcher.RepeatTimerFired();
+    EXPECT_EQ(executor.RepeatCount(), 0);
+    EXPECT_FALSE(timers.IsRunning(DispatchTimer::Repeat));
+    Receive("right");
+    EXPECT_EQ(executor.RepeatCount(), 1);
+    Receive("left");
+    EXPECT_EQ(executor.RepeatCount(), 0);
+}
+
+TEST_F(DispatcherTest, ReceiverRepeatModeFollowsTheMacro) {
+    items.AddMacro("Right", "REPEAT,MOUSE-RIGHT", "right");
+    items.AddMacro("Left", "MOUSE-LEFT", "left");
+    Receive("right");
+    hooks.receiverActive = false;
+    Receive("left");
+    // Set by the dispatch while the receiver is active, and by the executor.
+    EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "repeat on"), 2);
+    EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "repeat off"), 1);
+}
+
+TEST_F(DispatcherTest, SelectMacroGoesToTheChooser) {
+    const std::string id = PlayerMacro("Pick", "A,B", "pick");
+    Macro(id).Select = 1;
+    Receive("pick");
+    EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "choose " + id), 1);
+    EXPECT_TRUE(desktop.events.empty());
+}
+
+TEST_F(DispatcherTest, GroupActivationShowsItsNameRunsItsStartMacroAndSelectsItsMacros) {
+    const std::string start = PlayerMacro("Start player", "S", "");
+    const std::string group = items.AddGroup("Player", "player", start);
+    PlayerMacro("Pause", "Q", "ok", group);
+    Receive("ok");
+    EXPECT_EQ(KeyPresses('Q'), 0);
+    Receive("player");
+    EXPECT_EQ(KeyPresses('S'), 1);
+    EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "show Player"), 1);
+    EXPECT_EQ(desktop.foreground, kTarget);
+    Receive("ok");
+    EXPECT_EQ(KeyPresses('Q'), 1);
+}
+
+TEST_F(DispatcherTest, GroupWithoutStartMacroLeavesTheWindowsAlone) {
+    const std::string group = items.AddGroup("Empty", "empty", "M999");
+    desktop.foreground = 200;
+    EXPECT_TRUE(dispatcher.ActivateGroup(group.c_str()));
+    EXPECT_TRUE(dispatcher.ActivateGroup("A999"));
+    Receive("empty");
+    EXPECT_EQ(desktop.foreground, 200u);
+}
+
+TEST_F(DispatcherTest, NestedMacroAndGroupRunInsideTheList) {
+    PlayerMacro("Inner", "I", "");
+    const std::string start = PlayerMacro("Group start", "G", "");
+    items.AddGroup("Media", "", start);
+    items.AddMacro("Outer", "TYPE:a,MACRO:Inner,GROUP:Media,MACRO:Missing,TYPE:b", "outer");
+    Receive("outer");
+    EXPECT_EQ(KeyPresses('A'), 1);
+    EXPECT_EQ(KeyPresses('I'), 1);
+    EXPECT_EQ(KeyPresses('G'), 1);
+    EXPECT_EQ(KeyPresses('B'), 1);
+    const auto a = std::find(desktop.events.begin(), desktop.events.end(), "down 65");
+    const auto i = std::find(desktop.events.begin(), desktop.events.end(), "down 73");
+    const auto b = std::find(desktop.events.begin(), desktop.events.end(), "down 66");
+    EXPECT_TRUE(a < i && i < b);
+}
+
+TEST_F(DispatcherTest, SelfCallingMacroStopsAtTheNestingLimit) {
+    items.AddMacro("Loop", "TYPE:x,MACRO:Loop", "loop");
+    Receive("loop");
+    EXPECT_EQ(KeyPresses('X'), MacroExecutor::kMaxNesting);
+}
+
+TEST_F(DispatcherTest, GroupsActivatingEachOtherStopAtTheNestingLimit) {
+    const std::string ping = items.AddMacro("Ping", "TYPE:p,GROUP:Pong", "");
+    const std::string pong = items.AddMacro("Pong", "TYPE:q,GROUP:Ping", "");
+    items.AddGroup("Ping", "ping", ping);
+    items.AddGroup("Pong", "", pong);
+    Receive("ping");
+    EXPECT_EQ(KeyPresses('P') + KeyPresses('Q'), MacroExecutor::kMaxNesting);
+}
+
+TEST_F(DispatcherTest, DisabledItemsAreNotSelected) {
+    const std::string id = PlayerMacro("Play", "P", "play");
+    Macro(id).Disabled = 1;
+    Receive("play");
+    EXPECT_EQ(KeyPresses('P'), 0);
+}
+
+TEST_F(DispatcherTest, ExecuteItemIgnoresUnknownIDs) {
+    dispatcher.ExecuteItem("M42");
+    dispatcher.ExecuteItem("");
+    dispatcher.ExecuteItem(nullptr);
+    dispatcher.ExecuteItem("Q1");
+    EXPECT_TRUE(desktop.events.empty());
+    EXPECT_EQ(hooks.calls.back(), "tray active");
+}
+
+}  // namespace

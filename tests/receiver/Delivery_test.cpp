@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -228,19 +230,45 @@ TEST_F(DeliveryTest, FirstRepeatDelayDoesNotDelayNewPresses) {
     EXPECT_EQ(received, (Commands{"a", "a"}));
 }
 
-TEST_F(DeliveryTest, PressesFromManyThreadsAllArriveInTheirOrder) {
-    constexpr int kThreads = 4, kPresses = 10;
+// Here the host's thread sleeps until it is woken, as a message loop does.
+class ThreadedDeliveryTest : public testing::Test {
+  protected:
+    static void Record(void* context, const char* command) {
+        static_cast<ThreadedDeliveryTest*>(context)->received.emplace_back(command);
+    }
+    void Wake() {
+        std::lock_guard lock(mutex);
+        ++wakes;
+        changed.notify_one();
+    }
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    int wakes = 0;
+    int sendersDone = 0;
+    Delivery delivery{[this] { Wake(); }};
+    Commands received;
+};
+
+TEST_F(ThreadedDeliveryTest, PressesFromManyThreadsAllArriveInTheirOrder) {
+    delivery.SetCallback({&Record, this});
+    constexpr int kThreads = 4, kPresses = 10;  // fewer than may wait at once
     std::vector<std::thread> threads;
-    std::atomic<int> done{0};
     for (int t = 0; t < kThreads; ++t)
         threads.emplace_back([&, t] {
             for (int i = 0; i < kPresses; ++i)
                 delivery.Arrive(std::to_string(t) + ":" + std::to_string(i), 0, {});
-            ++done;
+            std::lock_guard lock(mutex);
+            ++sendersDone;
+            changed.notify_one();
         });
-    while (done < kThreads || wakes > 0) {
-        if (wakes > 0) Pump();
-        std::this_thread::yield();
+    for (;;) {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return wakes > 0 || sendersDone == kThreads; });
+        if (wakes == 0) break;  // every sender is done and nothing waits
+        --wakes;
+        lock.unlock();
+        delivery.DeliverNext();
     }
     for (auto& thread : threads) thread.join();
     ASSERT_EQ(received.size(), std::size_t{kThreads * kPresses});

@@ -139,6 +139,11 @@ TEST_F(LocalReceiverTest, WhileTheCallbackIsBusyOneRepeatStandsForTheHold) {
     EXPECT_EQ(recorder.commands, Commands(2, "KEY_UP"));
 }
 
+TEST_F(LocalReceiverTest, AnIdleReceiverUsesNoProcessor) {
+    Start();
+    EXPECT_LT(ProcessorTimeWhilePumping(2s), 50ms);
+}
+
 TEST_F(LocalReceiverTest, TheSenderSaysWhenNoReceiverListens) {
     Start();
     ASSERT_TRUE(DRV_Deactivate());

@@ -137,6 +137,15 @@ TEST_F(NetworkReceiverTest, ActivatesWithoutAServerAndConnectsWhenItComes) {
     ASSERT_TRUE(WaitConnected());
 }
 
+TEST_F(NetworkReceiverTest, AnIdleReceiverUsesNoProcessorConnectedOrNot) {
+    StartLircd();
+    Start();
+    ASSERT_TRUE(WaitConnected());
+    EXPECT_LT(ProcessorTimeWhilePumping(2s), 50ms);
+    ASSERT_EQ(peers.Command("lircd stop"), "ok");
+    EXPECT_LT(ProcessorTimeWhilePumping(3s), 50ms);
+}
+
 TEST_F(NetworkReceiverTest, DeactivatingIsPromptConnectedOrNot) {
     StartLircd();
     Start();

@@ -1,7 +1,5 @@
 #include "ReceiverTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include "Settings.h"
 #include "WinTestSupport.h"
 
@@ -45,6 +43,23 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 
 void PumpFor(std::chrono::milliseconds duration) {
     PumpUntil([] { return false; }, duration);
+}
+
+namespace {
+std::chrono::milliseconds ProcessorTime() {
+    FILETIME created, ended, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+    auto ticks = [](const FILETIME& t) {
+        return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return std::chrono::milliseconds((ticks(kernel) + ticks(user)) / 10000);  // 100 ns ticks
+}
+}  // namespace
+
+std::chrono::milliseconds ProcessorTimeWhilePumping(std::chrono::milliseconds duration) {
+    const auto before = ProcessorTime();
+    PumpFor(duration);
+    return ProcessorTime() - before;
 }
 
 Recorder::Recorder() { DRV_SetIRCommandProc(proc()); }

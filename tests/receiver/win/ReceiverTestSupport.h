@@ -39,6 +39,10 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 // Processes messages for that long.
 void PumpFor(std::chrono::milliseconds duration);
 
+// The processor time the process uses while it processes messages for that
+// long: an idle receiver must use none.
+std::chrono::milliseconds ProcessorTimeWhilePumping(std::chrono::milliseconds duration);
+
 // A callback registered with DRV_SetIRCommandProc that records what it gets.
 class Recorder {
   public:

@@ -109,6 +109,12 @@ TEST_F(SerialReceiverTest, AMissingPortFailsActivationAtOnce) {
     EXPECT_LT(std::chrono::steady_clock::now() - before, 1000ms);
 }
 
+TEST_F(SerialReceiverTest, AnIdleReceiverUsesNoProcessor) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    EXPECT_LT(ProcessorTimeWhilePumping(2s), 50ms);
+}
+
 TEST_F(SerialReceiverTest, DeactivatingIsPrompt) {
     Plug("answer");
     ASSERT_TRUE(Activate());

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstring>
 #include <string>
 
 #include "DriverBase.h"
@@ -66,7 +67,7 @@ class Port {
         OVERLAPPED overlapped{};
         overlapped.hEvent = event_;
         DWORD written = 0;
-        const DWORD size = static_cast<DWORD>(strlen(text));
+        const DWORD size = static_cast<DWORD>(std::strlen(text));
         if (!WriteFile(handle_, text, size, &written, &overlapped) &&
             (GetLastError() != ERROR_IO_PENDING ||
              !GetOverlappedResult(handle_, &overlapped, &written, TRUE)))

@@ -128,6 +128,8 @@ void DRV_SetIRCommandProc(TIRCommandProc proc) {
         State& state = TheState();
         const bool ready = !proc.Proc || state.window.MoveToCurrentThread();
         state.delivery.SetCallback(ready ? proc : TIRCommandProc{nullptr, nullptr});
+        // Commands that waited for a window now closed go to the new one.
+        state.window.Wake();
     });
 }
 

@@ -2,6 +2,8 @@
 // tool tovsend.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "LocalChannel.h"
 #include "ReceiverDriver.h"
 #include "ReceiverTestSupport.h"
@@ -137,6 +139,20 @@ TEST_F(LocalReceiverTest, WhileTheCallbackIsBusyOneRepeatStandsForTheHold) {
     ASSERT_TRUE(recorder.WaitFor(2));
     PumpFor(300ms);
     EXPECT_EQ(recorder.commands, Commands(2, "KEY_UP"));
+}
+
+TEST_F(LocalReceiverTest, TheCallbackRunsOnTheThreadThatRegisteredIt) {
+    Start();
+    std::thread other([] {
+        Recorder onThisThread;  // registers here, replacing the main thread's
+        DWORD calledOn = 0;
+        onThisThread.duringCall = [&](const std::string&) { calledOn = GetCurrentThreadId(); };
+        EXPECT_EQ(RunSender("A"), 0);
+        EXPECT_TRUE(onThisThread.WaitFor(1));
+        EXPECT_EQ(calledOn, GetCurrentThreadId());
+    });
+    other.join();
+    EXPECT_TRUE(recorder.commands.empty());
 }
 
 TEST_F(LocalReceiverTest, AnIdleReceiverUsesNoProcessor) {

@@ -10,12 +10,6 @@ namespace {
 
 using Commands = std::vector<std::string>;
 
-std::string Line(const std::string& button, int repeat) {
-    char count[3];
-    std::snprintf(count, sizeof count, "%02x", repeat);
-    return "000000000000f00d " + std::string(count) + " " + button + " testremote";
-}
-
 class NetworkReceiverTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -40,21 +34,10 @@ class NetworkReceiverTest : public testing::Test {
         DRV_SetIRCommandProc(recorder.proc());
     }
 
-    void Send(const std::string& button, int repeat = 0) {
-        EXPECT_EQ(peers.Command("lircd send " + Line(button, repeat)), "ok");
-    }
+    bool WaitConnected() { return WaitForLircd(peers, recorder); }
 
-    // Presses a marker until it arrives: then the receiver is connected.
-    bool WaitConnected(std::chrono::milliseconds timeout = 10s) {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline) {
-            Send("MARK");
-            if (recorder.WaitFor(1, 200ms)) {
-                recorder.commands.clear();
-                return true;
-            }
-        }
-        return false;
+    void Send(const std::string& button) {
+        EXPECT_EQ(peers.Command("lircd send " + LircdLine(button, 0)), "ok");
     }
 
     SettingOverride driver{"Driver", "tovnet.dll"};
@@ -65,52 +48,6 @@ class NetworkReceiverTest : public testing::Test {
     Peers peers;
     Recorder recorder;
 };
-
-TEST_F(NetworkReceiverTest, APressOfLircdReachesTheCallback) {
-    StartLircd();
-    Start();
-    ASSERT_TRUE(WaitConnected());
-    Send("KEY_UP");
-    ASSERT_TRUE(recorder.WaitFor(1));
-    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_UP"}));
-}
-
-TEST_F(NetworkReceiverTest, WithRepeatOffAHeldButtonCountsOnce) {
-    StartLircd();
-    Start();
-    ASSERT_TRUE(WaitConnected());
-    for (int i = 0; i < 4; ++i) Send("KEY_UP", i);
-    Send("KEY_DOWN");
-    ASSERT_TRUE(recorder.WaitFor(2));
-    PumpFor(200ms);
-    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_UP", "testremote.KEY_DOWN"}));
-}
-
-TEST_F(NetworkReceiverTest, WithRepeatOnEveryRepeatCounts) {
-    StartLircd();
-    Start();
-    DRV_SetRepeat(true);
-    ASSERT_TRUE(WaitConnected());
-    for (int i = 0; i < 4; ++i) {
-        Send("KEY_UP", i);
-        ASSERT_TRUE(recorder.WaitFor(i + 1));
-    }
-    EXPECT_EQ(recorder.commands, Commands(4, "testremote.KEY_UP"));
-}
-
-TEST_F(NetworkReceiverTest, NothingArrivesWhilePaused) {
-    StartLircd();
-    Start();
-    ASSERT_TRUE(WaitConnected());
-    DRV_SetPause(true);
-    Send("KEY_UP");
-    PumpFor(300ms);
-    EXPECT_TRUE(recorder.commands.empty());
-    DRV_SetPause(false);
-    Send("KEY_DOWN");
-    ASSERT_TRUE(recorder.WaitFor(1));
-    EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_DOWN"}));
-}
 
 TEST_F(NetworkReceiverTest, ReconnectsWhenTheServerIsStoppedAndStartedAgain) {
     StartLircd();
@@ -126,37 +63,23 @@ TEST_F(NetworkReceiverTest, ReconnectsWhenTheServerIsStoppedAndStartedAgain) {
     EXPECT_EQ(recorder.commands, (Commands{"testremote.KEY_UP"}));
 }
 
-TEST_F(NetworkReceiverTest, ActivatesWithoutAServerAndConnectsWhenItComes) {
+TEST_F(NetworkReceiverTest, WithoutAServerActivatesAtOnceWaitsIdleAndConnectsWhenItComes) {
     StartLircd();
     ASSERT_EQ(peers.Command("lircd stop"), "ok");
     const auto before = std::chrono::steady_clock::now();
     Start();
     EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms) << "activation must not wait for the server";
-    PumpFor(500ms);
-    StartLircd();
-    ASSERT_TRUE(WaitConnected());
-}
-
-TEST_F(NetworkReceiverTest, AnIdleReceiverUsesNoProcessorConnectedOrNot) {
-    StartLircd();
-    Start();
-    ASSERT_TRUE(WaitConnected());
-    EXPECT_LT(ProcessorTimeWhilePumping(2s), 50ms);
-    ASSERT_EQ(peers.Command("lircd stop"), "ok");
     EXPECT_LT(ProcessorTimeWhilePumping(3s), 50ms);
+    StartLircd();
+    ASSERT_TRUE(WaitConnected());
 }
 
-TEST_F(NetworkReceiverTest, DeactivatingIsPromptConnectedOrNot) {
+TEST_F(NetworkReceiverTest, DeactivatingWhileWaitingForTheServerIsPrompt) {
     StartLircd();
-    Start();
-    ASSERT_TRUE(WaitConnected());
-    auto before = std::chrono::steady_clock::now();
-    EXPECT_TRUE(DRV_Deactivate());
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
     ASSERT_EQ(peers.Command("lircd stop"), "ok");
-    ASSERT_TRUE(DRV_Activate());
-    PumpFor(2000ms);  // waiting between attempts
-    before = std::chrono::steady_clock::now();
+    Start();
+    PumpFor(2000ms);  // between attempts
+    const auto before = std::chrono::steady_clock::now();
     EXPECT_TRUE(DRV_Deactivate());
     EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
 }

@@ -1,5 +1,7 @@
 #include "ReceiverTestSupport.h"
 
+#include <cstdio>
+
 #include "Settings.h"
 #include "WinTestSupport.h"
 
@@ -195,4 +197,22 @@ std::string Peers::Command(const std::string& command) {
         if (got <= 0) return "error connection lost";
         pending_.append(buffer, static_cast<std::size_t>(got));
     }
+}
+
+std::string LircdLine(const std::string& button, int repeatCount) {
+    char count[3];
+    std::snprintf(count, sizeof count, "%02x", repeatCount);
+    return "000000000000f00d " + std::string(count) + " " + button + " testremote";
+}
+
+bool WaitForLircd(Peers& peers, Recorder& recorder, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        peers.Command("lircd send " + LircdLine("MARK", 0));
+        if (recorder.WaitFor(1, 200ms)) {
+            recorder.commands.clear();
+            return true;
+        }
+    }
+    return false;
 }

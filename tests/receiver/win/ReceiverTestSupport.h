@@ -97,3 +97,9 @@ class Peers {
     SOCKET connection_ = INVALID_SOCKET;
     std::string pending_;
 };
+
+// A line as lircd sends it for a button of the remote "testremote".
+std::string LircdLine(const std::string& button, int repeatCount);
+// Presses a marker through lircd until it arrives (then the receiver is
+// connected) and forgets it; false when it never does.
+bool WaitForLircd(Peers& peers, Recorder& recorder, std::chrono::milliseconds timeout = 10s);

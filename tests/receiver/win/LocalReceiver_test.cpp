@@ -57,6 +57,19 @@ TEST_F(LocalReceiverTest, ALongCommandArrivesWhole) {
     EXPECT_EQ(recorder.commands, (Commands{command}));
 }
 
+TEST_F(LocalReceiverTest, AHeldButtonWithRepeatOffCountsOnceAndNothingCountsWhilePaused) {
+    Start();
+    EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);
+    DRV_SetPause(true);
+    EXPECT_EQ(RunSender("KEY_LEFT"), 0);
+    PumpFor(200ms);
+    DRV_SetPause(false);
+    EXPECT_EQ(RunSender("KEY_DOWN"), 0);
+    ASSERT_TRUE(recorder.WaitFor(2));
+    PumpFor(200ms);
+    EXPECT_EQ(recorder.commands, (Commands{"KEY_UP", "KEY_DOWN"}));
+}
+
 TEST_F(LocalReceiverTest, HoldingAButtonSendsRepeatsEvery110ms) {
     Start();
     DRV_SetRepeat(true);

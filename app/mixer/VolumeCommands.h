@@ -1,0 +1,27 @@
+// The volume commands over a list of devices: each command acts on the first
+// device that can be read and takes the new values, so a device that refuses
+// (the endpoint under Wine does not take a volume) hands over to the next.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "VolumeControl.h"
+#include "VolumeDevice.h"
+
+class VolumeCommands final : public VolumeControl {
+  public:
+    // Devices in order of preference.
+    explicit VolumeCommands(std::vector<std::unique_ptr<VolumeDevice>> devices);
+
+    // Steps each channel of the first device (see SteppedVolume).
+    void StepVolume(bool up) override;
+    // Flips the mute state of the first device (see ToggledMute).
+    void ToggleMute() override;
+
+  private:
+    template <typename Change>
+    void ApplyToFirstDevice(Change change);
+
+    std::vector<std::unique_ptr<VolumeDevice>> devices_;
+};

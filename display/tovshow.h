@@ -1,0 +1,54 @@
+// The exports of tovshow.dll, the display library: the on-screen display and
+// queries about running programs, window owners and modifier keys. Included
+// by the DLL itself and by the modules that link against it (Tovanix,
+// tovedit). Every export runs on the caller's thread; the windows it opens
+// live on that thread's message loop. No export raises an error.
+#pragma once
+
+#include <windows.h>
+
+#include "OSDText.h"
+
+#ifdef TOVSHOW_BUILD
+#define TOVSHOW_API __declspec(dllexport)
+#else
+#define TOVSHOW_API __declspec(dllimport)
+#endif
+
+extern "C" {
+
+// Flashes the text (a TOSDText, copied at once) in an on-screen display when
+// the OSD setting is exactly 1; otherwise shows nothing. Returns at once.
+TOVSHOW_API void showCommand(const TOSDText text);
+
+// The program file of the process that made the window, as the process-name
+// library of the program folder reports it (RXNT.DLL, on Windows 95 family
+// systems RX95.DLL), loaded and released for this call. Null when the library
+// or its getAPPFileName export is missing. The caller owns the text and
+// releases it with freeApplicationFileName.
+TOVSHOW_API char* getApplicationFileName(HWND window);
+// Releases a text from getApplicationFileName; null does nothing.
+TOVSHOW_API void freeApplicationFileName(char* fileName);
+
+// The top of the window's owner/parent chain; the window itself when it has
+// neither.
+TOVSHOW_API HWND getOwnerParent(HWND window);
+
+// A live window above 32 is returned as it is (true). With 0 the visible
+// top-level windows are searched, top first, for the program file fileName
+// (at most 80 characters; a to z in any case) and, unless className (at most
+// 255 characters) is empty, exactly that window class. Without a class the
+// match's top owner is returned. When only the class differs, found is the
+// last window of the program and the result false. A handle from 1 to 32
+// gives false and 0.
+TOVSHOW_API bool getRunningAppHandle(HWND window, const char* fileName, const char* className, HWND* found);
+
+// 0 Win32s, 1 Windows 95 family, 2 NT family (1 when the query fails).
+TOVSHOW_API int getWindowsVersion(void);
+
+// Whether typing the one character of text needs Ctrl, Alt or Shift in the
+// current keyboard layout; false for any other length.
+TOVSHOW_API bool isCtrlKey(const char* text);
+TOVSHOW_API bool isAltKey(const char* text);
+TOVSHOW_API bool isShiftKey(const char* text);
+}

@@ -1,0 +1,44 @@
+#include "ProcessNames.h"
+
+#include <memory>
+
+#include "Paths.h"
+#include "ThisModule.h"
+#include "rxnt.h"
+
+namespace {
+
+struct LibraryRelease {
+    void operator()(HMODULE library) const { FreeLibrary(library); }
+};
+using LoadedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryRelease>;
+
+}  // namespace
+
+int WindowsPlatform() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version)) return 1;
+    return static_cast<int>(version.dwPlatformId);
+}
+
+std::string ProcessNameLibraryPath() {
+    std::string folder = ProgramFolder();
+    if (folder.empty()) folder = ThisModuleFolder();
+    return folder + (WindowsPlatform() == VER_PLATFORM_WIN32_NT ? "RXNT.DLL" : "RX95.DLL");
+}
+
+std::optional<std::string> ProgramFileOfWindow(HWND window) {
+    const LoadedLibrary library(
+        LoadLibraryExA(ProcessNameLibraryPath().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    if (!library) return std::nullopt;
+    // Through void (*)(): the cast that says the export's real type is known.
+    const auto getAPPFileName = reinterpret_cast<TGetAPPFileName>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library.get(), "getAPPFileName")));
+    if (!getAPPFileName) return std::nullopt;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const char* fileName = getAPPFileName(processId);
+    if (!fileName) return std::nullopt;
+    return std::string(fileName);
+}

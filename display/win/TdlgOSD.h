@@ -1,0 +1,39 @@
+// TdlgOSD, the on-screen display: one line of text in a borderless,
+// always-on-top tool window that never takes the focus, sized exactly to the
+// text, placed by the OSDLoc setting and gone after OSDTime milliseconds.
+// Each display is independent: several can be on the screen at once.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "OSDStyle.h"
+
+class TdlgOSD {
+  public:
+    static constexpr const char* kClassName = "TdlgOSD";
+
+    // Opens a display of the text on the calling thread and returns at once;
+    // the thread's message loop takes it down when its time is over (a time
+    // of 0 or less: never).
+    static void Show(const std::string& text, const OSDStyle& style);
+    // For the library's release: the class must not outlive its window procedure.
+    static void UnregisterClass();
+
+    ~TdlgOSD();
+    TdlgOSD(const TdlgOSD&) = delete;
+    TdlgOSD& operator=(const TdlgOSD&) = delete;
+
+  private:
+    static constexpr UINT_PTR kTimer1 = 1;
+
+    TdlgOSD(const std::string& text, const OSDStyle& style);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint(HWND window) const;
+
+    std::string text_;
+    HFONT font_;
+    COLORREF textColor_;
+    COLORREF backColor_;
+};

@@ -1,0 +1,92 @@
+// The exports of tovshow.dll. Loading and releasing the library does no work
+// of its own: the settings dialog loads every library of the program folder
+// to look for receiver drivers.
+#include "tovshow.h"
+
+#include <cstring>
+#include <string>
+
+#include "OSDStyle.h"
+#include "ProcessNames.h"
+#include "Settings.h"
+#include "SystemDesktop.h"
+#include "SystemKeyboardLayout.h"
+#include "TdlgOSD.h"
+
+namespace {
+
+// No exception leaves an export: a failure gives the export's "nothing" answer.
+template <typename Result, typename Body>
+Result Guarded(Result failed, Body body) {
+    try {
+        return body();
+    } catch (...) {
+        return failed;
+    }
+}
+
+// A fixed-size text argument: up to its zero byte, at most capacity - 1 characters.
+std::string FixedText(const char* text, std::size_t capacity) {
+    return text ? std::string(text, strnlen(text, capacity - 1)) : std::string();
+}
+
+constexpr std::size_t kFileNameSize = 81;
+constexpr std::size_t kClassNameSize = 256;
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+    // Released by FreeLibrary (not at process end): the display's window
+    // class goes with the code of its window procedure.
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) TdlgOSD::UnregisterClass();
+    return TRUE;
+}
+
+extern "C" {
+
+TOVSHOW_API void showCommand(const TOSDText text) {
+    Guarded(0, [&] {
+        if (ReadSetting(setting::OSD) == 1) TdlgOSD::Show(OSDTextOf(text), ReadOSDStyle());
+        return 0;
+    });
+}
+
+TOVSHOW_API char* getApplicationFileName(HWND window) {
+    return Guarded<char*>(nullptr, [&]() -> char* {
+        const std::optional<std::string> fileName = ProgramFileOfWindow(window);
+        if (!fileName) return nullptr;
+        char* copy = new char[fileName->size() + 1];
+        std::memcpy(copy, fileName->c_str(), fileName->size() + 1);
+        return copy;
+    });
+}
+
+TOVSHOW_API void freeApplicationFileName(char* fileName) { delete[] fileName; }
+
+TOVSHOW_API HWND getOwnerParent(HWND window) {
+    return Guarded(window, [&] { return AsHwnd(TopOwnerParent(SystemDesktop(), AsHandle(window))); });
+}
+
+TOVSHOW_API bool getRunningAppHandle(HWND window, const char* fileName, const char* className, HWND* found) {
+    return Guarded(false, [&] {
+        if (found) *found = nullptr;
+        const RunningApp app =
+            FindRunningApp(SystemDesktop(), AsHandle(window), FixedText(fileName, kFileNameSize),
+                           FixedText(className, kClassNameSize));
+        if (found) *found = AsHwnd(app.found);
+        return app.matched;
+    });
+}
+
+TOVSHOW_API int getWindowsVersion(void) { return WindowsPlatform(); }
+
+TOVSHOW_API bool isCtrlKey(const char* text) {
+    return text && LayoutNeedsCtrl(CurrentKeyboardLayout(), text);
+}
+
+TOVSHOW_API bool isAltKey(const char* text) { return text && LayoutNeedsAlt(CurrentKeyboardLayout(), text); }
+
+TOVSHOW_API bool isShiftKey(const char* text) {
+    return text && LayoutNeedsShift(CurrentKeyboardLayout(), text);
+}
+}

@@ -1,0 +1,156 @@
+// The program file of a window through RXNT.DLL from the program folder, and
+// the search for a running program that builds on it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "DisplayTestSupport.h"
+#include "Paths.h"
+#include "Text.h"
+#include "WinTestSupport.h"
+#include "tovshow.h"
+
+namespace {
+
+using FileName = std::unique_ptr<char, decltype(&freeApplicationFileName)>;
+
+FileName ApplicationFileName(HWND window) {
+    return FileName(getApplicationFileName(window), freeApplicationFileName);
+}
+
+std::string ThisProgram() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+HWND MakeWindow(const char* className, HWND owner = nullptr) {
+    return CreateWindowExA(0, className, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, owner, nullptr,
+                           nullptr, nullptr);
+}
+
+// tovshow.dll copied into a folder of its own, without the process-name
+// library beside it (or with the given file as that library).
+class LibraryCopy {
+  public:
+    explicit LibraryCopy(const std::string& processNameLibrary = "") {
+        const std::string bin = TestProgramFolder();
+        CopyFileA((bin + "tovshow.dll").c_str(), (folder_.path() + "tovshow.dll").c_str(), FALSE);
+        if (!processNameLibrary.empty())
+            CopyFileA((bin + processNameLibrary).c_str(), (folder_.path() + "RXNT.DLL").c_str(), FALSE);
+        module_ = LoadLibraryA((folder_.path() + "tovshow.dll").c_str());
+    }
+    ~LibraryCopy() {
+        if (module_) FreeLibrary(module_);
+    }
+    LibraryCopy(const LibraryCopy&) = delete;
+    LibraryCopy& operator=(const LibraryCopy&) = delete;
+
+    HMODULE module() const { return module_; }
+
+    template <typename Function>
+    Function* Export(const char* name) const {
+        return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module_, name)));
+    }
+
+  private:
+    TempFolder folder_;
+    HMODULE module_ = nullptr;
+};
+
+TEST(GetApplicationFileName, IsThePathOfTheProgramThatMadeTheWindow) {
+    const HWND window = MakeWindow("STATIC");
+    const FileName fileName = ApplicationFileName(window);
+    ASSERT_NE(fileName, nullptr);
+    EXPECT_TRUE(EqualIgnoringCase(fileName.get(), ThisProgram())) << fileName.get();
+    DestroyWindow(window);
+}
+
+TEST(GetApplicationFileName, ReleasesTheLibraryAfterEachCall) {
+    const std::string library = TestProgramFolder() + "RXNT.DLL";
+    ASSERT_EQ(GetFileAttributesA(library.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    const FileName fileName = ApplicationFileName(GetDesktopWindow());
+    EXPECT_EQ(GetModuleHandleA(library.c_str()), nullptr);
+}
+
+TEST(GetApplicationFileName, IsNullWithoutTheLibraryInTheProgramFolder) {
+    LibraryCopy copy;
+    ASSERT_NE(copy.module(), nullptr);
+    const auto get = copy.Export<decltype(getApplicationFileName)>("getApplicationFileName");
+    const auto find = copy.Export<decltype(getRunningAppHandle)>("getRunningAppHandle");
+    const HWND window = MakeWindow("STATIC");
+    EXPECT_EQ(get(window), nullptr);
+    HWND found = window;
+    EXPECT_FALSE(find(nullptr, ThisProgram().c_str(), "", &found));
+    EXPECT_EQ(found, nullptr);
+    DestroyWindow(window);
+}
+
+TEST(GetApplicationFileName, IsNullWhenTheLibraryHasNoGetAPPFileName) {
+    // A library of another kind under the process-name library's name.
+    LibraryCopy copy("tovshow.dll");
+    ASSERT_NE(copy.module(), nullptr);
+    const HWND window = MakeWindow("STATIC");
+    EXPECT_EQ(copy.Export<decltype(getApplicationFileName)>("getApplicationFileName")(window), nullptr);
+    DestroyWindow(window);
+}
+
+TEST(TovshowLibrary, LoadingAndReleasingItDoesNothing) {
+    const std::size_t windowsBefore = OSDWindows().size();
+    LibraryCopy copy;
+    ASSERT_NE(copy.module(), nullptr);
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    EXPECT_FALSE(GetClassInfoExA(copy.module(), "TdlgOSD", &info));
+    EXPECT_EQ(OSDWindows().size(), windowsBefore);
+}
+
+class RunningAppTest : public ::testing::Test {
+  protected:
+    RunningAppTest() {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "RunningAppTestWindow";
+        RegisterClassExA(&windowClass);
+        // Made last, the owned window is the top of this program's windows.
+        owner = MakeWindow("RunningAppTestWindow");
+        owned = MakeWindow("STATIC", owner);
+    }
+    ~RunningAppTest() override { DestroyWindow(owner); }
+
+    HWND owner;
+    HWND owned;
+};
+
+TEST_F(RunningAppTest, WithoutAClassGivesTheTopOwnerOfTheProgramsTopWindow) {
+    HWND found = nullptr;
+    EXPECT_TRUE(getRunningAppHandle(nullptr, ThisProgram().c_str(), "", &found));
+    EXPECT_EQ(found, owner);
+}
+
+TEST_F(RunningAppTest, FindsTheProgramsWindowOfTheClassWhateverTheFileNamesCase) {
+    HWND found = nullptr;
+    EXPECT_TRUE(
+        getRunningAppHandle(nullptr, ToUpperAscii(ThisProgram()).c_str(), "RunningAppTestWindow", &found));
+    EXPECT_EQ(found, owner);
+}
+
+TEST_F(RunningAppTest, AClassOfAnotherCaseIsNoMatchButGivesTheProgramsLastWindow) {
+    HWND found = nullptr;
+    EXPECT_FALSE(getRunningAppHandle(nullptr, ThisProgram().c_str(), "runningapptestwindow", &found));
+    EXPECT_NE(found, nullptr);
+    EXPECT_TRUE(IsWindowVisible(found));
+    const FileName fileName = ApplicationFileName(found);
+    ASSERT_NE(fileName, nullptr);
+    EXPECT_TRUE(EqualIgnoringCase(fileName.get(), ThisProgram()));
+}
+
+TEST_F(RunningAppTest, AnotherProgramsFileFindsNothingOfThisOne) {
+    HWND found = nullptr;
+    EXPECT_FALSE(getRunningAppHandle(nullptr, "C:\\nowhere\\nothing.exe", "", &found));
+    EXPECT_EQ(found, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+// Helpers for the display library's tests under Wine: settings in the
+// registry, the thread's on-screen displays and its message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Settings.h"
+
+// The settings start empty and are removed again at the end.
+class CleanSettings {
+  public:
+    CleanSettings() { Remove(); }
+    ~CleanSettings() { Remove(); }
+    CleanSettings(const CleanSettings&) = delete;
+    CleanSettings& operator=(const CleanSettings&) = delete;
+
+  private:
+    static void Remove() { RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale"); }
+};
+
+// The on-screen displays of the calling thread, newest first.
+inline std::vector<HWND> OSDWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            char name[64] = "";
+            GetClassNameA(window, name, sizeof name);
+            if (std::string(name) == "TdlgOSD")
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+inline void CloseOSDWindows() {
+    for (HWND window : OSDWindows()) DestroyWindow(window);
+}
+
+// Runs the thread's message loop for a while.
+inline void PumpMessages(DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    for (DWORD now = GetTickCount(); static_cast<LONG>(end - now) > 0; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    }
+}
+
+// Runs the message loop until the window is gone; the milliseconds that took,
+// or -1 when it was still there after timeoutMs.
+inline long MillisecondsUntilGone(HWND window, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start > timeoutMs) return -1;
+        PumpMessages(10);
+    }
+    return static_cast<long>(GetTickCount() - start);
+}
+
+inline RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}

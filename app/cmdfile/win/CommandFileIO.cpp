@@ -1,0 +1,19 @@
+#include "CommandFileIO.h"
+
+#include "CommandFile.h"
+#include "Paths.h"
+
+std::string DefaultCommandFile() { return ProgramFolder() + kDefaultCommandFileName; }
+
+void LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser) {
+    std::string text;
+    if (ReadFileText(path, text)) LoadItemsText(store, text, fromUser);
+}
+
+WriteResult SaveItemsToFile(ItemStoreAccess& store, const std::string& path) {
+    return WriteFileSafely(path, AllItemsText(store));
+}
+
+WriteResult ExportItemToFile(ItemStoreAccess& store, const char* id, const std::string& path) {
+    return WriteFileSafely(path, ExportedItemText(store, id));
+}

@@ -1,0 +1,77 @@
+#include "SafeFile.h"
+
+#include <windows.h>
+
+namespace {
+
+std::string SystemMessage(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string message(buffer ? buffer : "", length);
+    LocalFree(buffer);
+    while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
+        message.pop_back();
+    return message.empty() ? "Windows error " + std::to_string(error) + "." : message;
+}
+
+WriteResult Failure(const std::string& path, DWORD error) {
+    return {false,
+            "Could not save \"" + path + "\": " + SystemMessage(error) + "\nThe file was left as it was."};
+}
+
+// The folder part of a path, "." for a bare file name.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+bool WriteAll(HANDLE file, std::string_view text) {
+    while (!text.empty()) {
+        const DWORD chunk = text.size() < 0x40000000 ? static_cast<DWORD>(text.size()) : 0x40000000;
+        DWORD written = 0;
+        if (!WriteFile(file, text.data(), chunk, &written, nullptr) || written == 0) return false;
+        text.remove_prefix(written);
+    }
+    return FlushFileBuffers(file);
+}
+
+// Writes the text to the new temporary file; 0 or the error.
+DWORD WriteTemporary(const char* temporary, std::string_view text) {
+    HANDLE file =
+        CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError();
+    const DWORD error = WriteAll(file, text) ? 0 : GetLastError();
+    CloseHandle(file);
+    return error;
+}
+
+}  // namespace
+
+bool ReadFileText(const std::string& path, std::string& text) {
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    text.clear();
+    char buffer[65536];
+    DWORD read = 0;
+    bool ok = true;
+    while (ok && (ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+        text.append(buffer, read);
+    CloseHandle(file);
+    return ok;
+}
+
+WriteResult WriteFileSafely(const std::string& path, std::string_view text) {
+    char temporary[MAX_PATH];
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "tvx", 0, temporary)) return Failure(path, GetLastError());
+    DWORD error = WriteTemporary(temporary, text);
+    if (error == 0 &&
+        !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error == 0) return {};
+    DeleteFileA(temporary);
+    return Failure(path, error);
+}

@@ -1,0 +1,130 @@
+// Loading, saving, importing and exporting real files with the store of
+// tovdata.dll. All tests share the one store of the process and leave it
+// empty.
+#include "CommandFileIO.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "CommandFile.h"
+#include "Paths.h"
+#include "TovdataStoreAccess.h"
+#include "WinTestSupport.h"
+#include "tovdata.h"
+
+namespace {
+
+class CommandFileIOTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        int position = -1;
+        while (const TBGroupRecord* group = getNextBGroup(&position)) {
+            deleteItem(group->ID);
+            position = -1;
+        }
+        position = -1;
+        while (const TMacroRecord* macro = getNextMacro(&position, "", true)) {
+            deleteItem(macro->ID);
+            position = -1;
+        }
+    }
+
+    static int ItemCount() {
+        int count = 0;
+        int position = -1;
+        while (getNextBGroup(&position)) ++count;
+        position = -1;
+        while (getNextMacro(&position, "", true)) ++count;
+        return count;
+    }
+
+    std::string File(const char* name) const { return folder.path() + name; }
+
+    TovdataStoreAccess store;
+    TempFolder folder;
+};
+
+TEST_F(CommandFileIOTest, DefaultFileIsTovanixCmdInTheProgramFolder) {
+    EXPECT_EQ(DefaultCommandFile(), ProgramFolder() + "TOVANIX.CMD");
+}
+
+TEST_F(CommandFileIOTest, SampleFileLoadsAndSavesUnchanged) {
+    const std::string sample = ReadWholeFile(TOVANIX_SAMPLE_FILE);
+    ASSERT_FALSE(sample.empty());
+    LoadItemsFromFile(store, TOVANIX_SAMPLE_FILE, false);
+    const TBGroupRecord* notepad = findBGroupByName("Notepad");
+    ASSERT_NE(notepad, nullptr);
+    const TMacroRecord* start = getMacro(notepad->MacroID);
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(FieldText(start->Commands), "LAUNCH:I:notepad.exe");
+    ASSERT_TRUE(SaveItemsToFile(store, File("TOVANIX.CMD")).ok);
+    EXPECT_EQ(ReadWholeFile(File("TOVANIX.CMD")), sample);
+}
+
+// The name of the item that the buttons select at once, "" for none yet.
+std::string Selected(const char* sequence) {
+    char id[6] = "";
+    int count = 0;
+    findItemByCommand(sequence, &count, false, id);
+    TMacroRecord* macro = nullptr;
+    TBGroupRecord* group = nullptr;
+    if (!getBGroupOrMacro(id, &macro, &group)) return "";
+    return std::string(macro ? FieldText(macro->Name) : FieldText(group->Name));
+}
+
+TEST_F(CommandFileIOTest, SampleCommandsSelectTheirItems) {
+    LoadItemsFromFile(store, TOVANIX_SAMPLE_FILE, false);
+    EXPECT_EQ(Selected("KEY_VOLUMEUP"), "Volume up");
+    EXPECT_EQ(Selected("KEY_1"), "");  // waits for the second button
+    EXPECT_EQ(Selected("KEY_1;KEY_2"), "Type signature");
+    EXPECT_EQ(Selected("KEY_RED"), "Notepad");
+    activateBGroup(findBGroupByName("Notepad")->ID);
+    EXPECT_EQ(Selected("KEY_OK"), "Type greeting");
+}
+
+TEST_F(CommandFileIOTest, MissingFileLoadsNothing) {
+    LoadItemsFromFile(store, File("missing.cmd"), false);
+    LoadItemsFromFile(store, File("missing.cmd"), true);
+    EXPECT_EQ(ItemCount(), 0);
+}
+
+TEST_F(CommandFileIOTest, ExportedGroupImportsAsACopy) {
+    LoadItemsFromFile(store, TOVANIX_SAMPLE_FILE, false);
+    const int loaded = ItemCount();
+    const std::string groupID(FieldText(findBGroupByName("Notepad")->ID));
+    ASSERT_TRUE(ExportItemToFile(store, groupID.c_str(), File("exported.cmd")).ok);
+    EXPECT_EQ(ReadWholeFile(File("exported.cmd")).find("IRCOMMAND:KEY"), std::string::npos);
+
+    LoadItemsFromFile(store, File("exported.cmd"), true);
+    int position = -1;
+    getNextBGroup(&position);
+    const TBGroupRecord* copy = getNextBGroup(&position);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(FieldText(copy->Name), "Notepad");
+    EXPECT_EQ(FieldText(copy->IRCommand), "");
+    const TMacroRecord* start = getMacro(copy->MacroID);
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(FieldText(start->Name), "Start Notepad");
+    EXPECT_EQ(FieldText(start->AppID), FieldText(copy->ID));
+    EXPECT_EQ(ItemCount(), loaded + 1 + 8);
+}
+
+TEST_F(CommandFileIOTest, FailedSaveKeepsTheOldFileAndTheItems) {
+    LoadItemsFromFile(store, TOVANIX_SAMPLE_FILE, false);
+    const std::string target = File("TOVANIX.CMD");
+    WriteWholeFile(target, "ID:M1\r\nNAME:old\r\n");
+    // Another program holds the file open and lets nobody remove it.
+    HANDLE holder = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const WriteResult result = SaveItemsToFile(store, target);
+    CloseHandle(holder);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find(target), std::string::npos) << result.message;
+    EXPECT_EQ(ReadWholeFile(target), "ID:M1\r\nNAME:old\r\n");
+    EXPECT_NE(findBGroupByName("Notepad"), nullptr);
+}
+
+}  // namespace

@@ -29,35 +29,6 @@ HWND MakeWindow(const char* className, HWND owner = nullptr) {
                            nullptr, nullptr);
 }
 
-// tovshow.dll copied into a folder of its own, without the process-name
-// library beside it (or with the given file as that library).
-class LibraryCopy {
-  public:
-    explicit LibraryCopy(const std::string& processNameLibrary = "") {
-        const std::string bin = TestProgramFolder();
-        CopyFileA((bin + "tovshow.dll").c_str(), (folder_.path() + "tovshow.dll").c_str(), FALSE);
-        if (!processNameLibrary.empty())
-            CopyFileA((bin + processNameLibrary).c_str(), (folder_.path() + "RXNT.DLL").c_str(), FALSE);
-        module_ = LoadLibraryA((folder_.path() + "tovshow.dll").c_str());
-    }
-    ~LibraryCopy() {
-        if (module_) FreeLibrary(module_);
-    }
-    LibraryCopy(const LibraryCopy&) = delete;
-    LibraryCopy& operator=(const LibraryCopy&) = delete;
-
-    HMODULE module() const { return module_; }
-
-    template <typename Function>
-    Function* Export(const char* name) const {
-        return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module_, name)));
-    }
-
-  private:
-    TempFolder folder_;
-    HMODULE module_ = nullptr;
-};
-
 TEST(GetApplicationFileName, IsThePathOfTheProgramThatMadeTheWindow) {
     const HWND window = MakeWindow("STATIC");
     const FileName fileName = ApplicationFileName(window);
@@ -93,16 +64,6 @@ TEST(GetApplicationFileName, IsNullWhenTheLibraryHasNoGetAPPFileName) {
     const HWND window = MakeWindow("STATIC");
     EXPECT_EQ(copy.Export<decltype(getApplicationFileName)>("getApplicationFileName")(window), nullptr);
     DestroyWindow(window);
-}
-
-TEST(TovshowLibrary, LoadingAndReleasingItDoesNothing) {
-    const std::size_t windowsBefore = OSDWindows().size();
-    LibraryCopy copy;
-    ASSERT_NE(copy.module(), nullptr);
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof info;
-    EXPECT_FALSE(GetClassInfoExA(copy.module(), "TdlgOSD", &info));
-    EXPECT_EQ(OSDWindows().size(), windowsBefore);
 }
 
 class RunningAppTest : public ::testing::Test {

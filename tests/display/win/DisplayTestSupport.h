@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Settings.h"
+#include "WinTestSupport.h"
 
 // The settings start empty and are removed again at the end.
 class CleanSettings {
@@ -67,3 +68,32 @@ inline RECT WindowRect(HWND window) {
     GetWindowRect(window, &rect);
     return rect;
 }
+
+// tovshow.dll copied into a folder of its own, without the process-name
+// library beside it (or with the given file as that library).
+class LibraryCopy {
+  public:
+    explicit LibraryCopy(const std::string& processNameLibrary = "") {
+        const std::string bin = TestProgramFolder();
+        CopyFileA((bin + "tovshow.dll").c_str(), (folder_.path() + "tovshow.dll").c_str(), FALSE);
+        if (!processNameLibrary.empty())
+            CopyFileA((bin + processNameLibrary).c_str(), (folder_.path() + "RXNT.DLL").c_str(), FALSE);
+        module_ = LoadLibraryA((folder_.path() + "tovshow.dll").c_str());
+    }
+    ~LibraryCopy() {
+        if (module_) FreeLibrary(module_);
+    }
+    LibraryCopy(const LibraryCopy&) = delete;
+    LibraryCopy& operator=(const LibraryCopy&) = delete;
+
+    HMODULE module() const { return module_; }
+
+    template <typename Function>
+    Function* Export(const char* name) const {
+        return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module_, name)));
+    }
+
+  private:
+    TempFolder folder_;
+    HMODULE module_ = nullptr;
+};

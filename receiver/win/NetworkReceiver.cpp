@@ -5,6 +5,9 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+// After winsock2.h, which it needs.
+#include <mstcpip.h>
+
 #include <algorithm>
 #include <string>
 
@@ -19,6 +22,8 @@ namespace {
 constexpr DWORD kFirstRetryMs = 250;
 constexpr DWORD kMaxRetryMs = 5000;
 constexpr DWORD kConnectTimeoutMs = 5000;
+constexpr ULONG kKeepAliveIdleMs = 10000;
+constexpr ULONG kKeepAliveIntervalMs = 2000;
 
 class Socket {
   public:
@@ -84,7 +89,9 @@ class NetworkListener : public Listener {
             Socket socket(::socket(a->ai_family, a->ai_socktype, a->ai_protocol));
             if (socket.get() == INVALID_SOCKET) continue;
             connected = Connect(socket, *a, stop);
-            if (connected) Read(socket, stop, reporter);
+            if (!connected) continue;
+            KeepAlive(socket);
+            Read(socket, stop, reporter);
         }
         freeaddrinfo(addresses);
         return connected;
@@ -100,6 +107,15 @@ class NetworkListener : public Listener {
         WSANETWORKEVENTS events{};
         if (WSAEnumNetworkEvents(socket.get(), event_, &events) != 0) return false;
         return (events.lNetworkEvents & FD_CONNECT) && events.iErrorCode[FD_CONNECT_BIT] == 0;
+    }
+
+    // The server sends nothing between presses: without probes a server
+    // machine that lost power would leave the connection open for hours.
+    static void KeepAlive(const Socket& socket) {
+        tcp_keepalive probes{1, kKeepAliveIdleMs, kKeepAliveIntervalMs};
+        DWORD returned = 0;
+        WSAIoctl(socket.get(), SIO_KEEPALIVE_VALS, &probes, sizeof probes, nullptr, 0, &returned, nullptr,
+                 nullptr);
     }
 
     void Read(const Socket& socket, HANDLE stop, const PressReporter& reporter) {

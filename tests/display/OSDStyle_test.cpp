@@ -19,16 +19,6 @@ class OSDStyleTest : public ::testing::Test {
     MemorySettings settings;
 };
 
-TEST_F(OSDStyleTest, WithoutSettingsIsBlackTimesOnWhiteAtTheBottomRightForASecond) {
-    const OSDStyle style = ReadOSDStyle();
-    EXPECT_EQ(style.time, 1000);
-    EXPECT_EQ(style.backColor, 0xFFFFFFu);
-    EXPECT_EQ(style.fontName, "Times New Roman");
-    EXPECT_EQ(style.fontSize, 20);
-    EXPECT_EQ(style.fontColor, 0u);
-    EXPECT_EQ(style.location, "Bottom right");
-}
-
 TEST_F(OSDStyleTest, ReadsEverySettingAtEachDisplay) {
     WriteSetting(setting::OSDTime, 0);
     WriteSetting(setting::BackColor, 0x00FF0000);

@@ -49,6 +49,8 @@ TEST_F(VolumeCommandsTest, ChannelsStepSeparatelyAndStopAtTheEnds) {
     commands->StepVolume(true);
     EXPECT_EQ(endpoint->values->left, 65536);
     EXPECT_EQ(endpoint->values->right, 1);
+    commands->StepVolume(true);
+    EXPECT_EQ(endpoint->values->left, 65536);
     endpoint->values = Values(500, 3000, 0);
     commands->StepVolume(false);
     EXPECT_EQ(endpoint->values->left, 0);
@@ -62,8 +64,10 @@ TEST_F(VolumeCommandsTest, AMonoDeviceKeepsItsMissingRightVolume) {
     EXPECT_EQ(endpoint->values->right, -1);
 }
 
-TEST_F(VolumeCommandsTest, VolumeLeavesTheMuteAndMuteLeavesTheVolume) {
-    endpoint->values = Values(20000, 21000, 1);
+TEST_F(VolumeCommandsTest, ToggleMuteTwiceReturnsToTheStartAndVolumeLeavesTheMute) {
+    endpoint->values = Values(20000, 21000, 0);
+    commands->ToggleMute();
+    EXPECT_EQ(endpoint->values->mute, 1);
     commands->StepVolume(true);
     EXPECT_EQ(endpoint->values->mute, 1);
     commands->ToggleMute();
@@ -72,13 +76,10 @@ TEST_F(VolumeCommandsTest, VolumeLeavesTheMuteAndMuteLeavesTheVolume) {
     EXPECT_EQ(endpoint->values->right, 22200);
 }
 
-TEST_F(VolumeCommandsTest, ToggleMuteTwiceReturnsToTheStart) {
-    endpoint->values = Values(20000, 20000, 0);
-    commands->ToggleMute();
-    EXPECT_EQ(endpoint->values->mute, 1);
+TEST_F(VolumeCommandsTest, AnUnknownMuteStateTogglesToNotMuted) {
+    endpoint->values = Values(20000, 20000, -1);
     commands->ToggleMute();
     EXPECT_EQ(endpoint->values->mute, 0);
-    EXPECT_EQ(endpoint->values->left, 20000);
 }
 
 TEST_F(VolumeCommandsTest, AMissingFirstDeviceHandsOverToTheNext) {
@@ -110,12 +111,6 @@ TEST_F(VolumeCommandsTest, WithoutAnyDeviceNothingIsWritten) {
     EXPECT_EQ(endpoint->writes, 0);
     EXPECT_EQ(mixer->writes, 0);
     EXPECT_EQ(mixer->reads, 3);
-}
-
-TEST(VolumeCommands, WithAnEmptyDeviceListDoesNothing) {
-    VolumeCommands commands({});
-    commands.StepVolume(true);
-    commands.ToggleMute();
 }
 
 }  // namespace

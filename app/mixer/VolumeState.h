@@ -21,5 +21,5 @@ inline constexpr int64_t kVolumeMaximum = 65536;
 // Down: one step less, at least 0. A missing value (-1) stays missing.
 int64_t SteppedVolume(int64_t volume, bool up);
 
-// 1 when it was 0, else 0 (an unknown state, -1, too: nothing to unmute).
+// 1 when it was 0, else 0, also when the state was unknown (-1).
 int32_t ToggledMute(int32_t mute);

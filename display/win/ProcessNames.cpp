@@ -1,6 +1,7 @@
 #include "ProcessNames.h"
 
 #include <memory>
+#include <type_traits>
 
 #include "Paths.h"
 #include "ThisModule.h"
@@ -13,6 +14,12 @@ struct LibraryRelease {
 };
 using LoadedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryRelease>;
 
+std::string ProcessNameLibraryPath() {
+    std::string folder = ProgramFolder();
+    if (folder.empty()) folder = ThisModuleFolder();
+    return folder + (WindowsPlatform() == VER_PLATFORM_WIN32_NT ? "RXNT.DLL" : "RX95.DLL");
+}
+
 }  // namespace
 
 int WindowsPlatform() {
@@ -20,12 +27,6 @@ int WindowsPlatform() {
     version.dwOSVersionInfoSize = sizeof version;
     if (!GetVersionExA(&version)) return 1;
     return static_cast<int>(version.dwPlatformId);
-}
-
-std::string ProcessNameLibraryPath() {
-    std::string folder = ProgramFolder();
-    if (folder.empty()) folder = ThisModuleFolder();
-    return folder + (WindowsPlatform() == VER_PLATFORM_WIN32_NT ? "RXNT.DLL" : "RX95.DLL");
 }
 
 std::optional<std::string> ProgramFileOfWindow(HWND window) {

@@ -1,17 +1,15 @@
 // The program file of a window's process, through the process-name library
 // (RXNT.DLL; RX95.DLL on Windows 95 family systems). The library is loaded by
 // its full path from the program folder for each question and released
-// again, so nothing of it stays in the process between questions.
+// again, so nothing of it stays in the process between questions. The
+// program folder is the folder of Tovanix.exe, or, in a program of another
+// name, the folder of tovshow.dll (where the build puts RXNT.DLL too).
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
-
-// The library's full path: in the folder of Tovanix.exe, or, in a program of
-// another name, in the folder of this library (where the build puts it too).
-std::string ProcessNameLibraryPath();
 
 // nullopt when the library or its getAPPFileName export is missing.
 std::optional<std::string> ProgramFileOfWindow(HWND window);

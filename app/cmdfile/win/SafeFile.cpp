@@ -57,8 +57,8 @@ bool ReadFileText(const std::string& path, std::string& text) {
     text.clear();
     char buffer[65536];
     DWORD read = 0;
-    bool ok = true;
-    while (ok && (ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+    bool ok;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
         text.append(buffer, read);
     CloseHandle(file);
     return ok;

@@ -46,8 +46,11 @@ class CommandFileIOTest : public ::testing::Test {
     TempFolder folder;
 };
 
-TEST_F(CommandFileIOTest, DefaultFileIsTovanixCmdInTheProgramFolder) {
+TEST_F(CommandFileIOTest, DefaultFileAndMissingFiles) {
     EXPECT_EQ(DefaultCommandFile(), ProgramFolder() + "TOVANIX.CMD");
+    LoadItemsFromFile(store, File("missing.cmd"), false);
+    LoadItemsFromFile(store, File("missing.cmd"), true);
+    EXPECT_EQ(ItemCount(), 0);
 }
 
 TEST_F(CommandFileIOTest, SampleFileLoadsAndSavesUnchanged) {
@@ -82,12 +85,6 @@ TEST_F(CommandFileIOTest, SampleCommandsSelectTheirItems) {
     EXPECT_EQ(Selected("KEY_RED"), "Notepad");
     activateBGroup(findBGroupByName("Notepad")->ID);
     EXPECT_EQ(Selected("KEY_OK"), "Type greeting");
-}
-
-TEST_F(CommandFileIOTest, MissingFileLoadsNothing) {
-    LoadItemsFromFile(store, File("missing.cmd"), false);
-    LoadItemsFromFile(store, File("missing.cmd"), true);
-    EXPECT_EQ(ItemCount(), 0);
 }
 
 TEST_F(CommandFileIOTest, ExportedGroupImportsAsACopy) {

@@ -57,13 +57,13 @@ void Press(HWND dialog, int button) { PostMessageA(dialog, WM_COMMAND, button, 0
 class DriverSettingsTest : public testing::Test {
   protected:
     void SetUp() override { SetCurrentDirectoryA(TestProgramFolder().c_str()); }
-    SettingOverride host{"NetworkHost", "127.0.0.1"};
-    SettingOverride port{"NetworkPort", 8765};
-    SettingOverride serial{"SerialPort", "COM1"};
+    SettingOverride host{setting::NetworkHost, "127.0.0.1"};
+    SettingOverride port{setting::NetworkPort, 8765};
+    SettingOverride serial{setting::SerialPort, "COM1"};
 };
 
 TEST_F(DriverSettingsTest, TheNetworkDialogShowsAndStoresServerAndPort) {
-    SettingOverride driver("Driver", "tovnet.dll");
+    SettingOverride driver(setting::Driver, "tovnet.dll");
     std::string shownHost, shownPort;
     DialogSteps steps({[&](HWND dialog) {
         shownHost = Text(GetDlgItem(dialog, IDC_NETWORK_HOST));
@@ -81,7 +81,7 @@ TEST_F(DriverSettingsTest, TheNetworkDialogShowsAndStoresServerAndPort) {
 }
 
 TEST_F(DriverSettingsTest, APortOutOfRangeIsRefusedAndTheDialogStaysOpen) {
-    SettingOverride driver("Driver", "tovnet.dll");
+    SettingOverride driver(setting::Driver, "tovnet.dll");
     std::string message;
     HWND settings = nullptr;
     DialogSteps steps({[&](HWND dialog) {
@@ -105,7 +105,7 @@ TEST_F(DriverSettingsTest, APortOutOfRangeIsRefusedAndTheDialogStaysOpen) {
 }
 
 TEST_F(DriverSettingsTest, CancelStoresNothing) {
-    SettingOverride driver("Driver", "tovnet.dll");
+    SettingOverride driver(setting::Driver, "tovnet.dll");
     DialogSteps steps({[&](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_NETWORK_HOST, "other");
         Press(dialog, IDCANCEL);
@@ -116,7 +116,7 @@ TEST_F(DriverSettingsTest, CancelStoresNothing) {
 }
 
 TEST_F(DriverSettingsTest, TheSerialDialogStoresTheComPort) {
-    SettingOverride driver("Driver", "tovirman.dll");
+    SettingOverride driver(setting::Driver, "tovirman.dll");
     std::string shown;
     DialogSteps steps({[&](HWND dialog) {
         shown = Text(GetDlgItem(dialog, IDC_SERIAL_PORT));
@@ -130,7 +130,7 @@ TEST_F(DriverSettingsTest, TheSerialDialogStoresTheComPort) {
 }
 
 TEST_F(DriverSettingsTest, TheLocalReceiverExplainsTheSenderTool) {
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     std::string message;
     DialogSteps steps({[&](HWND box) {
         message = Text(GetDlgItem(box, 0xFFFF));
@@ -142,7 +142,7 @@ TEST_F(DriverSettingsTest, TheLocalReceiverExplainsTheSenderTool) {
 }
 
 TEST_F(DriverSettingsTest, AMissingDriverShowsNothing) {
-    SettingOverride driver("Driver", "nosuch.dll");
+    SettingOverride driver(setting::Driver, "nosuch.dll");
     DialogSteps steps({[&](HWND dialog) { Press(dialog, IDCANCEL); }});
     DRV_Settings();
     EXPECT_EQ(steps.done(), 0u);

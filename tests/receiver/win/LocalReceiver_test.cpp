@@ -7,6 +7,7 @@
 #include "LocalChannel.h"
 #include "ReceiverDriver.h"
 #include "ReceiverTestSupport.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"
 
@@ -29,9 +30,9 @@ class LocalReceiverTest : public testing::Test {
         DRV_SetIRCommandProc(recorder.proc());
     }
 
-    SettingOverride driver{"Driver", ""};
-    SettingOverride skip{"Skip", 0};
-    SettingOverride pressDelay{"PressDelay", 0};
+    SettingOverride driver{setting::Driver, ""};
+    SettingOverride skip{setting::Skip, 0};
+    SettingOverride pressDelay{setting::PressDelay, 0};
     Recorder recorder;
 };
 
@@ -80,7 +81,7 @@ TEST_F(LocalReceiverTest, HoldingAButtonSendsRepeatsEvery110ms) {
 }
 
 TEST_F(LocalReceiverTest, SkipDropsTheFirstRepeats) {
-    SettingOverride skipTwo("Skip", 2);
+    SettingOverride skipTwo(setting::Skip, 2);
     Start();
     DRV_SetRepeat(true);
     EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);
@@ -90,7 +91,7 @@ TEST_F(LocalReceiverTest, SkipDropsTheFirstRepeats) {
 }
 
 TEST_F(LocalReceiverTest, PressDelayDropsEarlyRepeats) {
-    SettingOverride delay("PressDelay", 1000);
+    SettingOverride delay(setting::PressDelay, 1000);
     Start();
     DRV_SetRepeat(true);
     EXPECT_EQ(RunSender("--hold 550 KEY_UP"), 0);

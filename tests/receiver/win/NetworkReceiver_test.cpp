@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ReceiverTestSupport.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"
 
@@ -22,7 +23,7 @@ class NetworkReceiverTest : public testing::Test {
     void StartLircd() {
         const std::string reply = peers.Command("lircd start");
         ASSERT_EQ(reply.substr(0, 3), "ok ") << reply;
-        port = std::make_unique<SettingOverride>("NetworkPort", std::stoi(reply.substr(3)));
+        port = std::make_unique<SettingOverride>(setting::NetworkPort, std::stoi(reply.substr(3)));
     }
 
     void Start() {
@@ -40,10 +41,10 @@ class NetworkReceiverTest : public testing::Test {
         EXPECT_EQ(peers.Command("lircd send " + LircdLine(button, 0)), "ok");
     }
 
-    SettingOverride driver{"Driver", "tovnet.dll"};
-    SettingOverride host{"NetworkHost", "127.0.0.1"};
-    SettingOverride skip{"Skip", 0};
-    SettingOverride pressDelay{"PressDelay", 0};
+    SettingOverride driver{setting::Driver, "tovnet.dll"};
+    SettingOverride host{setting::NetworkHost, "127.0.0.1"};
+    SettingOverride skip{setting::Skip, 0};
+    SettingOverride pressDelay{setting::PressDelay, 0};
     std::unique_ptr<SettingOverride> port;
     Peers peers;
     Recorder recorder;
@@ -129,7 +130,7 @@ class FaultyServer {
 
 TEST_F(NetworkReceiverTest, SkipsMalformedLinesAndReplyBlocks) {
     FaultyServer server;
-    SettingOverride serverPort("NetworkPort", server.port);
+    SettingOverride serverPort(setting::NetworkPort, server.port);
     Start();
     ASSERT_TRUE(server.Accept());
     server.Send("garbage\n\x01\x02\xff\n0000000000000001 00 " + std::string(600, 'x') + " r\n");
@@ -144,7 +145,7 @@ TEST_F(NetworkReceiverTest, SkipsMalformedLinesAndReplyBlocks) {
 
 TEST_F(NetworkReceiverTest, CommandsAreCutAndTheirSeparatorsReplaced) {
     FaultyServer server;
-    SettingOverride serverPort("NetworkPort", server.port);
+    SettingOverride serverPort(setting::NetworkPort, server.port);
     Start();
     ASSERT_TRUE(server.Accept());
     server.Send("0000000000000001 00 A;B,C my;remote\n");
@@ -156,7 +157,7 @@ TEST_F(NetworkReceiverTest, CommandsAreCutAndTheirSeparatorsReplaced) {
 
 TEST_F(NetworkReceiverTest, ConnectsAgainWhenTheServerDropsTheConnection) {
     FaultyServer server;
-    SettingOverride serverPort("NetworkPort", server.port);
+    SettingOverride serverPort(setting::NetworkPort, server.port);
     Start();
     ASSERT_TRUE(server.Accept());
     server.Send("0000000000000001 00 ONE r\n0000000000000001 00 TW");

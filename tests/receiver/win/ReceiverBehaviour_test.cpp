@@ -9,6 +9,7 @@
 #include "LocalChannel.h"
 #include "LocalProtocol.h"
 #include "ReceiverTestSupport.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"
 
@@ -39,7 +40,9 @@ class LocalSource : public Source {
     ~LocalSource() override {
         if (pipe_ != INVALID_HANDLE_VALUE) CloseHandle(pipe_);
     }
-    void Prepare(Peers&) override { settings_.push_back(std::make_unique<SettingOverride>("Driver", "")); }
+    void Prepare(Peers&) override {
+        settings_.push_back(std::make_unique<SettingOverride>(setting::Driver, ""));
+    }
     void Press(const std::string& button, int repeatCount) override {
         if (pipe_ == INVALID_HANDLE_VALUE)
             pipe_ =
@@ -59,9 +62,10 @@ class LircdSource : public Source {
         peers_ = &peers;
         const std::string reply = peers.Command("lircd start");
         ASSERT_EQ(reply.substr(0, 3), "ok ") << reply;
-        settings_.push_back(std::make_unique<SettingOverride>("Driver", "tovnet.dll"));
-        settings_.push_back(std::make_unique<SettingOverride>("NetworkHost", "127.0.0.1"));
-        settings_.push_back(std::make_unique<SettingOverride>("NetworkPort", std::stoi(reply.substr(3))));
+        settings_.push_back(std::make_unique<SettingOverride>(setting::Driver, "tovnet.dll"));
+        settings_.push_back(std::make_unique<SettingOverride>(setting::NetworkHost, "127.0.0.1"));
+        settings_.push_back(
+            std::make_unique<SettingOverride>(setting::NetworkPort, std::stoi(reply.substr(3))));
     }
     bool Ready(Recorder& recorder) override { return WaitForLircd(*peers_, recorder); }
     void Press(const std::string& button, int repeatCount) override {
@@ -75,8 +79,8 @@ class IrmanSource : public Source {
     void Prepare(Peers& peers) override {
         peers_ = &peers;
         ASSERT_EQ(peers.Command("irman start COM7 answer"), "ok");
-        settings_.push_back(std::make_unique<SettingOverride>("Driver", "tovirman.dll"));
-        settings_.push_back(std::make_unique<SettingOverride>("SerialPort", "COM7"));
+        settings_.push_back(std::make_unique<SettingOverride>(setting::Driver, "tovirman.dll"));
+        settings_.push_back(std::make_unique<SettingOverride>(setting::SerialPort, "COM7"));
     }
     void Press(const std::string& button, int repeatCount) override {
         // The device has no repeat count: a new press is a pause first.
@@ -108,8 +112,8 @@ class ReceiverBehaviour : public testing::TestWithParam<ReceiverKind> {
 
     const std::string a = "0000000000A1";
     const std::string b = "0000000000B2";
-    SettingOverride skip{"Skip", 0};
-    SettingOverride pressDelay{"PressDelay", 0};
+    SettingOverride skip{setting::Skip, 0};
+    SettingOverride pressDelay{setting::PressDelay, 0};
     Peers peers;
     std::unique_ptr<Source> source = GetParam().make();
     Recorder recorder;

@@ -5,14 +5,14 @@
 #include "Settings.h"
 #include "WinTestSupport.h"
 
-SettingOverride::SettingOverride(std::string name, const std::string& text) : name_(std::move(name)) {
+SettingOverride::SettingOverride(const StrSetting& setting, const std::string& text) : name_(setting.name) {
     Remember();
-    WriteStrSetting(name_, text);
+    WriteSetting(setting, text);
 }
 
-SettingOverride::SettingOverride(std::string name, int value) : name_(std::move(name)) {
+SettingOverride::SettingOverride(const IntSetting& setting, int value) : name_(setting.name) {
     Remember();
-    WriteIntSetting(name_, value);
+    WriteSetting(setting, value);
 }
 
 void SettingOverride::Remember() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Settings.h"
 #include "tovdrv.h"
 
 using namespace std::chrono_literals;
@@ -20,8 +21,8 @@ using namespace std::chrono_literals;
 // comes back afterwards.
 class SettingOverride {
   public:
-    SettingOverride(std::string name, const std::string& text);
-    SettingOverride(std::string name, int value);
+    SettingOverride(const StrSetting& setting, const std::string& text);
+    SettingOverride(const IntSetting& setting, int value);
     ~SettingOverride();
     SettingOverride(const SettingOverride&) = delete;
     SettingOverride& operator=(const SettingOverride&) = delete;

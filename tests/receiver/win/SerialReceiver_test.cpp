@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ReceiverTestSupport.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"
 
@@ -36,10 +37,10 @@ class SerialReceiverTest : public testing::Test {
             "ok");
     }
 
-    SettingOverride driver{"Driver", "tovirman.dll"};
-    SettingOverride port{"SerialPort", "COM7"};
-    SettingOverride skip{"Skip", 0};
-    SettingOverride pressDelay{"PressDelay", 0};
+    SettingOverride driver{setting::Driver, "tovirman.dll"};
+    SettingOverride port{setting::SerialPort, "COM7"};
+    SettingOverride skip{setting::Skip, 0};
+    SettingOverride pressDelay{setting::PressDelay, 0};
     Peers peers;
     Recorder recorder;
 };
@@ -75,7 +76,7 @@ TEST_F(SerialReceiverTest, ADeviceThatDoesNotAnswerFailsActivationAfterTwoSecond
 }
 
 TEST_F(SerialReceiverTest, AMissingPortFailsActivationAtOnce) {
-    SettingOverride missing("SerialPort", "COM9");
+    SettingOverride missing(setting::SerialPort, "COM9");
     ASSERT_TRUE(DRV_Init());
     const auto before = std::chrono::steady_clock::now();
     EXPECT_FALSE(DRV_Activate());

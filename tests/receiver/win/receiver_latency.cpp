@@ -13,6 +13,7 @@
 #include "LocalChannel.h"
 #include "LocalProtocol.h"
 #include "ReceiverTestSupport.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 
 namespace {
@@ -73,7 +74,7 @@ bool Start() {
 }
 
 void MeasureLocal() {
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     if (!Start()) return std::puts("local: the receiver did not start"), void();
     HANDLE pipe = CreateFileA(LocalPipeName().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     Print("local", Measure([&](int i) {
@@ -96,9 +97,9 @@ void MeasureNetwork() {
     bind(listener, reinterpret_cast<sockaddr*>(&address), size);
     listen(listener, 1);
     getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
-    SettingOverride driver("Driver", "tovnet.dll");
-    SettingOverride host("NetworkHost", "127.0.0.1");
-    SettingOverride port("NetworkPort", ntohs(address.sin_port));
+    SettingOverride driver(setting::Driver, "tovnet.dll");
+    SettingOverride host(setting::NetworkHost, "127.0.0.1");
+    SettingOverride port(setting::NetworkPort, ntohs(address.sin_port));
     if (!Start()) return std::puts("network: the receiver did not start"), void();
     SOCKET server = accept(listener, nullptr, nullptr);
     Print("network", Measure([&](int i) {
@@ -116,8 +117,8 @@ void MeasureNetwork() {
 
 int main() {
     SetCurrentDirectoryA(TestProgramFolder().c_str());
-    SettingOverride skip("Skip", 0);
-    SettingOverride pressDelay("PressDelay", 0);
+    SettingOverride skip(setting::Skip, 0);
+    SettingOverride pressDelay(setting::PressDelay, 0);
     MeasureLocal();
     MeasureNetwork();
     return 0;

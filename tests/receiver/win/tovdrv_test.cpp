@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "ReceiverTestSupport.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 
 namespace {
@@ -22,7 +23,7 @@ class TovdrvTest : public testing::Test {
 };
 
 TEST_F(TovdrvTest, EmptyDriverSelectsTheLocalReceiver) {
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     EXPECT_TRUE(DRV_Init());
     EXPECT_FALSE(DRV_IsActivated());
     EXPECT_TRUE(DRV_Activate());
@@ -33,7 +34,7 @@ TEST_F(TovdrvTest, EmptyDriverSelectsTheLocalReceiver) {
 
 TEST_F(TovdrvTest, EachDriverLibraryInitialises) {
     for (const char* file : {"tovlocal.dll", "tovnet.dll", "tovirman.dll"}) {
-        SettingOverride driver("Driver", file);
+        SettingOverride driver(setting::Driver, file);
         EXPECT_TRUE(DRV_Init()) << file;
         DRV_Close();
     }
@@ -42,7 +43,7 @@ TEST_F(TovdrvTest, EachDriverLibraryInitialises) {
 TEST_F(TovdrvTest, AMissingLibraryOrOneThatIsNoDriverFails) {
     for (const char* file : {"nosuch.dll", "tovdrv.dll", "RXNT.DLL", "tovsend.exe", "..\\bin\\tovlocal.dll",
                              "C:\\windows\\system32\\kernel32.dll"}) {
-        SettingOverride driver("Driver", file);
+        SettingOverride driver(setting::Driver, file);
         EXPECT_FALSE(DRV_Init()) << file;
         EXPECT_FALSE(DRV_Activate()) << file;
         EXPECT_FALSE(DRV_IsActivated()) << file;
@@ -51,7 +52,7 @@ TEST_F(TovdrvTest, AMissingLibraryOrOneThatIsNoDriverFails) {
 
 TEST_F(TovdrvTest, NothingWorksBeforeInitOrAfterClose) {
     EXPECT_FALSE(DRV_Activate());
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     ASSERT_TRUE(DRV_Init());
     ASSERT_TRUE(DRV_Activate());
     DRV_Close();
@@ -61,7 +62,7 @@ TEST_F(TovdrvTest, NothingWorksBeforeInitOrAfterClose) {
 }
 
 TEST_F(TovdrvTest, InitAfterCloseWorksAgain) {
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(DRV_Init());
         ASSERT_TRUE(DRV_Activate());
@@ -70,7 +71,7 @@ TEST_F(TovdrvTest, InitAfterCloseWorksAgain) {
 }
 
 TEST_F(TovdrvTest, InitWhileActiveReleasesTheOldReceiverFirst) {
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     ASSERT_TRUE(DRV_Init());
     ASSERT_TRUE(DRV_Activate());
     ASSERT_TRUE(DRV_Init());
@@ -80,7 +81,7 @@ TEST_F(TovdrvTest, InitWhileActiveReleasesTheOldReceiverFirst) {
 }
 
 TEST_F(TovdrvTest, NoDriverOffersLearning) {
-    SettingOverride driver("Driver", "");
+    SettingOverride driver(setting::Driver, "");
     ASSERT_TRUE(DRV_Init());
     EXPECT_FALSE(DRV_LearnAvailable());
     TIRCommand command = "junk";

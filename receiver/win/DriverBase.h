@@ -31,6 +31,24 @@ class Listener {
     virtual void Listen(HANDLE stop, const PressReporter& reporter) = 0;
 };
 
+// The wait between attempts to reach a receiver that went away: a quarter
+// of a second at first, twice as long each time, at most five seconds.
+class RetryDelay {
+  public:
+    void Reset() { ms_ = kFirstMs; }
+    // False when stop was signalled meanwhile.
+    bool Wait(HANDLE stop) {
+        const DWORD ms = ms_;
+        ms_ = ms_ * 2 < kMaxMs ? ms_ * 2 : kMaxMs;
+        return WaitForSingleObject(stop, ms) == WAIT_TIMEOUT;
+    }
+
+  private:
+    static constexpr DWORD kFirstMs = 250;
+    static constexpr DWORD kMaxMs = 5000;
+    DWORD ms_ = kFirstMs;
+};
+
 struct DriverDefinition {
     // The display name, at most 32 characters.
     const char* name;

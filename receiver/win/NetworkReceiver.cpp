@@ -8,7 +8,6 @@
 // After winsock2.h, which it needs.
 #include <mstcpip.h>
 
-#include <algorithm>
 #include <string>
 
 #include "DriverBase.h"
@@ -19,8 +18,6 @@
 
 namespace {
 
-constexpr DWORD kFirstRetryMs = 250;
-constexpr DWORD kMaxRetryMs = 5000;
 constexpr DWORD kConnectTimeoutMs = 5000;
 constexpr ULONG kKeepAliveIdleMs = 10000;
 constexpr ULONG kKeepAliveIntervalMs = 2000;
@@ -51,12 +48,11 @@ class NetworkListener : public Listener {
 
     void Listen(HANDLE stop, const PressReporter& reporter) override {
         if (event_ == WSA_INVALID_EVENT) return;
-        DWORD retryMs = kFirstRetryMs;
+        RetryDelay retry;
         for (;;) {
-            if (Session(stop, reporter)) retryMs = kFirstRetryMs;
-            // The server is away or restarting: try again a little later each time.
-            if (WaitForSingleObject(stop, retryMs) != WAIT_TIMEOUT) return;
-            retryMs = std::min(retryMs * 2, kMaxRetryMs);
+            if (Session(stop, reporter)) retry.Reset();
+            // The server is away or restarting.
+            if (!retry.Wait(stop)) return;
         }
     }
 

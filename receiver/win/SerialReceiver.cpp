@@ -96,7 +96,8 @@ class Port {
 };
 
 // The device answers "I", a short gap, "R" with "OK" when it is there.
-bool Handshake(Port& port) {
+// Waiting for the answer ends early when stop (if any) is signalled.
+bool Handshake(Port& port, HANDLE stop) {
     if (!port.Write("I")) return false;
     Sleep(kHandshakeGapMs);
     if (!port.Write("R")) return false;
@@ -106,18 +107,45 @@ bool Handshake(Port& port) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         unsigned char byte;
-        if (left.count() <= 0 || !port.ReadByte(nullptr, static_cast<DWORD>(left.count()), byte))
-            return false;
+        if (left.count() <= 0 || !port.ReadByte(stop, static_cast<DWORD>(left.count()), byte)) return false;
         reply += static_cast<char>(byte);
     }
     return true;
+}
+
+// The port set up and the device powered and answering; null when not.
+std::unique_ptr<Port> OpenDevice(HANDLE stop) {
+    auto port = std::make_unique<Port>(ReadSetting(setting::SerialPort));
+    if (!port->Configure()) return nullptr;
+    // The device sends noise while it powers up.
+    Sleep(kPowerUpMs);
+    port->DropInput();
+    if (!Handshake(*port, stop)) return nullptr;
+    return port;
 }
 
 class SerialListener : public Listener {
   public:
     explicit SerialListener(std::unique_ptr<Port> port) : port_(std::move(port)) {}
 
+    // A device that goes away (a USB adapter pulled out) is opened again
+    // once it is back.
     void Listen(HANDLE stop, const PressReporter& reporter) override {
+        RetryDelay retry;
+        for (;;) {
+            if (port_) {
+                Read(stop, reporter);
+                port_.reset();
+                retry.Reset();
+            }
+            if (!retry.Wait(stop)) return;
+            port_ = OpenDevice(stop);
+        }
+    }
+
+  private:
+    // Until the device fails or stop is signalled.
+    void Read(HANDLE stop, const PressReporter& reporter) {
         IrmanFrameDecoder frames;
         IrmanRepeatCounter repeats;
         unsigned char byte;
@@ -128,18 +156,12 @@ class SerialListener : public Listener {
         }
     }
 
-  private:
     std::unique_ptr<Port> port_;
 };
 
 std::unique_ptr<Listener> Begin() {
-    auto port = std::make_unique<Port>(ReadSetting(setting::SerialPort));
-    if (!port->Configure()) return nullptr;
-    // The device sends noise while it powers up.
-    Sleep(kPowerUpMs);
-    port->DropInput();
-    if (!Handshake(*port)) return nullptr;
-    return std::make_unique<SerialListener>(std::move(port));
+    std::unique_ptr<Port> port = OpenDevice(nullptr);
+    return port ? std::make_unique<SerialListener>(std::move(port)) : nullptr;
 }
 
 void ShowSettings(HWND owner) {

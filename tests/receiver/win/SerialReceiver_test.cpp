@@ -64,6 +64,23 @@ TEST_F(SerialReceiverTest, TheSameCodeAfterMoreThan200msIsANewPress) {
     EXPECT_EQ(recorder.commands, Commands(2, "000000000001"));
 }
 
+TEST_F(SerialReceiverTest, ReceivesAgainWhenTheDeviceIsUnpluggedAndPluggedIn) {
+    Plug("answer");
+    ASSERT_TRUE(Activate());
+    Send("000000000001");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    ASSERT_EQ(peers.Command("irman stop"), "ok");
+    EXPECT_LT(ProcessorTimeWhilePumping(1500ms), 50ms) << "waiting for the device must not spin";
+    EXPECT_TRUE(DRV_IsActivated());
+    Plug("answer");
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (recorder.commands.size() < 2 && std::chrono::steady_clock::now() < deadline) {
+        Send("000000000002");
+        recorder.WaitFor(2, 300ms);
+    }
+    EXPECT_EQ(recorder.commands, (Commands{"000000000001", "000000000002"}));
+}
+
 TEST_F(SerialReceiverTest, ADeviceThatDoesNotAnswerFailsActivationAfterTwoSeconds) {
     Plug("silent");
     ASSERT_TRUE(DRV_Init());

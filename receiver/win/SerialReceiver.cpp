@@ -1,6 +1,7 @@
 // tovirman.dll, the serial receiver for IRMan-compatible devices: powers the
 // device from the port's RTS and DTR lines, checks its handshake when
-// receiving starts, then turns its 6-byte codes into commands.
+// receiving starts (and when the device comes back after going away), then
+// turns its 6-byte codes into commands.
 #include <windows.h>
 
 #include <chrono>

@@ -1,0 +1,77 @@
+// Loading, saving, importing and exporting the command file.
+#include <commdlg.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "CommandFile.h"
+#include "CommandFileIO.h"
+#include "MainWindow.h"
+#include "TovdataStoreAccess.h"
+
+namespace {
+// The dialogs' filter: the "|"-separated pairs with zero bytes instead.
+std::vector<char> DialogFilter() {
+    std::vector<char> filter(kCommandFileFilter, kCommandFileFilter + std::strlen(kCommandFileFilter));
+    for (char& c : filter)
+        if (c == '|') c = '\0';
+    filter.push_back('\0');
+    filter.push_back('\0');
+    return filter;
+}
+
+void ReportWriteFailure(HWND owner, const WriteResult& result) {
+    if (!result.ok) MessageBoxA(owner, result.message.c_str(), "Error", MB_OK | MB_ICONERROR);
+}
+}  // namespace
+
+void TfrmMain::SaveAllItems() {
+    TovdataStoreAccess store;
+    ReportWriteFailure(window_, SaveItemsToFile(store, DefaultCommandFile()));
+    UpdateMenus();
+}
+
+void TfrmMain::LoadItems(bool fromUser) {
+    std::string path = DefaultCommandFile();
+    if (fromUser) {
+        const std::vector<char> filter = DialogFilter();
+        char file[MAX_PATH] = "";
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = window_;
+        dialog.lpstrFilter = filter.data();
+        dialog.lpstrFile = file;
+        dialog.nMaxFile = sizeof file;
+        dialog.lpstrDefExt = kImportDefaultExtension;
+        dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+        if (!GetOpenFileNameA(&dialog)) return;
+        path = file;
+    }
+    TovdataStoreAccess store;
+    LoadItemsFromFile(store, path, fromUser);
+    BuildTree("");
+    UpdateMenus();
+    if (fromUser) {
+        FillStartupCombo();
+        SaveAllItems();
+    }
+}
+
+void TfrmMain::ExportSelected() {
+    const std::string id = SelectedID();
+    if (id.empty()) return;
+    const std::vector<char> filter = DialogFilter();
+    char file[MAX_PATH] = "";
+    lstrcpynA(file, kExportFileName, sizeof file);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = filter.data();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrDefExt = kExportDefaultExtension;
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameA(&dialog)) return;
+    TovdataStoreAccess store;
+    ReportWriteFailure(window_, ExportItemToFile(store, id.c_str(), file));
+}

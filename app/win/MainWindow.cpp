@@ -1,0 +1,557 @@
+#include "MainWindow.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Settings.h"
+#include "ShowHelp.h"
+#include "Splash.h"
+#include "SystemKeyboardLayout.h"
+#include "SystemVolume.h"
+#include "WindowPosition.h"
+#include "resource.h"
+#include "tovdata.h"
+#include "tovdrv.h"
+#include "tovshow.h"
+
+namespace {
+// The receiver's state after the product name, in the caption and the tool tip.
+const char* const kActiveText = "Tovanix - receiving";
+const char* const kInactiveText = "Tovanix - not receiving";
+
+constexpr DWORD kStartUpWaitMs = 4000;
+constexpr UINT kStartUpDelayMs = 500;
+
+TfrmMain* hookedWindow = nullptr;
+
+HICON NamedIcon(const char* name, int size) {
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+}  // namespace
+
+TfrmMain::TfrmMain(HINSTANCE instance)
+    : instance_(instance),
+      volume_(CreateSystemVolumeControl()),
+      executor_(items_, desktop_, clock_, *this, CurrentKeyboardLayout()),
+      dispatcher_(items_, desktop_, *this, *this, executor_) {
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    if (shutdownHook_) UnhookWindowsHookEx(shutdownHook_);
+    hookedWindow = nullptr;
+    if (IsWindow(window_)) DestroyWindow(window_);
+    if (imageList_) ImageList_Destroy(imageList_);
+    if (popupMenu_) DestroyMenu(popupMenu_);
+    if (trayMenu_) DestroyMenu(trayMenu_);
+}
+
+bool TfrmMain::TranslateAccelerator(MSG& message) {
+    return accelerators_ && ::TranslateAcceleratorA(window_, accelerators_, &message);
+}
+
+void TfrmMain::FormCreate() {
+    // 1. The splash window while everything starts.
+    const DWORD started = GetTickCount();
+    TdlgSplash splash(instance_);
+
+    // 2.
+    CloseAllowed = false;
+
+    // The main window itself, hidden until the start-up decides where it goes.
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = NamedIcon("MAINICON", 32);
+    windowClass.hIconSm = NamedIcon("MAINICON", 16);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExA(&windowClass);
+    mainMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_MAINMENU));
+    window_ = CreateWindowExA(
+        0, kClassName, kInactiveText,
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
+        CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kDefaultHeight, nullptr, mainMenu_, instance_, this);
+    accelerators_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDA_MAIN));
+    popupMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_POPUP));
+    trayMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_TRAY));
+    CreateControls();
+
+    // 3. Windows shutting down or logging off closes the driver first.
+    hookedWindow = this;
+    shutdownHook_ = SetWindowsHookExA(WH_CALLWNDPROC, ShutdownHook, nullptr, GetCurrentThreadId());
+
+    // 6. (4 and 5: minimizing hides to the tray, the mixer exists.)
+    TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_, 0), window_);
+    TrayIcon1.OnDblClick = [this] {
+        if (!IsWindowVisible(window_)) ShowFromTray();
+    };
+    UpdateTrayIcon(false, false);
+    TrayIcon1.SetActive(true);
+    SetCaptions(false);
+
+    // 10 before 8, so that the tree is built once, with hidden macros shown
+    // as the setting says.
+    Button_SetCheck(cbStart_, ReadStartSetting() ? BST_CHECKED : BST_UNCHECKED);
+    Button_SetCheck(cbHidden_, ReadSetting(setting::ShowHidden) == 1 ? BST_CHECKED : BST_UNCHECKED);
+
+    // 8. The items and the tree.
+    LoadItems(false);
+    FillStartupCombo();
+
+    // 9.
+    InitReceiver();
+
+    // 11. The splash stays at least this long after the start.
+    const DWORD elapsed = GetTickCount() - started;
+    if (elapsed < kStartUpWaitMs) clock_.Wait(kStartUpWaitMs - elapsed, true);
+
+    // 12.
+    if (Button_GetCheck(cbStart_) == BST_CHECKED) {
+        // Shown off the screen until DoStartUp places it.
+        SetWindowPos(window_, nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        SetTimer(window_, kStartUpTimer, kStartUpDelayMs, nullptr);
+        EnableWindow(cmbActions_.Handle(), TRUE);
+    } else {
+        EnableWindow(cmbActions_.Handle(), FALSE);
+        RestorePosition();
+        ShowWindow(window_, SW_SHOW);
+        SetForegroundWindow(window_);
+    }
+    // 13.
+    CloseAllowed = true;
+}
+
+void TfrmMain::CreateControls() {
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    auto create = [&](const char* className, const char* text, DWORD style, int id) {
+        HWND control =
+            CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return control;
+    };
+    outActions_ =
+        create(WC_TREEVIEWA, "",
+               WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+               IDC_MAIN_TREE);
+    lblStartup_ = create("STATIC", "Macro to run in startup", 0, IDC_MAIN_STARTUPLABEL);
+    cmbActions_.Attach(create("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, IDC_MAIN_ACTIONS));
+    cbStart_ = create("BUTTON", "Activate in &startup", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_MAIN_START);
+    cbHidden_ = create("BUTTON", "S&how hidden macros", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_MAIN_HIDDEN);
+    btnActivate_ = create("BUTTON", "&Activate", WS_TABSTOP | BS_DEFPUSHBUTTON, IDC_MAIN_ACTIVATE);
+
+    imageList_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 9, 0);
+    for (int i = 1; i <= 9; ++i) {
+        HICON icon = NamedIcon(("TREE" + std::to_string(i)).c_str(), 16);
+        ImageList_AddIcon(imageList_, icon);
+        DestroyIcon(icon);
+    }
+    TreeView_SetImageList(outActions_, imageList_, TVSIL_NORMAL);
+    FormResize();
+}
+
+void TfrmMain::FormResize() {
+    RECT client;
+    GetClientRect(window_, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    MoveWindow(outActions_, 4, 4, width - 8, std::max(0, height - 113), TRUE);
+    MoveWindow(lblStartup_, 8, height - 98, width - 16, 14, TRUE);
+    MoveWindow(cmbActions_.Handle(), 8, height - 82, width - 16, 200, TRUE);
+    MoveWindow(cbStart_, 8, height - 55, (width - 16) / 2, 18, TRUE);
+    MoveWindow(cbHidden_, 8 + (width - 16) / 2, height - 55, (width - 16) / 2, 18, TRUE);
+    MoveWindow(btnActivate_, (width - 90) / 2, height - 29, 90, 24, TRUE);
+}
+
+LRESULT CALLBACK TfrmMain::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<TfrmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        return self->Handle(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT TfrmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->hwndFrom == outActions_)
+                return OnTreeNotify(reinterpret_cast<NMHDR*>(lParam));
+            break;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_SIZE:
+            FormResize();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            // The width is fixed.
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize.x = limits->ptMaxTrackSize.x = kWidth;
+            limits->ptMinTrackSize.y = 200;
+            return 0;
+        }
+        case WM_SYSCOMMAND:
+            // Minimizing hides the window to the tray.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                HideToTray();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (FormCloseQuery()) {
+                FormClose();
+                DestroyWindow(window_);
+            }
+            return 0;
+        case WM_DESTROY:
+            TrayIcon1.SetActive(false);
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TfrmMain::OnCommand(int id, int notification, HWND control) {
+    switch (id) {
+        case IDC_MAIN_ACTIVATE:
+        case IDM_ACTIVATE:
+        case IDM_TRAY_ACTIVATE: {
+            char caption[32] = "";
+            GetWindowTextA(btnActivate_, caption, sizeof caption);
+            SetReceiverActive(true, std::string(caption) == "&Activate", true);
+            break;
+        }
+        case IDM_TRAY_SHOW:
+            if (IsWindowVisible(window_))
+                HideToTray();
+            else
+                ShowFromTray();
+            break;
+        case IDM_EXIT:
+        case IDM_TRAY_CLOSE:
+            PostMessageA(window_, WM_CLOSE, 0, 0);
+            break;
+        case IDC_MAIN_START:
+            if (notification == BN_CLICKED) {
+                const bool start = Button_GetCheck(cbStart_) == BST_CHECKED;
+                WriteStartSetting(start);
+                EnableWindow(cmbActions_.Handle(), start);
+            }
+            break;
+        case IDC_MAIN_HIDDEN:
+            if (notification == BN_CLICKED) ToggleShowHidden();
+            break;
+        case IDC_MAIN_ACTIONS:
+            if (notification == CBN_SELCHANGE) {
+                const int index = cmbActions_.SelectedIndex();
+                WriteSetting(setting::Action, index <= 0 ? 0 : cmbActions_.Value(index));
+            }
+            break;
+        case IDM_DISABLE:
+        case IDM_POPUP_DISABLE:
+            ToggleDisabled();
+            break;
+        case IDM_HIDE:
+        case IDM_POPUP_HIDE:
+            ToggleHidden(true);
+            break;
+        case IDM_CUT:
+            CopyMacro(true);
+            break;
+        case IDM_COPY:
+            CopyMacro(false);
+            break;
+        case IDM_PASTE:
+            PasteMacro();
+            break;
+        case IDM_DELETE:
+            DeleteItemCommand();
+            break;
+        case IDM_REMOVELEARN:
+        case IDM_POPUP_REMOVELEARN:
+            RemoveLearn();
+            break;
+        case IDM_IMPORT:
+            LoadItems(true);
+            break;
+        case IDM_EXPORT:
+            ExportSelected();
+            break;
+        case IDM_CONTENTS:
+            ShowHelp(window_, "#Index");
+            break;
+        case IDM_HELP:
+            ShowHelp(window_, "#Mainwindow");
+            break;
+        case IDM_ABOUT:
+            ShowAboutBox(instance_, window_);
+            break;
+    }
+    (void)control;
+}
+
+void TfrmMain::OnTimer(UINT_PTR timer) {
+    switch (timer) {
+        case kButtonTimer:
+            dispatcher_.timButtonTimer();
+            break;
+        case kRepeatTimer:
+            dispatcher_.RepeatTimerFired();
+            break;
+        case kStartUpTimer:
+            DoStartUp();
+            break;
+        case kActivateTimer:
+            timActivateTimer();
+            break;
+        case kReactivateTimer:
+            timReactivateTimer();
+            break;
+    }
+}
+
+void TfrmMain::DoStartUp() {
+    KillTimer(window_, kStartUpTimer);
+    if (StartUpTimerIsDelay) {
+        StartUpTimerIsDelay = false;
+        return;
+    }
+    SetReceiverActive(false, true, true);
+    RestorePosition();
+    const int action = ReadSetting(setting::Action);
+    if (action > 0 && Button_GetCheck(cbStart_) == BST_CHECKED) {
+        const std::string id = "M" + std::to_string(action);
+        if (getMacro(id.c_str())) dispatcher_.ExecuteItem(id.c_str());
+    }
+}
+
+void TfrmMain::SetCaptions(bool active) {
+    SetWindowTextA(window_, active ? kActiveText : kInactiveText);
+    SetWindowTextA(btnActivate_, active ? "S&top" : "&Activate");
+    ModifyMenuA(trayMenu_, IDM_TRAY_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_TRAY_ACTIVATE,
+                active ? "S&top" : "&Activate");
+    ModifyMenuA(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
+                active ? "&Deactivate IR-receiver" : "&Activate IR-receiver");
+    DrawMenuBar(window_);
+}
+
+void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) {
+    const bool closeAllowed = CloseAllowed;
+    CloseAllowed = false;
+    HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    if (activate) {
+        dispatcher_.ClearLastMacro();
+        const bool wasEnabled = IsWindowEnabled(btnActivate_);
+        EnableWindow(btnActivate_, FALSE);
+        EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_GRAYED);
+        if (receiverReady_ && (DRV_IsActivated() || DRV_Activate())) {
+            DRV_SetPause(false);
+            SetCaptions(true);
+            if (ReadSetting(setting::Reactivate) == 1) {
+                SetTimer(window_, kReactivateTimer, 1000, nullptr);
+                IdleSeconds = 0;
+                ReactivateMinutes = ReadSetting(setting::ReactivateTime);
+            }
+            if (minimizeAfter && ReadMinimizeSetting()) HideToTray();
+        } else if (!fromUser && ReadMinimizeSetting()) {
+            // An unattended start still ends in the tray.
+            HideToTray();
+        }
+        if (wasEnabled) {
+            EnableWindow(btnActivate_, TRUE);
+            EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_ENABLED);
+        }
+    } else if (receiverReady_ && DRV_Deactivate()) {
+        DRV_SetPause(true);
+        SetCaptions(false);
+        KillTimer(window_, kReactivateTimer);
+    }
+    UpdateTrayIcon(IsReceiverActive(), false);
+    if (receiverReady_) DRV_SetIRCommandProc(TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
+    SetCursor(previousCursor);
+    CloseAllowed = closeAllowed;
+}
+
+void TfrmMain::ReceiveIRCommand(void* context, const char* command) {
+    static_cast<TfrmMain*>(context)->dispatcher_.ReceiveIRCommand(command);
+}
+
+bool TfrmMain::IsReceiverActive() { return receiverReady_ && DRV_IsActivated(); }
+
+void TfrmMain::SetReceiverRepeat(bool repeat) {
+    if (receiverReady_) DRV_SetRepeat(repeat);
+}
+
+void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
+    HICON icon = NamedIcon(active ? (busy ? "TRAYRED" : "TRAYENABLE") : "TRAYDISABLE", 16);
+    TrayIcon1.SetIcon(icon);
+    DestroyIcon(icon);
+    TrayIcon1.SetToolTip(active ? kActiveText : kInactiveText);
+}
+
+void TfrmMain::InitReceiver() {
+    if (DRV_Init()) {
+        receiverReady_ = true;
+        DRV_SetPause(true);
+        EnableWindow(btnActivate_, TRUE);
+        EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_ENABLED);
+        return;
+    }
+    EnableWindow(btnActivate_, FALSE);
+    EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_GRAYED);
+    CloseReceiver();
+    MessageBoxA(window_, "IR-receiver initialization did not succeed! Check the driver settings!", "Error",
+                MB_OK | MB_ICONEXCLAMATION);
+}
+
+void TfrmMain::CloseReceiver() {
+    receiverReady_ = false;
+    DRV_Close();
+}
+
+void TfrmMain::Delay(double seconds) {
+    clock_.Wait(static_cast<uint32_t>(std::lround(seconds * 1000)), true);
+}
+
+void TfrmMain::timReactivateTimer() {
+    if (++IdleSeconds < ReactivateMinutes * 60) return;
+    CloseAllowed = false;
+    const bool wasActive = IsReceiverActive();
+    if (wasActive) {
+        SetReceiverActive(false, false, false);
+        Delay(0.5);
+    }
+    CloseReceiver();
+    Delay(0.2);
+    InitReceiver();
+    if (wasActive) {
+        Delay(0.2);
+        SetReceiverActive(true, true, false);
+    }
+    CloseAllowed = true;
+    IdleSeconds = 0;
+}
+
+void TfrmMain::WatchLaunchedWindow(WindowHandle window) {
+    LaunchedWindow = window;
+    SetTimer(window_, kActivateTimer, 500, nullptr);
+}
+
+void TfrmMain::timActivateTimer() {
+    // Nothing to watch (no window was found) counts as gone.
+    if (IsWindowHandle(LaunchedWindow) && IsWindow(ToHwnd(LaunchedWindow))) return;
+    KillTimer(window_, kActivateTimer);
+    LaunchedWindow = 0;
+    StartUpTimerIsDelay = true;
+    SetTimer(window_, kStartUpTimer, 1000, nullptr);
+    while (StartUpTimerIsDelay && IsWindow(window_)) clock_.Wait(50, true);
+    if (!IsReceiverActive()) SetReceiverActive(false, true, true);
+}
+
+void TfrmMain::HideToTray() {
+    SavePosition();
+    ShowWindow(window_, SW_HIDE);
+    ModifyMenuA(trayMenu_, IDM_TRAY_SHOW, MF_BYCOMMAND | MF_STRING, IDM_TRAY_SHOW, "&Show");
+}
+
+void TfrmMain::ShowFromTray() {
+    RestorePosition();
+    ShowWindow(window_, SW_SHOW);
+    ModifyMenuA(trayMenu_, IDM_TRAY_SHOW, MF_BYCOMMAND | MF_STRING, IDM_TRAY_SHOW, "&Minimize");
+    SetForegroundWindow(window_);
+}
+
+void TfrmMain::RestorePosition() {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int unset = INT32_MIN;
+    const int left = ReadIntSetting(setting::Left.name, unset);
+    const int top = ReadIntSetting(setting::Top.name, unset);
+    const Placement placement =
+        RestoredPlacement(left == unset ? std::nullopt : std::optional<int>(left),
+                          top == unset ? std::nullopt : std::optional<int>(top), ReadSetting(setting::Height),
+                          kWidth, screenWidth, screenHeight);
+    SetWindowPos(window_, nullptr, placement.left, placement.top, kWidth, placement.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TfrmMain::SavePosition() {
+    RECT rect;
+    if (!GetWindowRect(window_, &rect)) return;
+    // Off the screen while the start-up runs: nothing worth keeping.
+    if (rect.left == -1000 && rect.top == -1000) return;
+    WriteIntSetting(setting::Left.name, rect.left);
+    WriteIntSetting(setting::Top.name, rect.top);
+    WriteSetting(setting::Height, rect.bottom - rect.top);
+}
+
+bool TfrmMain::FormCloseQuery() {
+    if (!CloseAllowed) return false;
+    if (IsReceiverActive()) SetReceiverActive(true, false, true);
+    if (IsWindowVisible(window_)) SavePosition();
+    return true;
+}
+
+void TfrmMain::FormClose() { CloseReceiver(); }
+
+LRESULT CALLBACK TfrmMain::ShutdownHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call && call->message == WM_QUERYENDSESSION && hookedWindow) {
+        TfrmMain& main = *hookedWindow;
+        if (!IsWindowVisible(main.window_)) {
+            SetWindowPos(main.window_, nullptr, -1000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ShowWindow(main.window_, SW_SHOWNA);
+        }
+        main.CloseReceiver();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void TfrmMain::ShowCommand(const char* text) {
+    TOSDText osd = "";
+    lstrcpynA(osd, text, sizeof osd);
+    showCommand(osd);
+}
+
+// The on-screen command chooser is not part of this program yet: a macro
+// set to "One command, select" runs nothing until it is.
+void TfrmMain::ChooseAndExecuteCommand(TMacroRecord*) {}
+
+void TfrmMain::StepVolume(bool up) { volume_->StepVolume(up); }
+void TfrmMain::ToggleMute() { volume_->ToggleMute(); }
+
+void TfrmMain::Start(DispatchTimer timer, unsigned milliseconds) {
+    SetTimer(window_, timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer, milliseconds, nullptr);
+    if (timer == DispatchTimer::Button)
+        buttonTimerRunning_ = true;
+    else
+        repeatTimerRunning_ = true;
+}
+
+void TfrmMain::Stop(DispatchTimer timer) {
+    KillTimer(window_, timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer);
+    if (timer == DispatchTimer::Button)
+        buttonTimerRunning_ = false;
+    else
+        repeatTimerRunning_ = false;
+}
+
+bool TfrmMain::IsRunning(DispatchTimer timer) {
+    return timer == DispatchTimer::Button ? buttonTimerRunning_ : repeatTimerRunning_;
+}

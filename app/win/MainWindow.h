@@ -1,0 +1,149 @@
+// The main window: start-up, the receiver's state, the tray icon, the tree
+// of groups and macros and its commands. Dispatch and executor run inside it.
+#pragma once
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ComboBox2.h"
+#include "Dispatcher.h"
+#include "MacroExecutor.h"
+#include "ProgramHooks.h"
+#include "Records.h"
+#include "Timers.h"
+#include "TovdataItems.h"
+#include "TrayIcon.h"
+#include "VolumeControl.h"
+#include "WinClock.h"
+#include "WinDesktop.h"
+
+class TfrmMain : public ProgramHooks, public Timers {
+  public:
+    static constexpr int kWidth = 296;
+    static constexpr int kDefaultHeight = 472;
+    static constexpr const char* kClassName = "TfrmMain";
+
+    // Creates the window and runs the start-up (splash, items, receiver).
+    explicit TfrmMain(HINSTANCE instance);
+    ~TfrmMain() override;
+    TfrmMain(const TfrmMain&) = delete;
+    TfrmMain& operator=(const TfrmMain&) = delete;
+
+    HWND Handle() const { return window_; }
+    // Messages that go to the window's accelerators first.
+    bool TranslateAccelerator(MSG& message);
+
+    // ProgramHooks.
+    bool IsReceiverActive() override;
+    void SetReceiverRepeat(bool repeat) override;
+    void SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) override;
+    void WatchLaunchedWindow(WindowHandle window) override;
+    void CommandReceived() override { IdleSeconds = 0; }
+    void UpdateTrayIcon(bool active, bool busy) override;
+    void ShowCommand(const char* text) override;
+    void ChooseAndExecuteCommand(TMacroRecord* macro) override;
+    void StepVolume(bool up) override;
+    void ToggleMute() override;
+
+    // Timers of the dispatch.
+    void Start(DispatchTimer timer, unsigned milliseconds) override;
+    void Stop(DispatchTimer timer) override;
+    bool IsRunning(DispatchTimer timer) override;
+
+  private:
+    enum TimerID : UINT_PTR {
+        kButtonTimer = 1,
+        kRepeatTimer,
+        kStartUpTimer,
+        kActivateTimer,
+        kReactivateTimer
+    };
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam);
+    static void ReceiveIRCommand(void* context, const char* command);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Life cycle.
+    void FormCreate();
+    void CreateControls();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormResize();
+    void OnCommand(int id, int notification, HWND control);
+    void OnTimer(UINT_PTR timer);
+    void DoStartUp();
+    void timActivateTimer();
+    void timReactivateTimer();
+    void InitReceiver();
+    void CloseReceiver();
+    void HideToTray();
+    void ShowFromTray();
+    void RestorePosition();
+    void SavePosition();
+    void SetCaptions(bool active);
+    void Delay(double seconds);
+
+    // The tree and its commands.
+    LRESULT OnTreeNotify(NMHDR* header);
+    void BuildTree(const std::string& groupID);
+    HTREEITEM AddNode(HTREEITEM parent, const char* name, void* record, int image);
+    HTREEITEM FindNode(HTREEITEM first, const void* record) const;
+    void SortTree();
+    void RefreshNode();
+    bool SelectItem(const std::string& id);
+    std::string SelectedID() const;
+    HTREEITEM ParentGroupNode(HTREEITEM node) const;
+    void UpdateMenus();
+    void FillStartupCombo();
+    void ToggleDisabled();
+    void ToggleHidden(bool toggle);
+    void ToggleShowHidden();
+    void DeleteItemCommand();
+    void CopyMacro(bool cut);
+    void PasteMacro();
+    void RemoveLearn();
+    void ShowTreeMenu();
+
+    // The command file.
+    void SaveAllItems();
+    void LoadItems(bool fromUser);
+    void ExportSelected();
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND outActions_ = nullptr;
+    HWND btnActivate_ = nullptr;
+    HWND cbStart_ = nullptr;
+    HWND lblStartup_ = nullptr;
+    HWND cbHidden_ = nullptr;
+    TComboBox2 cmbActions_;
+    HMENU mainMenu_ = nullptr;
+    HMENU popupMenu_ = nullptr;
+    HMENU trayMenu_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HIMAGELIST imageList_ = nullptr;
+    HHOOK shutdownHook_ = nullptr;
+    TTrayIcon TrayIcon1;
+
+    TovdataItems items_;
+    WinDesktop desktop_;
+    WinClock clock_;
+    std::unique_ptr<VolumeControl> volume_;
+    MacroExecutor executor_;
+    Dispatcher dispatcher_;
+
+    bool CloseAllowed = false;
+    bool receiverReady_ = false;
+    int IdleSeconds = 0;
+    int ReactivateMinutes = 60;
+    bool StartUpTimerIsDelay = false;
+    WindowHandle LaunchedWindow = 0;
+    bool building_ = false;
+    TMacroRecord clipboard_{};
+    bool buttonTimerRunning_ = false;
+    bool repeatTimerRunning_ = false;
+};

@@ -1,0 +1,196 @@
+#include "WinDesktop.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "CommandPlugin.h"
+#include "Paths.h"
+#include "tovshow.h"
+
+namespace {
+// Keys that sit outside the numeric pad on a full keyboard: without the
+// extended flag, programs may take them for the numeric pad's keys.
+bool IsExtendedKey(uint8_t virtualKey) {
+    switch (virtualKey) {
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_END:
+        case VK_HOME:
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_SNAPSHOT:
+        case VK_DIVIDE:
+        case VK_NUMLOCK:
+        case VK_LWIN:
+        case VK_RWIN:
+        case VK_APPS:
+        case VK_RCONTROL:
+        case VK_RMENU:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Shutting down needs the shutdown privilege, which a process holds but
+// has not enabled.
+void EnableShutdownPrivilege() {
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
+        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    CloseHandle(token);
+}
+
+// A plug-in is named by a plain file name: nothing outside the program folder.
+bool IsPlainName(const std::string& base) {
+    return !base.empty() && base.find_first_of("\\/:") == std::string::npos &&
+           base.find("..") == std::string::npos;
+}
+
+constexpr std::size_t kMaxTitle = 254;  // at most 253 characters are read
+constexpr std::size_t kMaxTopLevelWindows = 100000;
+}  // namespace
+
+WindowHandle WinDesktop::ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
+
+bool WinDesktop::SetForeground(WindowHandle window) {
+    const HWND target = ToHwnd(window);
+    if (!::IsWindow(target)) return false;
+    // A program may set the foreground only in some cases; sharing the input
+    // of the foreground window's thread for the call lifts that lock.
+    const DWORD self = GetCurrentThreadId();
+    for (int attempt = 0; attempt < 3 && GetForegroundWindow() != target; ++attempt) {
+        const HWND foreground = GetForegroundWindow();
+        const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+        const bool attached = foregroundThread != 0 && foregroundThread != self &&
+                              AttachThreadInput(self, foregroundThread, TRUE);
+        SetForegroundWindow(target);
+        if (attached) AttachThreadInput(self, foregroundThread, FALSE);
+    }
+    return GetForegroundWindow() == target;
+}
+
+bool WinDesktop::IsWindow(WindowHandle window) { return ::IsWindow(ToHwnd(window)) != FALSE; }
+bool WinDesktop::IsVisible(WindowHandle window) { return IsWindowVisible(ToHwnd(window)) != FALSE; }
+bool WinDesktop::IsMinimized(WindowHandle window) { return IsIconic(ToHwnd(window)) != FALSE; }
+void WinDesktop::Restore(WindowHandle window) { ShowWindow(ToHwnd(window), SW_RESTORE); }
+
+std::vector<WindowHandle> WinDesktop::TopLevelWindows() {
+    std::vector<WindowHandle> windows;
+    for (HWND window = FindWindowA(nullptr, nullptr);
+         IsWindowHandle(FromHwnd(window)) && windows.size() < kMaxTopLevelWindows;
+         window = GetWindow(window, GW_HWNDNEXT))
+        windows.push_back(FromHwnd(window));
+    return windows;
+}
+
+std::string WinDesktop::WindowTitle(WindowHandle window) {
+    char title[kMaxTitle] = "";
+    const int length = GetWindowTextA(ToHwnd(window), title, sizeof title);
+    return std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::string WinDesktop::ProgramFileOf(WindowHandle window) {
+    char* file = getApplicationFileName(ToHwnd(window));
+    if (!file) return "";
+    std::string result(file);
+    freeApplicationFileName(file);
+    return result;
+}
+
+WindowHandle WinDesktop::OwnerParent(WindowHandle window) { return FromHwnd(getOwnerParent(ToHwnd(window))); }
+
+std::optional<WindowRect> WinDesktop::WindowRectOf(WindowHandle window) {
+    RECT rect;
+    if (!GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
+    return WindowRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void WinDesktop::SendWindowMessage(WindowHandle window, uint32_t message, intptr_t wParam, intptr_t lParam) {
+    SendMessageA(ToHwnd(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+}
+
+bool WinDesktop::AttachInputTo(WindowHandle window) {
+    const DWORD target = GetWindowThreadProcessId(ToHwnd(window), nullptr);
+    if (target == 0) return false;
+    // The program's own windows share its input already.
+    if (target == GetCurrentThreadId()) return true;
+    return AttachThreadInput(GetCurrentThreadId(), target, TRUE) != FALSE;
+}
+
+void WinDesktop::DetachInputFrom(WindowHandle window) {
+    const DWORD target = GetWindowThreadProcessId(ToHwnd(window), nullptr);
+    if (target != 0 && target != GetCurrentThreadId()) AttachThreadInput(GetCurrentThreadId(), target, FALSE);
+}
+
+void WinDesktop::KeyEvent(uint8_t virtualKey, bool up) {
+    DWORD flags = up ? KEYEVENTF_KEYUP : 0;
+    if (IsExtendedKey(virtualKey)) flags |= KEYEVENTF_EXTENDEDKEY;
+    keybd_event(virtualKey, 0, flags, 0);
+}
+
+void WinDesktop::MouseButtonEvent(MouseButton button, bool up) {
+    DWORD flag = 0;
+    switch (button) {
+        case MouseButton::Left:
+            flag = up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+            break;
+        case MouseButton::Right:
+            flag = up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN;
+            break;
+        case MouseButton::Middle:
+            flag = up ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_MIDDLEDOWN;
+            break;
+    }
+    mouse_event(flag, 0, 0, 0, 0);
+}
+
+void WinDesktop::MoveMouseBy(int dx, int dy) {
+    mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(dx), static_cast<DWORD>(dy), 0, 0);
+}
+
+void WinDesktop::SetCursorPosition(int x, int y) { SetCursorPos(x, y); }
+
+intptr_t WinDesktop::OpenFile(const std::string& file, const std::string& parameters) {
+    return reinterpret_cast<intptr_t>(
+        ShellExecuteA(owner_, nullptr, file.c_str(), parameters.c_str(), "", SW_SHOWDEFAULT));
+}
+
+void WinDesktop::ShutDown() {
+    EnableShutdownPrivilege();
+    ExitWindowsEx(EWX_SHUTDOWN, 0);
+}
+
+bool WinDesktop::IsStartMenuOpen() {
+    const HWND menu = FindWindowA("BaseBar", "");
+    return menu && IsWindowVisible(menu);
+}
+
+void WinDesktop::ToggleStartMenu() { SendMessageA(GetDesktopWindow(), WM_SYSCOMMAND, SC_TASKLIST, 0); }
+
+void WinDesktop::RunPlugin(const std::string& base, const std::string& parameters, WindowHandle window) {
+    // Plug-ins come from the program folder only.
+    const std::string folder = ProgramFolder();
+    if (folder.empty() || !IsPlainName(base)) return;
+    const std::string path = folder + base + ".DLL";
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (!library) return;
+    // The export's address, taken as the plug-in function it is.
+    if (auto execute = reinterpret_cast<TExecutePlugin>(
+            reinterpret_cast<void*>(GetProcAddress(library, kExecutePluginExport)))) {
+        char buffer[256] = "";
+        std::strncpy(buffer, parameters.c_str(), sizeof buffer - 1);
+        execute(buffer, ToHwnd(window));
+    }
+    FreeLibrary(library);
+}

@@ -1,0 +1,11 @@
+#include "ComboData.h"
+
+void ComboData::Set(int index, int value, int entryCount) {
+    if (index < 0 || index >= entryCount) return;
+    values_[index] = value;
+}
+
+int ComboData::Value(int index) const {
+    auto found = values_.find(index);
+    return found == values_.end() ? -1 : found->second;
+}

@@ -1,0 +1,16 @@
+// The integers that the start-up macro list keeps beside its entries: one
+// value per entry index, -1 for an entry without one.
+#pragma once
+
+#include <map>
+
+class ComboData {
+  public:
+    // Does nothing for an index at or beyond entryCount; replaces an earlier value.
+    void Set(int index, int value, int entryCount);
+    int Value(int index) const;
+    void Clear() { values_.clear(); }
+
+  private:
+    std::map<int, int> values_;
+};

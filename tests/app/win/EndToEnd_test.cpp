@@ -1,0 +1,58 @@
+// A button pressed with the sender tool reaches the local receiver, the
+// dispatch finds its macro in the item store and the keys arrive in a window.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "Settings.h"
+#include "WinExecutorFixture.h"
+#include "WinTestSupport.h"
+#include "tovdrv.h"
+
+namespace {
+
+class EndToEnd : public WinExecutorFixture {
+  protected:
+    void SetUp() override {
+        // The test program is not Tovanix.exe: the driver libraries are
+        // looked up in the current folder.
+        GetCurrentDirectoryA(MAX_PATH, previousFolder_);
+        SetCurrentDirectoryA(TestProgramFolder().c_str());
+        WriteSetting(setting::Driver, "");
+        ASSERT_TRUE(DRV_Init());
+        ASSERT_TRUE(DRV_Activate());
+        DRV_SetPause(false);
+        DRV_SetIRCommandProc(TIRCommandProc{&EndToEnd::Receive, &dispatcher});
+    }
+    void TearDown() override {
+        DRV_Deactivate();
+        DRV_Close();
+        SetCurrentDirectoryA(previousFolder_);
+    }
+
+    static void Receive(void* context, const char* command) {
+        static_cast<Dispatcher*>(context)->ReceiveIRCommand(command);
+    }
+
+    int Send(const std::string& arguments) {
+        return RunProgram(TestProgramFolder() + "tovsend.exe", arguments);
+    }
+
+    char previousFolder_[MAX_PATH] = "";
+};
+
+TEST_F(EndToEnd, SenderPressRunsTheMacroFromTheStore) {
+    AddMacro("TYPE:Hello from the remote", "", "", "KEY_OK");
+    AddMacro("TYPE:wrong", "", "", "KEY_OTHER");
+    ASSERT_EQ(Send("KEY_OK"), 0);
+    PumpMessages(300);
+    EXPECT_EQ(target.EditText(), "Hello from the remote");
+}
+
+TEST_F(EndToEnd, UnknownButtonDoesNothing) {
+    AddMacro("TYPE:x", "", "", "KEY_OK");
+    ASSERT_EQ(Send("KEY_NOTHING"), 0);
+    PumpMessages(200);
+    EXPECT_EQ(target.EditText(), "");
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// Macros against real windows: keys, typed text, clicks, messages, window
+// commands, target windows and launching programs.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "WinExecutorFixture.h"
+#include "WinTestSupport.h"
+
+namespace {
+
+using ExecutorKeys = WinExecutorFixture;
+
+TEST_F(ExecutorKeys, TypedTextAndKeysArriveInTheEditControl) {
+    Execute(AddMacro("TYPE:Hello1,SPACE,SHIFT+W,TYPE:x.y"));
+    EXPECT_EQ(target.EditText(), "Hello1 Wx.y");
+}
+
+TEST_F(ExecutorKeys, ModifiedKeysReachTheWindow) {
+    Execute(AddMacro("TYPE:abc,SHIFT+HOME,DELETE,TYPE:z"));
+    EXPECT_EQ(target.EditText(), "z");
+}
+
+TEST_F(ExecutorKeys, CommaElementTypesNothingHarmful) {
+    Execute(AddMacro("TYPE:a,BACKSPACE,TYPE:ok"));
+    EXPECT_EQ(target.EditText(), "ok");
+}
+
+using ExecutorMouse = WinExecutorFixture;
+
+TEST_F(ExecutorMouse, WindowRelativeClickLandsOnTheButton) {
+    RECT window, button;
+    GetWindowRect(target.window(), &window);
+    GetWindowRect(target.button(), &button);
+    char click[64];
+    snprintf(click, sizeof click, "CLICK:%04ld:%04ld:L:W:CLICK", button.left - window.left + 10,
+             button.top - window.top + 10);
+    Execute(AddMacro(click));
+    EXPECT_EQ(target.buttonClicks, 1);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, button.left + 10);
+    EXPECT_EQ(cursor.y, button.top + 10);
+}
+
+TEST_F(ExecutorMouse, ScreenClickAndMovesPlaceTheCursor) {
+    Execute(AddMacro("CLICK:0200:0300:L:S:UP,MOUSE-RIGHT,MOUSE-DOWN,MOUSE-DOWN"));
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, 201);
+    EXPECT_EQ(cursor.y, 302);
+}
+
+using ExecutorWindows = WinExecutorFixture;
+
+TEST_F(ExecutorWindows, SendMessageReachesTheTargetWindow) {
+    Execute(AddMacro("SENDMESSAGE:1029:7:$10,SENDMESSAGE:1030:x:0"));
+    EXPECT_EQ(target.userMessages, (std::vector<std::string>{"1029 7 16"}));
+}
+
+TEST_F(ExecutorWindows, MaximizeMinimizeAndRestore) {
+    Execute(AddMacro("Maximize window"));
+    EXPECT_TRUE(IsZoomed(target.window()));
+    Execute(AddMacro("Restore window"));
+    EXPECT_FALSE(IsZoomed(target.window()));
+    Execute(AddMacro("Minimize window"));
+    EXPECT_TRUE(IsIconic(target.window()));
+}
+
+// Typed keys reach the window that has the focus when this thread reads
+// them, so the tests that check where keys land keep the target in front.
+TEST_F(ExecutorWindows, TargetFoundByCaptionGetsTheKeys) {
+    TestWindow other("Another window", 500, 400);
+    ASSERT_EQ(GetForegroundWindow(), other.window());
+    const std::string id = AddMacro("TYPE:to target,SHIFT+1", "", "TEST TARGET");
+    getMacro(id.c_str())->LeaveWindow = 1;
+    dispatcher.ExecuteItem(id.c_str());
+    PumpMessages(100);
+    EXPECT_EQ(target.EditText(), "to target!");
+    EXPECT_EQ(other.EditText(), "");
+    EXPECT_EQ(GetForegroundWindow(), target.window());
+}
+
+TEST_F(ExecutorWindows, PreviousWindowComesBackAfterTheMacro) {
+    TestWindow other("Another window", 500, 400);
+    ASSERT_EQ(GetForegroundWindow(), other.window());
+    const std::string id = AddMacro("PAUSE:10", "", "test target");
+    dispatcher.ExecuteItem(id.c_str());
+    EXPECT_EQ(HandleFromStored(getMacro(id.c_str())->TargetWindow), FromHwnd(target.window()));
+    PumpMessages(100);
+    EXPECT_EQ(GetForegroundWindow(), other.window());
+}
+
+TEST_F(ExecutorWindows, LeaveWindowKeepsTheTargetInFront) {
+    TestWindow other("Another window", 500, 400);
+    const std::string id = AddMacro("TYPE:x", "", "test target");
+    getMacro(id.c_str())->LeaveWindow = 1;
+    dispatcher.ExecuteItem(id.c_str());
+    PumpMessages(100);
+    EXPECT_EQ(GetForegroundWindow(), target.window());
+}
+
+TEST_F(ExecutorWindows, TargetFoundByItsProgramFile) {
+    TestWindow other("Another window", 500, 400);
+    const std::string id = AddMacro("TYPE:by file", "APP_WINE_TESTS.EXE", "");
+    // Both windows belong to this program: the first visible one in Z order is the target.
+    EXPECT_EQ(executor.ResolveTargetWindow(id.c_str()), FromHwnd(other.window()));
+    EXPECT_EQ(HandleFromStored(getMacro(id.c_str())->TargetWindow), FromHwnd(other.window()));
+}
+
+TEST_F(ExecutorWindows, MacroForAProgramThatIsNotRunningSkipsItsKeysButPauses) {
+    const std::string id = AddMacro("TYPE:lost,PAUSE:200", "absent.exe", "");
+    const DWORD start = GetTickCount();
+    Execute(id);
+    EXPECT_GE(GetTickCount() - start, 200u);
+    EXPECT_EQ(target.EditText(), "");
+}
+
+HWND FindLaunchTarget() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            char title[256] = "";
+            GetWindowTextA(window, title, sizeof title);
+            if (std::string(title).rfind("Launch target", 0) == 0 && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+int CountLaunchTargets() {
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            char title[256] = "";
+            GetWindowTextA(window, title, sizeof title);
+            if (std::string(title).rfind("Launch target", 0) == 0) ++*reinterpret_cast<int*>(result);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+class ExecutorLaunchTest : public WinExecutorFixture {
+  protected:
+    void TearDown() override {
+        while (HWND window = FindLaunchTarget()) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(20);
+        }
+    }
+    const std::string program = TestProgramFolder() + "launch_target.exe";
+};
+
+TEST_F(ExecutorLaunchTest, LaunchStartsTheProgramWithItsParametersAndWaitsForItsWindow) {
+    Execute(AddMacro("LAUNCH:D:" + program + " -v"));
+    HWND launched = FindLaunchTarget();
+    ASSERT_NE(launched, nullptr);
+    char title[256] = "";
+    GetWindowTextA(launched, title, sizeof title);
+    EXPECT_STREQ(title, "Launch target -v");
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"off", "watch window"}));
+}
+
+TEST_F(ExecutorLaunchTest, OneInstanceBringsTheRunningProgramForwardInstead) {
+    Execute(AddMacro("LAUNCH:" + program));
+    ASSERT_EQ(CountLaunchTargets(), 1);
+    SetForegroundWindow(target.window());
+    PumpMessages(50);
+    Execute(AddMacro("LAUNCH:I:" + program));
+    EXPECT_EQ(CountLaunchTargets(), 1);
+    EXPECT_EQ(GetForegroundWindow(), FindLaunchTarget());
+}
+
+TEST_F(ExecutorLaunchTest, MissingProgramIsSkippedWithoutWaiting) {
+    const DWORD start = GetTickCount();
+    Execute(AddMacro("LAUNCH:C:\\nowhere\\missing.exe"));
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_EQ(CountLaunchTargets(), 0);
+}
+
+}  // namespace

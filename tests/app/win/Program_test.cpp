@@ -1,0 +1,202 @@
+// Tovanix.exe itself: start-up, the receiver's state, the tree and the menu
+// commands, each followed by the command file on disk.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "../../../app/win/resource.h"
+#include "Settings.h"
+#include "TestWindow.h"
+#include "TovanixProgram.h"
+#include "WinTestSupport.h"
+
+namespace {
+
+std::string Group(const std::string& id, const std::string& name, const std::string& ir = "",
+                  const std::string& startMacro = "") {
+    return "ID:" + id + "\r\nNAME:" + name + "\r\nIRCOMMAND:" + ir + "\r\nMACROID:" + startMacro +
+           "\r\nDISABLED:0\r\n";
+}
+
+std::string Macro(const std::string& id, const std::string& name, const std::string& commands,
+                  const std::string& group = "", const std::string& ir = "",
+                  const std::string& caption = "") {
+    return "ID:" + id + "\r\nNAME:" + name + "\r\nAPPID:" + group + "\r\nIRCOMMAND:" + ir +
+           "\r\nCOMMANDS:" + commands + "\r\nDISABLED:0\r\nCURRENTWINDOW:" + (caption.empty() ? "1" : "0") +
+           "\r\nTARGETFILE:\r\nTARGETCAPTION:" + caption +
+           "\r\nLEAVEWINDOW:0\r\nDONTFOCUS:0\r\nOSD:0\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n";
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class ProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
+        WriteSetting(setting::OSD, 0);
+    }
+    void TearDown() override {
+        program.reset();
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
+    }
+
+    TovanixProgram& Start(const std::string& commandFile) {
+        program = std::make_unique<TovanixProgram>(folder);
+        program->WriteCommandFile(commandFile);
+        EXPECT_TRUE(program->Start());
+        return *program;
+    }
+
+    // Waits until the start-up (at least four seconds) has shown the window.
+    bool WaitUntilShown() {
+        return WaitFor([&] { return IsWindowVisible(program->MainWindow()); }, 8000);
+    }
+
+    TempFolder folder;
+    std::unique_ptr<TovanixProgram> program;
+};
+
+TEST_F(ProgramTest, StartWithActivationAndMinimizeNeverShowsTheWindowAndRunsTheStartUpMacro) {
+    TestWindow witness("Start-up witness");
+    WriteStartSetting(true);
+    WriteMinimizeSetting(true);
+    WriteSetting(setting::Action, 2);
+    TovanixProgram& tovanix =
+        Start(Macro("M1", "Other", "SENDMESSAGE:1030:0:0", "", "", "Start-up witness") +
+              Macro("M2", "Welcome", "SENDMESSAGE:1029:5:6", "", "", "Start-up witness"));
+    bool shownOnScreen = false;
+    const bool ran = WaitFor(
+        [&] {
+            RECT rect;
+            HWND main = tovanix.MainWindow();
+            if (IsWindowVisible(main) && GetWindowRect(main, &rect) && rect.right > 0 && rect.bottom > 0)
+                shownOnScreen = true;
+            return !witness.userMessages.empty();
+        },
+        9000);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(witness.userMessages, (std::vector<std::string>{"1029 5 6"}));
+    EXPECT_FALSE(shownOnScreen);
+    EXPECT_FALSE(IsWindowVisible(tovanix.MainWindow()));
+    EXPECT_EQ(tovanix.Caption(), "Tovanix - receiving");
+}
+
+TEST_F(ProgramTest, ReceiverThatCannotBeActivatedStillEndsInTheTrayWithoutAMessage) {
+    WriteStartSetting(true);
+    WriteMinimizeSetting(true);
+    WriteStrSetting("Driver", "tovirman.dll");
+    WriteStrSetting("SerialPort", "COM9");
+    TovanixProgram& tovanix = Start(Macro("M1", "Anything", "ENTER"));
+    Sleep(6500);
+    EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(tovanix.MainWindow()));
+    EXPECT_EQ(tovanix.Caption(), "Tovanix - not receiving");
+}
+
+TEST_F(ProgramTest, CollapsedGroupShowsOneChildUntilExpanded) {
+    std::string file = Group("A1", "Player");
+    for (int i = 1; i <= 5; ++i)
+        file += Macro("M" + std::to_string(i), "Button " + std::to_string(i), "ENTER", "A1");
+    file += Macro("M6", "General", "ENTER");
+    TovanixProgram& tovanix = Start(file);
+    ASSERT_TRUE(WaitUntilShown());
+    HWND tree = tovanix.Tree();
+    EXPECT_EQ(TreeView_GetCount(tree), 3u);
+    TreeView_Expand(tree, TreeView_GetRoot(tree), TVE_EXPAND);
+    EXPECT_EQ(TreeView_GetCount(tree), 7u);
+    TreeView_Expand(tree, TreeView_GetRoot(tree), TVE_COLLAPSE);
+    TreeView_Expand(tree, TreeView_GetRoot(tree), TVE_EXPAND);
+    EXPECT_EQ(TreeView_GetCount(tree), 7u);
+}
+
+TEST_F(ProgramTest, DisableIsWrittenToTheCommandFile) {
+    TovanixProgram& tovanix = Start(Group("A1", "Player") + Macro("M1", "Play", "ENTER", "A1"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_DISABLE);
+    EXPECT_TRUE(
+        Contains(tovanix.CommandFile(), "ID:A1\r\nNAME:Player\r\nIRCOMMAND:\r\nMACROID:\r\nDISABLED:1\r\n"));
+    tovanix.Command(IDM_DISABLE);
+    EXPECT_TRUE(Contains(tovanix.CommandFile(), "NAME:Player\r\nIRCOMMAND:\r\nMACROID:\r\nDISABLED:0\r\n"));
+}
+
+TEST_F(ProgramTest, DeletingAGroupWithMacrosAsksFirst) {
+    TovanixProgram& tovanix =
+        Start(Group("A1", "Player") + Macro("M1", "Play", "ENTER", "A1") + Macro("M2", "Alone", "TAB"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_DELETE, 0);
+    HWND question = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (question = tovanix.MessageBoxWindow()) != nullptr; }, 3000));
+    EXPECT_EQ(TextOf(question), "Delete BGroup");
+    EXPECT_EQ(TextOf(GetDlgItem(question, 0xFFFF)),
+              "Are you sure you want to remove the button group and all it's macros?");
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    EXPECT_TRUE(WaitFor([&] { return !Contains(tovanix.CommandFile(), "Player"); }, 3000));
+    EXPECT_FALSE(Contains(tovanix.CommandFile(), "NAME:Play\r\n"));
+    EXPECT_EQ(TreeView_GetCount(tovanix.Tree()), 1u);
+
+    // A general macro goes without a question.
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_DELETE);
+    EXPECT_EQ(tovanix.CommandFile(), "");
+    EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
+}
+
+TEST_F(ProgramTest, CopiedMacroPastedIntoAGroup) {
+    TovanixProgram& tovanix = Start(Group("A1", "Player") + Macro("M1", "Zoom", "CTRL+PLUS", "", "KEY_ZOOM"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(1));
+    tovanix.Command(IDM_COPY);
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_PASTE);
+    const std::string file = tovanix.CommandFile();
+    // The copy joins the group; a general macro's command would clash with
+    // it there, so the copy leaves its command behind.
+    EXPECT_TRUE(Contains(file, "NAME:Zoom\r\nAPPID:A1\r\nIRCOMMAND:\r\nCOMMANDS:CTRL+PLUS\r\n"));
+    EXPECT_TRUE(Contains(file, "ID:M1\r\nNAME:Zoom\r\nAPPID:\r\n"));
+}
+
+TEST_F(ProgramTest, FailedSaveKeepsTheOldFileAndSaysWhichFile) {
+    TovanixProgram& tovanix = Start(Macro("M1", "Play", "ENTER"));
+    ASSERT_TRUE(WaitUntilShown());
+    const std::string before = tovanix.CommandFile();
+    // Another program holds the file open and lets nobody replace it.
+    const std::string path = tovanix.Folder() + "TOVANIX.CMD";
+    HANDLE held =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_DISABLE, 0);
+    HWND error = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (error = tovanix.MessageBoxWindow()) != nullptr; }, 3000));
+    EXPECT_TRUE(Contains(TextOf(GetDlgItem(error, 0xFFFF)), "TOVANIX.CMD"));
+    PostMessageA(error, WM_COMMAND, IDOK, 0);
+    CloseHandle(held);
+    EXPECT_EQ(tovanix.CommandFile(), before);
+}
+
+TEST_F(ProgramTest, ClosingSavesThePosition) {
+    TovanixProgram& tovanix = Start("");
+    ASSERT_TRUE(WaitUntilShown());
+    SetWindowPos(tovanix.MainWindow(), nullptr, 120, 90, 296, 400, SWP_NOZORDER);
+    ASSERT_TRUE(tovanix.Close());
+    EXPECT_EQ(ReadIntSetting("Left", -1), 120);
+    EXPECT_EQ(ReadIntSetting("Top", -1), 90);
+    EXPECT_EQ(ReadSetting(setting::Height), 400);
+}
+
+TEST_F(ProgramTest, SenderPressRunsAMacroOfTheLoadedFile) {
+    TestWindow witness("Press witness");
+    WriteStartSetting(true);
+    TovanixProgram& tovanix =
+        Start(Macro("M1", "Witness", "SENDMESSAGE:1031:1:2", "", "KEY_OK", "Press witness"));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 9000));
+    EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
+    EXPECT_TRUE(WaitFor([&] { return !witness.userMessages.empty(); }, 3000));
+    EXPECT_EQ(witness.userMessages, (std::vector<std::string>{"1031 1 2"}));
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "TovanixProgram.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace {
+const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",
+                                     "tovshow.dll", "tovlocal.dll", "tovirman.dll",
+                                     "tovnet.dll",  "RXNT.DLL",     "tovsend.exe"};
+
+struct Search {
+    DWORD process;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (process == search->process && std::string(className) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string TextOf(HWND window) {
+    char text[512] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, nullptr);
+    return text;
+}
+
+TovanixProgram::TovanixProgram(const TempFolder& folder) : folder_(folder.path()) {
+    const std::string bin = TestProgramFolder();
+    for (const char* file : kProgramFiles) CopyFileA((bin + file).c_str(), (folder_ + file).c_str(), FALSE);
+}
+
+TovanixProgram::~TovanixProgram() {
+    if (Running()) {
+        Close();
+        if (Running()) TerminateProcess(process_.hProcess, 1);
+    }
+    if (process_.hProcess) {
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+}
+
+void TovanixProgram::WriteCommandFile(const std::string& text) {
+    WriteWholeFile(folder_ + "TOVANIX.CMD", text);
+}
+std::string TovanixProgram::CommandFile() const { return ReadWholeFile(folder_ + "TOVANIX.CMD"); }
+
+bool TovanixProgram::Start() {
+    const std::string program = folder_ + "Tovanix.exe";
+    std::vector<char> commandLine(program.begin(), program.end());
+    commandLine.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.c_str(), &startup, &process_))
+        return false;
+    return WaitFor([&] { return MainWindow() != nullptr; }, 10000);
+}
+
+bool TovanixProgram::Close() {
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    return WaitFor([&] { return !Running(); }, 10000);
+}
+
+bool TovanixProgram::Running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND TovanixProgram::MainWindow() const {
+    Search search{process_.dwProcessId, "TfrmMain", nullptr};
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND TovanixProgram::Tree() const { return FindWindowExA(MainWindow(), nullptr, WC_TREEVIEWA, nullptr); }
+
+std::string TovanixProgram::Caption() const { return TextOf(MainWindow()); }
+
+HWND TovanixProgram::MessageBoxWindow() const {
+    Search search{process_.dwProcessId, "#32770", nullptr};
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    // Only once it shows its text: a box that is still being made has none yet.
+    if (search.found && TextOf(GetDlgItem(search.found, 0xFFFF)).empty()) return nullptr;
+    return search.found;
+}
+
+bool TovanixProgram::SelectNode(int topIndex, int childIndex) {
+    HWND tree = Tree();
+    HTREEITEM node = TreeView_GetRoot(tree);
+    for (int i = 0; node && i < topIndex; ++i) node = TreeView_GetNextSibling(tree, node);
+    if (node && childIndex >= 0) {
+        node = TreeView_GetChild(tree, node);
+        for (int i = 0; node && i < childIndex; ++i) node = TreeView_GetNextSibling(tree, node);
+    }
+    return node && TreeView_SelectItem(tree, node);
+}
+
+void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

@@ -1,0 +1,63 @@
+// Tovanix.exe started for real from a folder of its own, with helpers to
+// read and drive its windows from the test program.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "WinTestSupport.h"
+
+class TovanixProgram {
+  public:
+    // Copies Tovanix.exe and its libraries into the folder.
+    explicit TovanixProgram(const TempFolder& folder);
+    ~TovanixProgram();
+    TovanixProgram(const TovanixProgram&) = delete;
+    TovanixProgram& operator=(const TovanixProgram&) = delete;
+
+    void WriteCommandFile(const std::string& text);
+    std::string CommandFile() const;
+    const std::string& Folder() const { return folder_; }
+
+    // Starts the program and waits until its main window exists.
+    bool Start();
+    // Closes the main window and waits for the program to end.
+    bool Close();
+    bool Running() const;
+
+    HWND MainWindow() const;
+    HWND Tree() const;
+    std::string Caption() const;
+
+    // Selects a top-level node of the tree by its place in the order, or
+    // one of its children. (The tree's texts live in the other program.)
+    bool SelectNode(int topIndex, int childIndex = -1);
+    void Command(int id);
+
+    // A message box of the program, if one is open.
+    HWND MessageBoxWindow() const;
+
+  private:
+    std::string folder_;
+    PROCESS_INFORMATION process_{};
+};
+
+// Waits for the condition, dispatching this thread's messages; false after the timeout.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+// The text of a window of another program.
+std::string TextOf(HWND window);

@@ -54,7 +54,10 @@ std::string AllItemsText(ItemStoreAccess& store) {
         macrosOf[FieldText(macro->AppID)].push_back(macro);
     std::string out;
     const auto appendMacrosOf = [&](std::string_view groupID) {
-        for (const TMacroRecord* macro : macrosOf[groupID]) AppendMacroLines(out, *macro);
+        auto macros = macrosOf.find(groupID);
+        if (macros == macrosOf.end()) return;
+        for (const TMacroRecord* macro : macros->second) AppendMacroLines(out, *macro);
+        macrosOf.erase(macros);
     };
     position = -1;
     while (const TBGroupRecord* group = store.getNextBGroup(position)) {
@@ -62,6 +65,11 @@ std::string AllItemsText(ItemStoreAccess& store) {
         appendMacrosOf(FieldText(group->ID));
     }
     appendMacrosOf("");
+    // Macros of a group that the file does not hold (a hand-edited file):
+    // kept, so that saving never loses an item.
+    position = -1;
+    while (const TMacroRecord* macro = store.getNextMacro(position, "", true))
+        if (macrosOf.count(FieldText(macro->AppID))) AppendMacroLines(out, *macro);
     return out;
 }
 

@@ -20,6 +20,23 @@ std::vector<char> DialogFilter() {
     return filter;
 }
 
+// Asks for a command file to open or to save to; empty when cancelled.
+std::string AskForFile(HWND owner, bool save) {
+    const std::vector<char> filter = DialogFilter();
+    char file[MAX_PATH] = "";
+    if (save) lstrcpynA(file, kExportFileName, sizeof file);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.data();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrDefExt = save ? kExportDefaultExtension : kImportDefaultExtension;
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    return chosen ? std::string(file) : std::string();
+}
+
 void ReportWriteFailure(HWND owner, const WriteResult& result) {
     if (!result.ok) MessageBoxA(owner, result.message.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
@@ -34,18 +51,8 @@ void TfrmMain::SaveAllItems() {
 void TfrmMain::LoadItems(bool fromUser) {
     std::string path = DefaultCommandFile();
     if (fromUser) {
-        const std::vector<char> filter = DialogFilter();
-        char file[MAX_PATH] = "";
-        OPENFILENAMEA dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window_;
-        dialog.lpstrFilter = filter.data();
-        dialog.lpstrFile = file;
-        dialog.nMaxFile = sizeof file;
-        dialog.lpstrDefExt = kImportDefaultExtension;
-        dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-        if (!GetOpenFileNameA(&dialog)) return;
-        path = file;
+        path = AskForFile(window_, false);
+        if (path.empty()) return;
     }
     TovdataStoreAccess store;
     LoadItemsFromFile(store, path, fromUser);
@@ -60,18 +67,8 @@ void TfrmMain::LoadItems(bool fromUser) {
 void TfrmMain::ExportSelected() {
     const std::string id = SelectedID();
     if (id.empty()) return;
-    const std::vector<char> filter = DialogFilter();
-    char file[MAX_PATH] = "";
-    lstrcpynA(file, kExportFileName, sizeof file);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_;
-    dialog.lpstrFilter = filter.data();
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof file;
-    dialog.lpstrDefExt = kExportDefaultExtension;
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameA(&dialog)) return;
+    const std::string file = AskForFile(window_, true);
+    if (file.empty()) return;
     TovdataStoreAccess store;
     ReportWriteFailure(window_, ExportItemToFile(store, id.c_str(), file));
 }

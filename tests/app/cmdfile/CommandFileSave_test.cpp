@@ -26,6 +26,15 @@ TEST_F(CommandFileSaveTest, DefaultFileHasGroupsWithTheirMacrosThenGeneralMacros
               (Items{"A1", "M3/A1", "M5/A1", "A2", "M2/A2", "M1/", "M4/"}));
 }
 
+TEST_F(CommandFileSaveTest, MacrosOfAMissingGroupAreKeptAtTheEnd) {
+    Macro("M1", "A9", "Orphan");
+    Group("A1", "First");
+    Macro("M2", "", "General");
+    Macro("M3", "A8", "Other orphan");
+    Macro("M4", "A9", "Orphan too");
+    EXPECT_EQ(ItemsInText(AllItemsText(access)), (Items{"A1", "M2/", "M1/A9", "M3/A8", "M4/A9"}));
+}
+
 TEST_F(CommandFileSaveTest, DefaultFileKeepsIDsCommandsAndFlags) {
     Group("A7", "Player", "KEY_RED", "M9");
     Macro("M9", "A7", "Start", "KEY_1;KEY_2");

@@ -1,7 +1,7 @@
 // Tovanix.exe: the main window and its message loop.
+#include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "MainWindow.h"
 

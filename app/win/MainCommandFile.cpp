@@ -1,6 +1,6 @@
 // Loading, saving, importing and exporting the command file.
-#include <commdlg.h>
 #include <windows.h>
+#include <commdlg.h>
 
 #include <vector>
 

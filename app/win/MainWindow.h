@@ -2,8 +2,8 @@
 // of groups and macros and its commands. Dispatch and executor run inside it.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 // A button pressed with the sender tool reaches the local receiver, the
 // dispatch finds its macro in the item store and the keys arrive in a window.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "Settings.h"
 #include "WinExecutorFixture.h"

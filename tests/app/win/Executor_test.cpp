@@ -1,7 +1,7 @@
 // Macros against real windows: keys, typed text, clicks, messages, window
 // commands, target windows and launching programs.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "WinExecutorFixture.h"
 #include "WinTestSupport.h"

@@ -1,14 +1,14 @@
 // Tovanix.exe itself: start-up, the receiver's state, the tree and the menu
 // commands, each followed by the command file on disk.
+#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
-#include "../../../app/win/resource.h"
 #include "Settings.h"
 #include "TestWindow.h"
 #include "TovanixProgram.h"
 #include "WinTestSupport.h"
+#include "resource.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The program folder as a program and a library loaded by it see it.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "Paths.h"
 #include "WinTestSupport.h"

@@ -1,6 +1,6 @@
 // The settings against the real registry.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // messages when that is not possible.
 #include "ShowHelp.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "WinTestSupport.h"
 

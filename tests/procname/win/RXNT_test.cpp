@@ -1,8 +1,8 @@
 // RXNT.DLL: the program file of a running process.
 #include "rxnt.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "WinTestSupport.h"
 

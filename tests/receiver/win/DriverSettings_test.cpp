@@ -1,7 +1,7 @@
 // Each driver's own settings dialog, shown through DRV_Settings and driven
 // as a user would: fields filled in, OK pressed.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>

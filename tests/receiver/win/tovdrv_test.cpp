@@ -1,8 +1,8 @@
 // tovdrv's life cycle and driver selection, with the real driver libraries.
 #include "tovdrv.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 // After windows.h, which it needs.
 #include <tlhelp32.h>

@@ -2,8 +2,8 @@
 // the one store of the process, so each leaves it empty.
 #include "tovdata.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -3,8 +3,8 @@
 // empty.
 #include "CommandFileIO.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Reading and safely replacing whole files, on real files under Wine.
 #include "SafeFile.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <set>
 #include <string>

@@ -46,19 +46,26 @@ LRESULT TfrmMain::OnTreeNotify(NMHDR* header) {
         case TVN_SELCHANGEDW:
             UpdateMenus();
             return 0;
-        case TVN_ITEMEXPANDEDA:
-        case TVN_ITEMEXPANDEDW: {
+        case TVN_ITEMEXPANDINGA:
+        case TVN_ITEMEXPANDINGW: {
+            // The macros are added while the node is still collapsed: adding
+            // thousands of nodes to an open branch would redo its layout
+            // for every one of them.
             auto* view = reinterpret_cast<NMTREEVIEWA*>(header);
             TBGroupRecord* group = getBGroup(IDOf(view->itemNew.lParam));
-            if (!group) return 0;
-            if (view->action & TVE_EXPAND) {
+            if (group && (view->action & TVE_EXPAND)) {
                 group->Expanded = 1;
                 TItemID id;
                 CopyItemID(id, group->ID);
                 BuildTree(id);
-            } else if (view->action & TVE_COLLAPSE) {
-                group->Expanded = 0;
             }
+            return 0;
+        }
+        case TVN_ITEMEXPANDEDA:
+        case TVN_ITEMEXPANDEDW: {
+            auto* view = reinterpret_cast<NMTREEVIEWA*>(header);
+            TBGroupRecord* group = getBGroup(IDOf(view->itemNew.lParam));
+            if (group && (view->action & TVE_COLLAPSE)) group->Expanded = 0;
             return 0;
         }
         case NM_RCLICK:
@@ -89,6 +96,7 @@ void TfrmMain::BuildTree(const std::string& groupID) {
     if (building_) return;
     building_ = true;
     HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    SendMessageA(outActions_, WM_SETREDRAW, FALSE, 0);
     const std::string selectedID = SelectedID();
     HTREEITEM toSelect = nullptr;
     const bool showHidden = Button_GetCheck(cbHidden_) == BST_CHECKED;
@@ -127,6 +135,8 @@ void TfrmMain::BuildTree(const std::string& groupID) {
     if (groupID.empty()) addMacros(TVI_ROOT, "", false);
 
     SortTree();
+    SendMessageA(outActions_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(outActions_, nullptr, TRUE);
     if (toSelect) TreeView_SelectItem(outActions_, toSelect);
     building_ = false;
     SetCursor(previousCursor);

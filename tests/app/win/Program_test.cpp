@@ -145,6 +145,45 @@ TEST_F(ProgramTest, DeletingAGroupWithMacrosAsksFirst) {
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
 }
 
+TEST_F(ProgramTest, HiddenMacroLeavesTheTreeUntilHiddenMacrosAreShown) {
+    WriteSetting(setting::ShowHidden, 0);
+    TovanixProgram& tovanix = Start(Macro("M1", "Alpha", "ENTER") + Macro("M2", "Beta", "TAB"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_HIDE);
+    EXPECT_EQ(TreeView_GetCount(tovanix.Tree()), 1u);
+    // Hiding waits for the next change to reach the file.
+    EXPECT_TRUE(Contains(tovanix.CommandFile(), "NAME:Alpha\r\n") &&
+                !Contains(tovanix.CommandFile(), "HIDDEN:1"));
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_DISABLE);
+    EXPECT_TRUE(Contains(tovanix.CommandFile(), "HIDDEN:1"));
+
+    HWND showHidden = GetDlgItem(tovanix.MainWindow(), IDC_MAIN_HIDDEN);
+    SendMessageA(showHidden, BM_CLICK, 0, 0);
+    EXPECT_EQ(TreeView_GetCount(tovanix.Tree()), 2u);
+    EXPECT_EQ(ReadSetting(setting::ShowHidden), 1);
+}
+
+TEST_F(ProgramTest, CutMacroLeavesTheFileAndCanBePastedBack) {
+    TovanixProgram& tovanix = Start(Group("A1", "Player") + Macro("M1", "Loose", "ENTER"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(1));
+    tovanix.Command(IDM_CUT);
+    EXPECT_FALSE(Contains(tovanix.CommandFile(), "Loose"));
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_PASTE);
+    EXPECT_TRUE(Contains(tovanix.CommandFile(), "NAME:Loose\r\nAPPID:A1\r\n"));
+}
+
+TEST_F(ProgramTest, CutOnAGroupDoesNothing) {
+    TovanixProgram& tovanix = Start(Group("A1", "Player"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_CUT);
+    EXPECT_TRUE(Contains(tovanix.CommandFile(), "NAME:Player"));
+}
+
 TEST_F(ProgramTest, CopiedMacroPastedIntoAGroup) {
     TovanixProgram& tovanix = Start(Group("A1", "Player") + Macro("M1", "Zoom", "CTRL+PLUS", "", "KEY_ZOOM"));
     ASSERT_TRUE(WaitUntilShown());

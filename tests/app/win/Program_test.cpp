@@ -217,6 +217,44 @@ TEST_F(ProgramTest, FailedSaveKeepsTheOldFileAndSaysWhichFile) {
     EXPECT_EQ(tovanix.CommandFile(), before);
 }
 
+// Answers the open or save dialog of the program with a file name.
+bool ChooseFile(TovanixProgram& tovanix, const std::string& path) {
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = tovanix.DialogWindow()) != nullptr; }, 5000)) return false;
+    HWND name = GetDlgItem(dialog, 0x47C);  // the file name box
+    if (!name) name = GetDlgItem(dialog, 0x480);
+    if (HWND edit = FindWindowExA(name, nullptr, "Edit", nullptr)) name = edit;
+    if (!name) return false;
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return WaitFor([&] { return !IsWindow(dialog); }, 5000);
+}
+
+TEST_F(ProgramTest, ExportAndImportThroughTheMenus) {
+    TovanixProgram& tovanix =
+        Start(Group("A1", "Player", "KEY_RED", "M1") + Macro("M1", "Start", "ENTER", "A1") +
+              Macro("M2", "Stop", "TAB", "A1", "KEY_STOP"));
+    ASSERT_TRUE(WaitUntilShown());
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    const std::string exported = folder.path() + "player.cmd";
+    PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_EXPORT, 0);
+    ASSERT_TRUE(ChooseFile(tovanix, exported));
+    ASSERT_TRUE(WaitFor([&] { return !ReadWholeFile(exported).empty(); }, 3000));
+    const std::string text = ReadWholeFile(exported);
+    EXPECT_TRUE(Contains(text, "ID:A1\r\nNAME:Player\r\nIRCOMMAND:\r\nMACROID:M1\r\n"));
+    EXPECT_TRUE(Contains(text, "ID:M2\r\nNAME:Stop\r\nAPPID:A1\r\nIRCOMMAND:\r\n"));
+
+    PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_IMPORT, 0);
+    ASSERT_TRUE(ChooseFile(tovanix, exported));
+    // The copies get new IDs and no remote buttons, and reach the command file.
+    ASSERT_TRUE(WaitFor([&] { return Contains(tovanix.CommandFile(), "ID:A2\r\nNAME:Player\r\n"); }, 3000));
+    const std::string file = tovanix.CommandFile();
+    EXPECT_TRUE(Contains(file, "ID:A2\r\nNAME:Player\r\nIRCOMMAND:\r\nMACROID:M3\r\n"));
+    EXPECT_TRUE(Contains(file, "ID:M3\r\nNAME:Start\r\nAPPID:A2\r\n"));
+    EXPECT_TRUE(Contains(file, "ID:M4\r\nNAME:Stop\r\nAPPID:A2\r\nIRCOMMAND:\r\n"));
+    EXPECT_TRUE(Contains(file, "ID:A1\r\nNAME:Player\r\nIRCOMMAND:KEY_RED\r\n"));
+}
+
 TEST_F(ProgramTest, ClosingSavesThePosition) {
     TovanixProgram& tovanix = Start("");
     ASSERT_TRUE(WaitUntilShown());

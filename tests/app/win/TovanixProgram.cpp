@@ -108,4 +108,10 @@ bool TovanixProgram::SelectNode(int topIndex, int childIndex) {
     return node && TreeView_SelectItem(tree, node);
 }
 
+HWND TovanixProgram::DialogWindow() const {
+    Search search{process_.dwProcessId, "#32770", nullptr};
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found && IsWindowVisible(search.found) ? search.found : nullptr;
+}
+
 void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

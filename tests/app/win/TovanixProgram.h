@@ -37,6 +37,8 @@ class TovanixProgram {
 
     // A message box of the program, if one is open.
     HWND MessageBoxWindow() const;
+    // Any dialog of the program (an open or save dialog, say), if one is open.
+    HWND DialogWindow() const;
 
   private:
     std::string folder_;

@@ -70,6 +70,10 @@ int CursorStepFor(int repeatCount, int cursorAcc) {
 struct MacroExecutor::Run {
     TItemID id;
     WindowHandle target = 0;
+    // The window whose thread's input this thread shares while keys go to
+    // it: kept across consecutive key presses, because attaching anew for
+    // each key can reset the keyboard state between a modifier and its key.
+    WindowHandle attached = 0;
     bool currentWindow = false;
     bool dontFocus = false;
     bool stopped = false;
@@ -106,6 +110,13 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
     if (IsWindowHandle(run.target) && !run.dontFocus && run.target != desktop_.ForegroundWindow())
         BringToFront(run.target);
 
+    // However the list ends, the input is given back.
+    struct InputRelease {
+        MacroExecutor& executor;
+        Run& run;
+        ~InputRelease() { executor.ReleaseInput(run); }
+    } release{*this, run};
+
     std::vector<std::string> tokens;
     if (index < 0) {
         tokens = SplitCommands(list.body);
@@ -136,6 +147,7 @@ void MacroExecutor::RunToken(Run& run, const std::string& token) {
     const KeyElement element = ReadKeyElement(token);
     const std::string key(element.key);
     const int code = KeyCode(key, layout_);
+    if (!IsKeyPressCode(code) || run.attached != run.target) ReleaseInput(run);
     if (IsWindowHandle(run.target)) TargetActions(run, token, code);
     CommonActions(run, key, code);
 }
@@ -148,13 +160,15 @@ void MacroExecutor::TargetActions(Run& run, const std::string& token, int code) 
     const std::string key(element.key);
 
     if (IsKeyPressCode(code)) {
-        if (!desktop_.AttachInputTo(run.target)) return;
+        if (!run.attached) {
+            if (!desktop_.AttachInputTo(run.target)) return;
+            run.attached = run.target;
+        }
         if (!run.dontFocus && !run.currentWindow) desktop_.SetForeground(run.target);
         PressModifiers(ctrl, alt, shift, false);
         desktop_.KeyEvent(static_cast<uint8_t>(code), false);
         desktop_.KeyEvent(static_cast<uint8_t>(code), true);
         PressModifiers(ctrl, alt, shift, true);
-        desktop_.DetachInputFrom(run.target);
         return;
     }
 
@@ -174,6 +188,12 @@ void MacroExecutor::TargetActions(Run& run, const std::string& token, int code) 
         desktop_.SendWindowMessage(run.target, kSysCommand, kScMinimize, 0);
     if (code == command_code::kRestoreWindow)
         desktop_.SendWindowMessage(run.target, kSysCommand, kScRestore, 0);
+}
+
+void MacroExecutor::ReleaseInput(Run& run) {
+    if (!run.attached) return;
+    desktop_.DetachInputFrom(run.attached);
+    run.attached = 0;
 }
 
 void MacroExecutor::PressModifiers(bool ctrl, bool alt, bool shift, bool up) {

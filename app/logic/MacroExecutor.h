@@ -45,7 +45,7 @@ class MacroExecutor {
 
     void RunToken(Run& run, const std::string& token);
     void TargetActions(Run& run, const std::string& token, int code);
-    bool PressKey(Run& run, const std::string& token, int code);
+    void ReleaseInput(Run& run);
     void PressModifiers(bool ctrl, bool alt, bool shift, bool up);
     void CommonActions(Run& run, const std::string& token, int code);
     void PauseCommand(const std::string& token);

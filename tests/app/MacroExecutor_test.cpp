@@ -14,21 +14,26 @@ TEST_F(MacroExecutorKeys, ModifiersGoDownInOrderAndUpInReverse) {
 }
 
 TEST_F(MacroExecutorKeys, CtrlAltDeleteAndNamedKeys) {
-    EXPECT_EQ(Run("CTRL+ALT+DELETE,ENTER"),
-              (Events{"attach 100", "down 17", "down 18", "down 46", "up 46", "up 18", "up 17", "detach 100",
-                      "attach 100", "down 13", "up 13", "detach 100"}));
+    EXPECT_EQ(Run("CTRL+ALT+DELETE,ENTER"), (Events{"attach 100", "down 17", "down 18", "down 46", "up 46",
+                                                    "up 18", "up 17", "down 13", "up 13", "detach 100"}));
 }
 
 TEST_F(MacroExecutorKeys, NumpadPlusKeepsItsPlusAndShiftPlusPressesPlus) {
-    EXPECT_EQ(Run("CTRL+NUMPAD +,SHIFT++"),
-              (Events{"attach 100", "down 17", "down 107", "up 107", "up 17", "detach 100", "attach 100",
-                      "down 16", "down 187", "up 187", "up 16", "detach 100"}));
+    EXPECT_EQ(Run("CTRL+NUMPAD +,SHIFT++"), (Events{"attach 100", "down 17", "down 107", "up 107", "up 17",
+                                                    "down 16", "down 187", "up 187", "up 16", "detach 100"}));
 }
 
 TEST_F(MacroExecutorKeys, TypedTextPressesShiftOnlyForTheCapital) {
-    EXPECT_EQ(Run("TYPE:Ab1"),
-              (Events{"attach 100", "down 16", "down 65", "up 65", "up 16", "detach 100", "attach 100",
-                      "down 66", "up 66", "detach 100", "attach 100", "down 49", "up 49", "detach 100"}));
+    EXPECT_EQ(Run("TYPE:Ab1"), (Events{"attach 100", "down 16", "down 65", "up 65", "up 16", "down 66",
+                                       "up 66", "down 49", "up 49", "detach 100"}));
+}
+
+TEST_F(MacroExecutorKeys, InputStaysAttachedOnlyAcrossConsecutiveKeys) {
+    // Other commands give the input back first, so a pause, a click or a
+    // nested macro never runs while this program shares the target's input.
+    EXPECT_EQ(Run("TAB,PAUSE:5,TAB,LBUTTON-CLICK,EXIT,TAB"),
+              (Events{"attach 100", "down 9", "up 9", "detach 100", "plugin PAUSE|5|100", "attach 100",
+                      "down 9", "up 9", "detach 100", "mouse left down", "mouse left up", "shutdown"}));
 }
 
 TEST_F(MacroExecutorKeys, CommaElementPressesTheNumpadDecimalKey) {

@@ -255,6 +255,15 @@ TEST_F(ProgramTest, ExportAndImportThroughTheMenus) {
     EXPECT_TRUE(Contains(file, "ID:A1\r\nNAME:Player\r\nIRCOMMAND:KEY_RED\r\n"));
 }
 
+TEST_F(ProgramTest, ClosingIsRefusedWhileStartingUp) {
+    TovanixProgram& tovanix = Start("");
+    ASSERT_FALSE(IsWindowVisible(tovanix.MainWindow()));
+    PostMessageA(tovanix.MainWindow(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntilShown());
+    EXPECT_TRUE(tovanix.Running());
+    EXPECT_TRUE(tovanix.Close());
+}
+
 TEST_F(ProgramTest, ClosingSavesThePosition) {
     TovanixProgram& tovanix = Start("");
     ASSERT_TRUE(WaitUntilShown());

@@ -148,12 +148,11 @@ void MacroExecutor::RunToken(Run& run, const std::string& token) {
     const std::string key(element.key);
     const int code = KeyCode(key, layout_);
     if (!IsKeyPressCode(code) || run.attached != run.target) ReleaseInput(run);
-    if (IsWindowHandle(run.target)) TargetActions(run, token, code);
+    if (IsWindowHandle(run.target)) TargetActions(run, token, element, code);
     CommonActions(run, key, code);
 }
 
-void MacroExecutor::TargetActions(Run& run, const std::string& token, int code) {
-    const KeyElement element = ReadKeyElement(token);
+void MacroExecutor::TargetActions(Run& run, const std::string& token, const KeyElement& element, int code) {
     const bool ctrl = element.ctrl || LayoutNeedsCtrl(layout_, token);
     const bool alt = element.alt || LayoutNeedsAlt(layout_, token);
     const bool shift = element.shift || LayoutNeedsShift(layout_, token);

@@ -9,6 +9,7 @@
 #include "Desktop.h"
 #include "ItemRunner.h"
 #include "Items.h"
+#include "KeyNames.h"
 #include "KeyboardLayout.h"
 #include "ProgramHooks.h"
 
@@ -44,7 +45,7 @@ class MacroExecutor {
     struct Run;  // one execution's target and flags
 
     void RunToken(Run& run, const std::string& token);
-    void TargetActions(Run& run, const std::string& token, int code);
+    void TargetActions(Run& run, const std::string& token, const KeyElement& element, int code);
     void ReleaseInput(Run& run);
     void PressModifiers(bool ctrl, bool alt, bool shift, bool up);
     void CommonActions(Run& run, const std::string& token, int code);

@@ -79,8 +79,10 @@ bool TovanixProgram::Running() const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-HWND TovanixProgram::MainWindow() const {
-    Search search{process_.dwProcessId, "TfrmMain", nullptr};
+HWND TovanixProgram::MainWindow() const { return FindWindowOfClass("TfrmMain"); }
+
+HWND TovanixProgram::FindWindowOfClass(const char* className) const {
+    Search search{process_.dwProcessId, className, nullptr};
     EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -90,11 +92,9 @@ HWND TovanixProgram::Tree() const { return FindWindowExA(MainWindow(), nullptr, 
 std::string TovanixProgram::Caption() const { return TextOf(MainWindow()); }
 
 HWND TovanixProgram::MessageBoxWindow() const {
-    Search search{process_.dwProcessId, "#32770", nullptr};
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    const HWND box = FindWindowOfClass("#32770");
     // Only once it shows its text: a box that is still being made has none yet.
-    if (search.found && TextOf(GetDlgItem(search.found, 0xFFFF)).empty()) return nullptr;
-    return search.found;
+    return box && !TextOf(GetDlgItem(box, 0xFFFF)).empty() ? box : nullptr;
 }
 
 bool TovanixProgram::SelectNode(int topIndex, int childIndex) {
@@ -109,9 +109,8 @@ bool TovanixProgram::SelectNode(int topIndex, int childIndex) {
 }
 
 HWND TovanixProgram::DialogWindow() const {
-    Search search{process_.dwProcessId, "#32770", nullptr};
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found && IsWindowVisible(search.found) ? search.found : nullptr;
+    const HWND dialog = FindWindowOfClass("#32770");
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
 }
 
 void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

@@ -41,6 +41,9 @@ class TovanixProgram {
     HWND DialogWindow() const;
 
   private:
+    // The first top-level window of the program with that class.
+    HWND FindWindowOfClass(const char* className) const;
+
     std::string folder_;
     PROCESS_INFORMATION process_{};
 };

@@ -5,7 +5,15 @@
 
 #include <cstdio>
 
-#include "WinExecutorFixture.h"
+#include "Dispatcher.h"
+#include "MacroExecutor.h"
+#include "RecordingHooks.h"
+#include "SystemKeyboardLayout.h"
+#include "TestWindow.h"
+#include "TovdataItems.h"
+#include "WinClock.h"
+#include "WinDesktop.h"
+#include "tovdata.h"
 
 namespace {
 double Seconds(const FILETIME& time) {

@@ -1,5 +1,6 @@
 #include "MacroExecutor.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -45,15 +46,16 @@ MouseButton ButtonOfClickCode(int code) {
     }
 }
 
-class NestingGuard {
+// Keeps a macro in the chain of running macros while it runs.
+class ChainGuard {
   public:
-    explicit NestingGuard(int& depth) : depth_(depth) { ++depth_; }
-    ~NestingGuard() { --depth_; }
-    NestingGuard(const NestingGuard&) = delete;
-    NestingGuard& operator=(const NestingGuard&) = delete;
+    ChainGuard(std::vector<std::string>& chain, const char* id) : chain_(chain) { chain_.emplace_back(id); }
+    ~ChainGuard() { chain_.pop_back(); }
+    ChainGuard(const ChainGuard&) = delete;
+    ChainGuard& operator=(const ChainGuard&) = delete;
 
   private:
-    int& depth_;
+    std::vector<std::string>& chain_;
 };
 }  // namespace
 
@@ -83,11 +85,15 @@ MacroExecutor::MacroExecutor(Items& items, Desktop& desktop, Clock& clock, Progr
                              const KeyboardLayout& layout)
     : items_(items), desktop_(desktop), clock_(clock), hooks_(hooks), layout_(layout) {}
 
+bool MacroExecutor::IsRunning(const TItemID& id) const {
+    return std::find(chain_.begin(), chain_.end(), FieldText(id)) != chain_.end();
+}
+
 void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
-    if (depth_ >= kMaxNesting) return;
-    NestingGuard nesting(depth_);
+    if (chain_.size() >= kMaxNesting) return;
     Run run;
     CopyItemID(run.id, id);
+    ChainGuard inChain(chain_, run.id);
     TMacroRecord* macro = items_.getMacro(run.id);
     if (!macro) return;
 
@@ -236,16 +242,18 @@ void MacroExecutor::CommonActions(Run& run, const std::string& token, int code) 
     if (token == kStartMenuOpenElement && !desktop_.IsStartMenuOpen()) desktop_.ToggleStartMenu();
     if (token == kStartMenuCloseElement && desktop_.IsStartMenuOpen()) desktop_.ToggleStartMenu();
 
-    if (runner_ && depth_ < kMaxNesting) {
+    if (runner_ && chain_.size() < kMaxNesting) {
         if (std::optional<std::string_view> name = TextAfter(token, kMacroPrefix)) {
-            if (TMacroRecord* macro = items_.findMacroByName(std::string(*name).c_str())) {
+            TMacroRecord* macro = items_.findMacroByName(std::string(*name).c_str());
+            if (macro && !IsRunning(macro->ID)) {
                 TItemID id;
                 CopyItemID(id, macro->ID);
                 runner_->ExecuteItem(id);
             }
         }
         if (std::optional<std::string_view> name = TextAfter(token, kGroupPrefix)) {
-            if (TBGroupRecord* group = items_.findBGroupByName(std::string(*name).c_str())) {
+            TBGroupRecord* group = items_.findBGroupByName(std::string(*name).c_str());
+            if (group && !IsRunning(group->MacroID)) {
                 TItemID id;
                 CopyItemID(id, group->ID);
                 runner_->ActivateGroup(id);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Clock.h"
 #include "Desktop.h"
@@ -15,8 +16,10 @@
 
 class MacroExecutor {
   public:
-    // Nested MACRO: and GROUP: commands stop at this depth; deeper ones are skipped.
-    static constexpr int kMaxNesting = 16;
+    // Nested MACRO: and GROUP: commands stop at this depth; deeper ones are
+    // skipped, and so is one that would start a macro already running in the
+    // chain (a cycle), which would otherwise multiply the work at each level.
+    static constexpr std::size_t kMaxNesting = 16;
 
     MacroExecutor(Items& items, Desktop& desktop, Clock& clock, ProgramHooks& hooks,
                   const KeyboardLayout& layout);
@@ -44,6 +47,7 @@ class MacroExecutor {
   private:
     struct Run;  // one execution's target and flags
 
+    bool IsRunning(const TItemID& id) const;
     void RunToken(Run& run, const std::string& token);
     void TargetActions(Run& run, const std::string& token, const KeyElement& element, int code);
     void ReleaseInput(Run& run);
@@ -65,7 +69,8 @@ class MacroExecutor {
     ItemRunner* runner_ = nullptr;
     int repeatCount_ = 0;
     int cursorStep_ = 1;
-    int depth_ = 0;
+    // The IDs of the macros running, outermost first.
+    std::vector<std::string> chain_;
 };
 
 // Pixels per mouse move: 1 for the first two executions, then growing with

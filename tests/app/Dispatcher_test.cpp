@@ -181,19 +181,36 @@ TEST_F(DispatcherTest, NestedMacroAndGroupRunInsideTheList) {
     EXPECT_TRUE(a < i && i < b);
 }
 
-TEST_F(DispatcherTest, SelfCallingMacroStopsAtTheNestingLimit) {
-    items.AddMacro("Loop", "TYPE:x,MACRO:Loop", "loop");
-    Receive("loop");
-    EXPECT_EQ(KeyPresses('X'), MacroExecutor::kMaxNesting);
-}
+TEST_F(DispatcherTest, MacroAlreadyRunningInTheChainIsNotStartedAgain) {
+    // Without the cycle rule this list runs 2^16 times and freezes the program.
+    items.AddMacro("Twice", "TYPE:x,MACRO:Twice,MACRO:Twice", "twice");
+    Receive("twice");
+    EXPECT_EQ(KeyPresses('X'), 1);
 
-TEST_F(DispatcherTest, GroupsActivatingEachOtherStopAtTheNestingLimit) {
+    // Ping's start macro activates Pong, whose start macro would start Ping's again.
     const std::string ping = items.AddMacro("Ping", "TYPE:p,GROUP:Pong", "");
     const std::string pong = items.AddMacro("Pong", "TYPE:q,GROUP:Ping", "");
     items.AddGroup("Ping", "ping", ping);
     items.AddGroup("Pong", "", pong);
     Receive("ping");
-    EXPECT_EQ(KeyPresses('P') + KeyPresses('Q'), MacroExecutor::kMaxNesting);
+    EXPECT_EQ(KeyPresses('P'), 1);
+    EXPECT_EQ(KeyPresses('Q'), 1);
+}
+
+TEST_F(DispatcherTest, MacroCalledTwiceOutsideACycleRunsTwice) {
+    PlayerMacro("Inner", "I", "");
+    items.AddMacro("Outer", "MACRO:Inner,MACRO:Inner", "outer");
+    Receive("outer");
+    EXPECT_EQ(KeyPresses('I'), 2);
+}
+
+TEST_F(DispatcherTest, ChainOfDistinctMacrosStopsAtTheNestingLimit) {
+    const int chainLength = static_cast<int>(MacroExecutor::kMaxNesting) + 4;
+    for (int i = 0; i < chainLength; ++i)
+        items.AddMacro("Step" + std::to_string(i), "TYPE:x,MACRO:Step" + std::to_string(i + 1),
+                       i == 0 ? "step" : "");
+    Receive("step");
+    EXPECT_EQ(KeyPresses('X'), static_cast<int>(MacroExecutor::kMaxNesting));
 }
 
 TEST_F(DispatcherTest, DisabledItemsAreNotSelected) {

@@ -122,8 +122,9 @@ void WinDesktop::SendWindowMessage(WindowHandle window, uint32_t message, intptr
 bool WinDesktop::AttachInputTo(WindowHandle window) {
     const DWORD target = GetWindowThreadProcessId(ToHwnd(window), nullptr);
     if (target == 0) return false;
-    // The program's own windows share its input already.
-    if (target == GetCurrentThreadId()) return true;
+    // Keys are never pressed into the program's own windows (a remote button
+    // would otherwise edit the tree); attaching to itself fails as well.
+    if (target == GetCurrentThreadId()) return false;
     return AttachThreadInput(GetCurrentThreadId(), target, TRUE) != FALSE;
 }
 

@@ -12,17 +12,28 @@ using ExecutorKeys = WinExecutorFixture;
 
 TEST_F(ExecutorKeys, TypedTextAndKeysArriveInTheEditControl) {
     Execute(AddMacro("TYPE:Hello1,SPACE,SHIFT+W,TYPE:x.y"));
-    EXPECT_EQ(target.EditText(), "Hello1 Wx.y");
+    ExpectTargetText("Hello1 Wx.y");
 }
 
 TEST_F(ExecutorKeys, ModifiedKeysReachTheWindow) {
     Execute(AddMacro("TYPE:abc,SHIFT+HOME,DELETE,TYPE:z"));
-    EXPECT_EQ(target.EditText(), "z");
+    ExpectTargetText("z");
 }
 
 TEST_F(ExecutorKeys, CommaElementTypesNothingHarmful) {
     Execute(AddMacro("TYPE:a,BACKSPACE,TYPE:ok"));
-    EXPECT_EQ(target.EditText(), "ok");
+    ExpectTargetText("ok");
+}
+
+TEST_F(ExecutorKeys, KeysNeverReachThisProgramsOwnWindow) {
+    // A remote button pressed while the program's own window is in front
+    // must not press Ctrl+Del or Ctrl+X into its tree: those keys are skipped.
+    TestWindow own("Own window", 500, 400);
+    ASSERT_EQ(GetForegroundWindow(), own.window());
+    Execute(AddMacro("TYPE:abc,CTRL+A,DELETE"));
+    PumpMessages(100);
+    EXPECT_EQ(own.EditText(), "");
+    EXPECT_EQ(target.EditText(), "");
 }
 
 using ExecutorMouse = WinExecutorFixture;
@@ -35,7 +46,7 @@ TEST_F(ExecutorMouse, WindowRelativeClickLandsOnTheButton) {
     snprintf(click, sizeof click, "CLICK:%04ld:%04ld:L:W:CLICK", button.left - window.left + 10,
              button.top - window.top + 10);
     Execute(AddMacro(click));
-    EXPECT_EQ(target.buttonClicks, 1);
+    EXPECT_TRUE(WaitFor([&] { return target.ButtonClicks() == 1; }, 2000)) << target.ButtonClicks();
     POINT cursor;
     GetCursorPos(&cursor);
     EXPECT_EQ(cursor.x, button.left + 10);
@@ -54,7 +65,7 @@ using ExecutorWindows = WinExecutorFixture;
 
 TEST_F(ExecutorWindows, SendMessageReachesTheTargetWindow) {
     Execute(AddMacro("SENDMESSAGE:1029:7:$10,SENDMESSAGE:1030:x:0"));
-    EXPECT_EQ(target.userMessages, (std::vector<std::string>{"1029 7 16"}));
+    EXPECT_EQ(target.UserMessages(), (std::vector<std::string>{"1029 7 16"}));
 }
 
 TEST_F(ExecutorWindows, MaximizeMinimizeAndRestore) {
@@ -75,7 +86,7 @@ TEST_F(ExecutorWindows, TargetFoundByCaptionGetsTheKeys) {
     getMacro(id.c_str())->LeaveWindow = 1;
     dispatcher.ExecuteItem(id.c_str());
     PumpMessages(100);
-    EXPECT_EQ(target.EditText(), "to target!");
+    ExpectTargetText("to target!");
     EXPECT_EQ(other.EditText(), "");
     EXPECT_EQ(GetForegroundWindow(), target.window());
 }
@@ -101,10 +112,9 @@ TEST_F(ExecutorWindows, LeaveWindowKeepsTheTargetInFront) {
 
 TEST_F(ExecutorWindows, TargetFoundByItsProgramFile) {
     TestWindow other("Another window", 500, 400);
-    const std::string id = AddMacro("TYPE:by file", "APP_WINE_TESTS.EXE", "");
-    // Both windows belong to this program: the first visible one in Z order is the target.
-    EXPECT_EQ(executor.ResolveTargetWindow(id.c_str()), FromHwnd(other.window()));
-    EXPECT_EQ(HandleFromStored(getMacro(id.c_str())->TargetWindow), FromHwnd(other.window()));
+    const std::string id = AddMacro("TYPE:by file", "TARGET_WINDOW.EXE", "");
+    EXPECT_EQ(executor.ResolveTargetWindow(id.c_str()), FromHwnd(target.window()));
+    EXPECT_EQ(HandleFromStored(getMacro(id.c_str())->TargetWindow), FromHwnd(target.window()));
 }
 
 TEST_F(ExecutorWindows, MacroForAProgramThatIsNotRunningSkipsItsKeysButPauses) {
@@ -112,6 +122,7 @@ TEST_F(ExecutorWindows, MacroForAProgramThatIsNotRunningSkipsItsKeysButPauses) {
     const DWORD start = GetTickCount();
     Execute(id);
     EXPECT_GE(GetTickCount() - start, 200u);
+    PumpMessages(100);
     EXPECT_EQ(target.EditText(), "");
 }
 

@@ -1,5 +1,5 @@
 // The dispatch and the executor over the real desktop, the real item store
-// (tovdata.dll) and the system keyboard layout, with a test window in front.
+// (tovdata.dll) and the system keyboard layout, with a window of another program in front.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +11,9 @@
 #include "MacroExecutor.h"
 #include "RecordingHooks.h"
 #include "SystemKeyboardLayout.h"
+#include "TargetProgram.h"
 #include "TestWindow.h"
+#include "TovanixProgram.h"
 #include "TovdataItems.h"
 #include "WinClock.h"
 #include "WinDesktop.h"
@@ -41,7 +43,12 @@ class WinExecutorFixture : public ::testing::Test {
         PumpMessages(100);
     }
 
-    TestWindow target{"Tovanix test target"};
+    // Keys reach the target only in the program that owns it: never in this one.
+    void ExpectTargetText(const std::string& text) {
+        EXPECT_TRUE(WaitFor([&] { return target.EditText() == text; }, 2000)) << target.EditText();
+    }
+
+    TargetProgram target{"Tovanix test target"};
     TovdataItems items;
     WinDesktop desktop;
     WinClock clock;

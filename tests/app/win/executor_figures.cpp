@@ -9,6 +9,7 @@
 #include "MacroExecutor.h"
 #include "RecordingHooks.h"
 #include "SystemKeyboardLayout.h"
+#include "TargetProgram.h"
 #include "TestWindow.h"
 #include "TovdataItems.h"
 #include "WinClock.h"
@@ -63,7 +64,7 @@ void CallbackToFirstKey() {
     NoTimers timers;
     MacroExecutor executor(items, desktop, clock, hooks, CurrentKeyboardLayout());
     Dispatcher dispatcher(items, desktop, timers, hooks, executor);
-    TestWindow window("Figures");
+    TargetProgram window("Figures");
     LARGE_INTEGER frequency, start;
     QueryPerformanceFrequency(&frequency);
     double total = 0;

@@ -214,14 +214,22 @@ bool ItemStore::checkIRCommandConflict(const char* id, const char* command, bool
     // The learn dialog and paste write IRCommand in place right after asking.
     indexStale_ = true;
     const Sequence wanted = ParseSequence(Text(command, kCommandLength));
-    return WithItem(*this, id, false, [&](const auto& item) { return !clashes(item, wanted, !learning); });
+    return WithItem(*this, id, false,
+                    [&](const auto& item) { return clashingItem(item, wanted, !learning).empty(); });
 }
 
 bool ItemStore::toggleDisableEnable(const char* id) {
+    if (!enableClash(id).empty()) return false;
     return WithItem(*this, id, false, [&](auto& item) {
-        if (item.Disabled && clashes(item, ParseSequence(FieldText(item.IRCommand)), false)) return false;
         item.Disabled = item.Disabled ? 0 : 1;
         return true;
+    });
+}
+
+std::string ItemStore::enableClash(const char* id) const {
+    return WithItem(*this, id, std::string(), [&](const auto& item) {
+        return item.Disabled ? clashingItem(item, ParseSequence(FieldText(item.IRCommand)), false)
+                             : std::string();
     });
 }
 
@@ -260,16 +268,18 @@ void ItemStore::activateBGroup(const char* id) {
 }
 
 template <class Record>
-bool ItemStore::clashes(const Record& item, const Sequence& command, bool withDisabled) const {
+std::string ItemStore::clashingItem(const Record& item, const Sequence& command, bool withDisabled) const {
     const Place place = PlaceOf(item);
     const auto clashIn = [&](const auto& list) {
-        return std::any_of(list.records().begin(), list.records().end(), [&](const auto& other) {
-            return static_cast<const void*>(other.get()) != &item && (withDisabled || !other->Disabled) &&
-                   LiveTogether(place, PlaceOf(*other)) &&
-                   Clash(command, ParseSequence(FieldText(other->IRCommand)));
-        });
+        for (const auto& other : list.records())
+            if (static_cast<const void*>(other.get()) != &item && (withDisabled || !other->Disabled) &&
+                LiveTogether(place, PlaceOf(*other)) &&
+                Clash(command, ParseSequence(FieldText(other->IRCommand))))
+                return std::string(FieldText(other->ID));
+        return std::string();
     };
-    return clashIn(groups_) || clashIn(macros_);
+    std::string found = clashIn(groups_);
+    return found.empty() ? clashIn(macros_) : found;
 }
 
 void ItemStore::rebuildIndex() {

@@ -72,6 +72,9 @@ class ItemStore {
     // Flips Disabled. Enabling is refused (false) while the item's command
     // clashes with an enabled item, so that enabled items never clash.
     bool toggleDisableEnable(const char* id);
+    // The enabled item whose command keeps this disabled item from being
+    // enabled; "" when it can be enabled (or is not disabled).
+    std::string enableClash(const char* id) const;
     bool isDisabled(const char* id) const;
 
     // The first item in store order with that Name; null for null or "".
@@ -91,7 +94,7 @@ class ItemStore {
 
   private:
     template <class Record>
-    bool clashes(const Record& item, const Sequence& command, bool withDisabled) const;
+    std::string clashingItem(const Record& item, const Sequence& command, bool withDisabled) const;
     void rebuildIndex();
 
     ItemList<TBGroupRecord> groups_{'A'};

@@ -115,6 +115,11 @@ bool toggleDisableEnable(const char* id) {
     return Guarded(false, [&] { return Store().toggleDisableEnable(id); });
 }
 
+void findEnableClash(const char* id, char* clashID) {
+    CopyID(clashID, "");
+    Guarded([&] { CopyID(clashID, Store().enableClash(id)); });
+}
+
 bool isDisabled(const char* id) {
     return Guarded(false, [&] { return Store().isDisabled(id); });
 }

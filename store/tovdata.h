@@ -58,6 +58,9 @@ TOVDATA_API bool checkIRCommandConflict(const char* id, const char* command, boo
 
 // Flips Disabled; enabling is refused (false) while the item's command clashes.
 TOVDATA_API bool toggleDisableEnable(const char* id);
+// The ID of the enabled item whose command keeps this disabled item from
+// being enabled, "" when there is none, into a 6-byte buffer.
+TOVDATA_API void findEnableClash(const char* id, char* clashID);
 TOVDATA_API bool isDisabled(const char* id);
 
 // The first item in store order with that Name, or null.

@@ -27,6 +27,13 @@ int CALLBACK CompareByKindAndName(LPARAM first, LPARAM second, LPARAM) {
     return CompareNodes(NodeKind(IDOf(first)), name(first), NodeKind(IDOf(second)), name(second));
 }
 
+// The name of a group or macro as the tree shows it.
+std::string ItemName(const char* id) {
+    if (TBGroupRecord* group = getBGroup(id)) return std::string(FieldText(group->Name));
+    if (TMacroRecord* macro = getMacro(id)) return std::string(FieldText(macro->Name));
+    return id;
+}
+
 void SetItemText(HMENU menu, UINT id, const std::string& text) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
@@ -255,7 +262,15 @@ void TfrmMain::FillStartupCombo() {
 void TfrmMain::ToggleDisabled() {
     const std::string id = SelectedID();
     if (id.empty()) return;
-    toggleDisableEnable(id.c_str());
+    if (!toggleDisableEnable(id.c_str())) {
+        TItemID holder = "";
+        findEnableClash(id.c_str(), holder);
+        const std::string text = "\"" + ItemName(id.c_str()) +
+                                 "\" cannot be enabled: its remote button is used by \"" + ItemName(holder) +
+                                 "\". Learn another button for one of them first.";
+        MessageBoxA(window_, text.c_str(), "Enable item", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     RefreshNode();
     UpdateMenus();
     SaveAllItems();

@@ -122,12 +122,15 @@ TEST(EnablingAnItem, IsRefusedWhileItsCommandClashesWithAnEnabledItem) {
     ASSERT_TRUE(store.toggleDisableEnable("A1"));
     EXPECT_FALSE(store.toggleDisableEnable("M2"));
     EXPECT_TRUE(store.isDisabled("M2"));
+    EXPECT_EQ(store.enableClash("M2"), "M1");  // named so that the user can be told
+    EXPECT_EQ(store.enableClash("M1"), "");    // enabled: nothing keeps it
 
     ASSERT_TRUE(store.toggleDisableEnable("M1"));  // disabling is always allowed
     EXPECT_TRUE(store.toggleDisableEnable("M2"));
     EXPECT_FALSE(store.toggleDisableEnable("A1"));  // the general macro M2 would take its buttons
     EXPECT_FALSE(store.toggleDisableEnable("M1"));
     EXPECT_TRUE(store.isDisabled("M1"));
+    EXPECT_EQ(store.enableClash("M1"), "M2");
 }
 
 TEST(EnablingAnItem, IsAllowedWithoutACommand) {

@@ -217,6 +217,24 @@ TEST_F(ProgramTest, FailedSaveKeepsTheOldFileAndSaysWhichFile) {
     EXPECT_EQ(tovanix.CommandFile(), before);
 }
 
+TEST_F(ProgramTest, EnablingAnItemWhoseButtonIsTakenNamesBothAndKeepsItDisabled) {
+    std::string disabled = Macro("M2", "Also play", "TAB", "", "KEY_OK");
+    disabled.replace(disabled.find("DISABLED:0"), 10, "DISABLED:1");
+    TovanixProgram& tovanix = Start(Macro("M1", "Play", "ENTER", "", "KEY_OK") + disabled);
+    ASSERT_TRUE(WaitUntilShown());
+    const std::string before = tovanix.CommandFile();
+    ASSERT_TRUE(tovanix.SelectNode(0));  // "Also play", first by name
+    PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_DISABLE, 0);
+    HWND message = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (message = tovanix.MessageBoxWindow()) != nullptr; }, 3000));
+    const std::string text = TextOf(GetDlgItem(message, 0xFFFF));
+    EXPECT_TRUE(Contains(text, "\"Also play\"") && Contains(text, "\"Play\"")) << text;
+    PostMessageA(message, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(message); }, 3000));
+    EXPECT_EQ(tovanix.CommandFile(), before);
+    EXPECT_TRUE(Contains(tovanix.CommandFile(), "ID:M2\r\nNAME:Also play\r\n"));
+}
+
 // Answers the open or save dialog of the program with a file name.
 bool ChooseFile(TovanixProgram& tovanix, const std::string& path) {
     HWND dialog = nullptr;

@@ -3,7 +3,9 @@
 // (the endpoint under Wine does not take a volume) hands over to the next.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "VolumeControl.h"
@@ -21,7 +23,15 @@ class VolumeCommands final : public VolumeControl {
 
   private:
     template <typename Change>
-    void ApplyToFirstDevice(Change change);
+    std::optional<std::size_t> ApplyToFirstDevice(Change change);
+
+    // A device's last volume step: the values written and what it showed
+    // right after.
+    struct LastStep {
+        VolumeState written;
+        VolumeState shown;
+    };
 
     std::vector<std::unique_ptr<VolumeDevice>> devices_;
+    std::vector<std::optional<LastStep>> lastSteps_;  // one per device
 };

@@ -10,4 +10,8 @@ int64_t SteppedVolume(int64_t volume, bool up) {
     return std::min(volume + kVolumeStep, kVolumeMaximum);
 }
 
+int64_t StepStart(int64_t shown, int64_t shownAfterLastStep, int64_t writtenByLastStep) {
+    return shown == shownAfterLastStep ? writtenByLastStep : shown;
+}
+
 int32_t ToggledMute(int32_t mute) { return mute == 0 ? 1 : 0; }

@@ -21,5 +21,12 @@ inline constexpr int64_t kVolumeMaximum = 65536;
 // Down: one step less, at least 0. A missing value (-1) stays missing.
 int64_t SteppedVolume(int64_t volume, bool up);
 
+// Where the next step starts. A device may show another level than the one
+// written (the audio endpoint reads a tiny level back as 0): while it still
+// shows what it showed right after the last step, the next step continues
+// from the level written, so that steps always make progress. A level that
+// changed meanwhile (another program) is taken as it is.
+int64_t StepStart(int64_t shown, int64_t shownAfterLastStep, int64_t writtenByLastStep);
+
 // 1 when it was 0, else 0, also when the state was unknown (-1).
 int32_t ToggledMute(int32_t mute);

@@ -11,6 +11,9 @@ class FakeVolumeDevice final : public VolumeDevice {
     std::optional<VolumeState> values;  // nullopt: no such device
     bool refusesVolume = false;
     bool refusesMute = false;
+    // Like an endpoint that keeps its level in coarse steps: a written volume
+    // is rounded down to a multiple of this.
+    int64_t granularity = 1;
     int reads = 0;
     int writes = 0;
 
@@ -28,8 +31,8 @@ class FakeVolumeDevice final : public VolumeDevice {
         }
         if (written.left != -1) {
             if (refusesVolume) return false;
-            values->left = written.left;
-            values->right = written.right;
+            values->left = written.left / granularity * granularity;
+            values->right = written.right < 0 ? written.right : written.right / granularity * granularity;
         }
         return true;
     }

@@ -44,6 +44,28 @@ TEST_F(VolumeCommandsTest, VolumeUpStepsEachChannelFromSilence) {
     EXPECT_EQ(mixer->reads, 0);
 }
 
+TEST_F(VolumeCommandsTest, VolumeUpMakesProgressOnADeviceThatRoundsALevelDown) {
+    // The device shows 1 as 0: each step continues from the level written.
+    endpoint->granularity = 2000;
+    endpoint->values = Values(0, -1, 0);
+    std::vector<int64_t> shown;
+    for (int step = 0; step < 4; ++step) {
+        commands->StepVolume(true);
+        shown.push_back(endpoint->values->left);
+    }
+    EXPECT_EQ(shown, (std::vector<int64_t>{0, 0, 2000, 2000}));
+    commands->StepVolume(true);  // from 3601 written
+    EXPECT_EQ(endpoint->values->left, 4000);
+
+    // A level changed by another program meanwhile is taken as it is.
+    endpoint->values->left = 10000;
+    commands->StepVolume(true);
+    EXPECT_EQ(endpoint->values->left, 10000);  // 11200 rounded down
+    endpoint->values->left = 30000;
+    commands->StepVolume(false);
+    EXPECT_EQ(endpoint->values->left, 28000);  // 28800 rounded down
+}
+
 TEST_F(VolumeCommandsTest, ChannelsStepSeparatelyAndStopAtTheEnds) {
     endpoint->values = Values(65000, 0, 0);
     commands->StepVolume(true);

@@ -15,7 +15,7 @@ void Tell(HWND owner, const HelpMessage& message) {
 
 void ShowHelp(HWND owner, const char* anchor) {
     const std::string helpFile = ProgramFolder() + kHelpFileName;
-    char program[256] = "";
+    char program[MAX_PATH] = "";  // FindExecutableA writes up to MAX_PATH characters
     const intptr_t found = reinterpret_cast<intptr_t>(FindExecutableA(helpFile.c_str(), "", program));
     if (std::optional<HelpMessage> failure = HelpLookupMessage(found)) {
         Tell(owner, *failure);

@@ -22,18 +22,27 @@ TempFolder::TempFolder() {
     }
 }
 
-TempFolder::~TempFolder() {
+namespace {
+// Removes a folder (its path ends in a backslash) with everything in it.
+void RemoveFolderTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((path_ + found.cFileName).c_str());
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolderTree(folder + name + "\\");
+            else
+                DeleteFileA((folder + name).c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
+}  // namespace
+
+TempFolder::~TempFolder() { RemoveFolderTree(path_); }
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -87,6 +87,28 @@ TEST_F(ShowHelpTest, OpensTheHelpFileAtTheAnchorWithTheAssociatedProgram) {
     EXPECT_EQ(answerer.count(), 0);
 }
 
+TEST_F(ShowHelpTest, StartsAnAssociatedProgramWhosePathIsLongerThan256Characters) {
+    // The shell hands back paths of up to MAX_PATH characters.
+    std::string programFolder = folder.path();
+    while (programFolder.size() < 257 - 40) {
+        programFolder += std::string(20, 'p') + "\\";
+        CreateDirectoryA(programFolder.c_str(), nullptr);
+    }
+    // Longer than the 256 characters that a smaller buffer would take.
+    const std::string program = programFolder + std::string(257 - 4 - programFolder.size(), 'r') + ".exe";
+    ASSERT_EQ(program.size(), 257u);
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "arg_recorder.exe").c_str(), program.c_str(), FALSE));
+    WriteWholeFile(folder.path() + "Tovanix.html", "<html></html>");
+    AssociateHtml("\"" + program + "\" \"%1\"");
+    const std::string record = folder.path() + "arguments.txt";
+    SetEnvironmentVariableA("TOVANIX_RECORD_FILE", record.c_str());
+
+    MessageBoxAnswerer answerer;
+    ShowHelp(nullptr, "#Settings");
+    EXPECT_EQ(WaitForFile(record), "Tovanix.html#Settings\n");
+    EXPECT_EQ(answerer.count(), 0);
+}
+
 TEST_F(ShowHelpTest, WithoutAnAssociationForHtmlSaysSo) {
     WriteWholeFile(folder.path() + "Tovanix.html", "<html></html>");
     AssociateHtml("");

@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Ctrl+C in tools/run closes Tovanix as File > Exit does and leaves nothing
+running. tools/run runs as a user runs it: in a terminal (a pseudo-terminal
+here, into which the test types Ctrl+C), on a display of its own that stands
+for the user's desktop, with a Wine prefix of its own."""
+import os
+import pty
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+
+
+def prefix_processes(prefix):
+    """The processes of a Wine prefix: Wine programs and the server."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/environ", "rb") as environ:
+                if f"WINEPREFIX={prefix}".encode() in environ.read().split(b"\0"):
+                    found.append(int(pid))
+        except OSError:
+            pass
+    return found
+
+
+def start_display(work):
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = os.read(read_end, 16).decode().strip()
+    os.close(read_end)
+    return xvfb, ":" + number
+
+
+class Terminal:
+    """tools/run in a terminal of its own; keeps what it printed."""
+
+    def __init__(self, environment):
+        self.pid, self.fd = pty.fork()
+        if self.pid == 0:
+            os.execve(os.path.join(ROOT, "tools", "run"), ["tools/run"], environment)
+        self.output = b""
+        self.status = None
+
+    def read(self, seconds):
+        ready, _, _ = select.select([self.fd], [], [], seconds)
+        if ready:
+            try:
+                self.output += os.read(self.fd, 65536)
+            except OSError:  # the other side closed
+                time.sleep(seconds)
+
+    def wait_for(self, condition, seconds):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if condition():
+                return True
+            self.read(0.2)
+        return condition()
+
+    def exit_status(self):
+        if self.status is None:
+            pid, status = os.waitpid(self.pid, os.WNOHANG)
+            if pid != 0:
+                self.status = os.waitstatus_to_exitcode(status)
+        return self.status
+
+
+def main():
+    work = tempfile.mkdtemp(prefix="tovanix_run_")
+    prefix = os.path.join(work, "wineprefix")
+    xvfb, display = start_display(work)
+    terminal = None
+    status = None
+    try:
+        environment = dict(os.environ, TOVANIX_RUN_DIR=work, DISPLAY=display)
+        terminal = Terminal(environment)
+
+        def fail(reason):
+            print("FAILED:", reason)
+            print("--- tools/run printed:")
+            print(terminal.output.decode(errors="replace"))
+            return 1
+
+        if not terminal.wait_for(lambda: b"Starting Tovanix" in terminal.output, 300):
+            return fail("tools/run did not start Tovanix")
+        if not terminal.wait_for(lambda: len(prefix_processes(prefix)) > 2, 60):
+            return fail("Tovanix is not running")
+        terminal.wait_for(lambda: False, 8)  # its start-up, during which closing is refused
+
+        os.write(terminal.fd, b"\x03")  # Ctrl+C
+        # Without a window manager each window that closes stalls Wine for a
+        # while, so closing takes some seconds here.
+        terminal.wait_for(lambda: terminal.exit_status() is not None, 90)
+        status = terminal.exit_status()
+        if status is None:
+            return fail("tools/run still runs 90 s after Ctrl+C")
+        if status != 130:
+            return fail(f"tools/run ended with {status}, not 130")
+        left = prefix_processes(prefix)
+        if left:
+            return fail(f"still running: {left}")
+        with open(os.path.join(prefix, "user.reg"), encoding="latin-1") as registry:
+            if '"Left"=dword' not in registry.read():
+                return fail("the window's position was not saved: Tovanix did not close cleanly")
+        print("tools/run: Ctrl+C closed Tovanix cleanly")
+        return 0
+    finally:
+        if terminal and status is None:
+            os.kill(terminal.pid, signal.SIGKILL)
+        subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

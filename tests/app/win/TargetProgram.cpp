@@ -7,24 +7,6 @@
 #include "TovanixProgram.h"
 #include "WinTestSupport.h"
 
-namespace {
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindTargetWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (process != search->process || std::string(className) != kTargetWindowClass) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-}  // namespace
-
 TargetProgram::TargetProgram(const std::string& title, int left, int top) {
     const std::string program = TestProgramFolder() + "target_window.exe";
     std::string commandLine =
@@ -34,14 +16,12 @@ TargetProgram::TargetProgram(const std::string& title, int left, int top) {
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_))
         return;
-    Search search{process_.dwProcessId, nullptr};
     WaitFor(
         [&] {
-            EnumWindows(FindTargetWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found && IsWindowVisible(search.found);
+            window_ = FindProcessWindow(process_.dwProcessId, kTargetWindowClass);
+            return window_ && IsWindowVisible(window_);
         },
         5000);
-    window_ = search.found;
     WaitFor([&] { return GetForegroundWindow() == window_; }, 2000);
 }
 

@@ -15,7 +15,7 @@ struct Search {
     HWND found;
 };
 
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM data) {
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
@@ -81,10 +81,14 @@ bool TovanixProgram::Running() const {
 
 HWND TovanixProgram::MainWindow() const { return FindWindowOfClass("TfrmMain"); }
 
-HWND TovanixProgram::FindWindowOfClass(const char* className) const {
-    Search search{process_.dwProcessId, className, nullptr};
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+HWND FindProcessWindow(DWORD process, const char* className) {
+    Search search{process, className, nullptr};
+    EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND TovanixProgram::FindWindowOfClass(const char* className) const {
+    return FindProcessWindow(process_.dwProcessId, className);
 }
 
 HWND TovanixProgram::Tree() const { return FindWindowExA(MainWindow(), nullptr, WC_TREEVIEWA, nullptr); }

@@ -66,3 +66,6 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
 
 // The text of a window of another program.
 std::string TextOf(HWND window);
+
+// The first top-level window of that class that the process owns.
+HWND FindProcessWindow(DWORD process, const char* className);

@@ -185,7 +185,7 @@ bool TfrmMain::SelectItem(const std::string& id) {
              candidate = candidate == node ? TreeView_GetChild(outActions_, node)
                                            : TreeView_GetNextSibling(outActions_, candidate)) {
             const char* nodeID = IDOf(NodeData(outActions_, candidate));
-            if (nodeID && std::string_view(nodeID, ::strnlen(nodeID, kItemIDSize - 1)) == id) {
+            if (nodeID && FixedText(nodeID, kItemIDSize) == id) {
                 TreeView_SelectItem(outActions_, candidate);
                 return true;
             }
@@ -197,7 +197,7 @@ bool TfrmMain::SelectItem(const std::string& id) {
 std::string TfrmMain::SelectedID() const {
     HTREEITEM node = TreeView_GetSelection(outActions_);
     const char* id = node ? IDOf(NodeData(outActions_, node)) : nullptr;
-    return id ? std::string(id, ::strnlen(id, kItemIDSize - 1)) : std::string();
+    return std::string(FixedText(id, kItemIDSize));
 }
 
 HTREEITEM TfrmMain::ParentGroupNode(HTREEITEM node) const {
@@ -237,7 +237,7 @@ void TfrmMain::UpdateMenus() {
     Enable(mainMenu_, IDM_REMOVELEARN, state.removeLearn);
     Enable(popup, IDM_POPUP_REMOVELEARN, state.removeLearn);
     Enable(mainMenu_, IDM_EXPORT, state.exportItem);
-    DrawMenuBar(window_);
+    DrawMenuBar(Handle());
 }
 
 void TfrmMain::FillStartupCombo() {
@@ -283,7 +283,7 @@ void TfrmMain::DeleteItemCommand() {
     if (!id.empty()) {
         const bool confirmed =
             !doesBGroupHaveChild(id.c_str()) ||
-            MessageBoxA(window_, "Are you sure you want to remove the button group and all it's macros?",
+            MessageBoxA(Handle(), "Are you sure you want to remove the button group and all it's macros?",
                         "Delete BGroup", MB_YESNO | MB_ICONQUESTION) == IDYES;
         if (confirmed) {
             HTREEITEM node = TreeView_GetSelection(outActions_);
@@ -346,5 +346,5 @@ void TfrmMain::ShowTreeMenu() {
     ScreenToClient(outActions_, &hit.pt);
     if (HTREEITEM node = TreeView_HitTest(outActions_, &hit)) TreeView_SelectItem(outActions_, node);
     UpdateMenus();
-    TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
 }

@@ -24,8 +24,4 @@ TBGroupRecord FreshBGroupRecord() {
     return record;
 }
 
-void CopyItemID(TItemID& target, const char* id) {
-    std::memset(target, 0, sizeof target);
-    if (id == nullptr) return;
-    for (std::size_t i = 0; i + 1 < sizeof target && id[i] != '\0'; ++i) target[i] = id[i];
-}
+void CopyItemID(TItemID& target, const char* id) { CopyText(target, FixedText(id, kItemIDSize)); }

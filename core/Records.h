@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "Text.h"
+
 #pragma pack(push, 1)
 
 struct TMacroRecord {
@@ -88,22 +90,6 @@ ItemKind KindOfID(const char* id);
 // Records filled anew start with every byte zero.
 TMacroRecord FreshMacroRecord();
 TBGroupRecord FreshBGroupRecord();
-
-// The text of a field: up to its first zero byte, never past the field's end
-// (a field without a terminator reads as its whole capacity minus one).
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-    return std::string_view(field, ::strnlen(field, N - 1));
-}
-
-// Copies text into a field, cut to capacity minus one characters; the rest
-// of the field is zeroed so that the record's bytes stay deterministic.
-template <std::size_t N>
-void CopyText(char (&field)[N], std::string_view text) {
-    const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
-    if (length > 0) std::memcpy(field, text.data(), length);
-    std::memset(field + length, 0, N - length);
-}
 
 // Copies an identifier given by a pointer that may be null or unterminated
 // into a 6-byte buffer; reads at most 5 characters of it.

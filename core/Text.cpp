@@ -1,5 +1,7 @@
 #include "Text.h"
 
+#include <algorithm>
+
 namespace {
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 }  // namespace
@@ -19,4 +21,18 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     return ToUpperAscii(text).find(ToUpperAscii(part)) != std::string::npos;
+}
+
+std::string_view FixedText(const char* field, std::size_t capacity) {
+    if (field == nullptr || capacity == 0) return {};
+    std::size_t length = 0;
+    while (length + 1 < capacity && field[length] != '\0') ++length;
+    return std::string_view(field, length);
+}
+
+void CopyFixedText(char* field, std::size_t capacity, std::string_view text) {
+    if (capacity == 0) return;
+    const std::size_t length = text.size() < capacity - 1 ? text.size() : capacity - 1;
+    text.copy(field, length);
+    std::fill(field + length, field + capacity, '\0');
 }

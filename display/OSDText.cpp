@@ -1,8 +1,5 @@
 #include "OSDText.h"
 
-#include <cstring>
+#include "Text.h"
 
-std::string OSDTextOf(const char* text) {
-    if (!text) return "";
-    return std::string(text, strnlen(text, kOSDTextSize - 1));
-}
+std::string OSDTextOf(const char* text) { return std::string(FixedText(text, kOSDTextSize)); }

@@ -1,9 +1,9 @@
 #include "Delivery.h"
 
-#include <cstring>
 #include <utility>
 
 #include "IRCommandText.h"
+#include "Text.h"
 
 Delivery::Delivery(std::function<void()> wake) : wake_(std::move(wake)) {}
 
@@ -84,7 +84,7 @@ void Delivery::DeliverNext() {
         while (!waiting_.empty() && !Wanted(waiting_.front())) waiting_.pop_front();
         if (waiting_.empty()) return;
         const std::string& text = waiting_.front().command;
-        std::memcpy(command, text.c_str(), text.size() + 1);
+        CopyText(command, text);
         waiting_.pop_front();
         callback = callback_;
         delivering_ = true;

@@ -10,13 +10,7 @@
 
 namespace {
 
-constexpr std::size_t kCommandLength = sizeof(TMacroRecord::IRCommand) - 1;
-
-// A null text reads as empty.
-std::string_view Text(const char* text, std::size_t capacity) {
-    if (text == nullptr) return "";
-    return std::string_view(text, ::strnlen(text, capacity));
-}
+constexpr std::size_t kCommandSize = sizeof(TMacroRecord::IRCommand);
 
 // The store's copies always end their texts within the field, whatever the
 // caller handed in, so that readers of the shared records cannot run past them.
@@ -205,7 +199,7 @@ std::string ItemStore::getNewestItem(int kind) const {
 bool ItemStore::setIRCommand(const char* id, const char* text) {
     indexStale_ = true;
     return WithItem(*this, id, false, [&](auto& item) {
-        CopyText(item.IRCommand, Text(text, kCommandLength));
+        CopyText(item.IRCommand, FixedText(text, kCommandSize));
         return true;
     });
 }
@@ -213,7 +207,7 @@ bool ItemStore::setIRCommand(const char* id, const char* text) {
 bool ItemStore::checkIRCommandConflict(const char* id, const char* command, bool learning) {
     // The learn dialog and paste write IRCommand in place right after asking.
     indexStale_ = true;
-    const Sequence wanted = ParseSequence(Text(command, kCommandLength));
+    const Sequence wanted = ParseSequence(FixedText(command, kCommandSize));
     return WithItem(*this, id, false,
                     [&](const auto& item) { return clashingItem(item, wanted, !learning).empty(); });
 }

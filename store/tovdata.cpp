@@ -1,8 +1,11 @@
-// The export layer of tovdata.dll over one store for the whole process.
+// The export layer of tovdata.dll over one store for the whole process. A
+// call that fails (only running out of memory can make one fail) answers
+// like one that found nothing.
 #include "tovdata.h"
 
 #include <string>
 
+#include "Guarded.h"
 #include "ItemStore.h"
 
 namespace {
@@ -10,25 +13,6 @@ namespace {
 ItemStore& Store() {
     static ItemStore store;
     return store;
-}
-
-// No exception crosses the DLL boundary: a call that fails (only running
-// out of memory can make one fail) answers like one that found nothing.
-template <class Result, class Call>
-Result Guarded(Result failed, Call call) noexcept {
-    try {
-        return call();
-    } catch (...) {
-        return failed;
-    }
-}
-
-template <class Call>
-void Guarded(Call call) noexcept {
-    try {
-        call();
-    } catch (...) {
-    }
 }
 
 void CopyID(char* target, const std::string& id) {

@@ -2,6 +2,12 @@
 
 #include "CommandList.h"
 #include "Settings.h"
+#include "Text.h"
+
+namespace {
+// A received command: at most 128 characters and its terminator.
+constexpr std::size_t kIRCommandSize = 129;
+}  // namespace
 
 Dispatcher::Dispatcher(Items& items, Desktop& desktop, Timers& timers, ProgramHooks& hooks,
                        MacroExecutor& executor)
@@ -10,7 +16,7 @@ Dispatcher::Dispatcher(Items& items, Desktop& desktop, Timers& timers, ProgramHo
 }
 
 void Dispatcher::ReceiveIRCommand(const char* command) {
-    const std::string received = command ? std::string(command, ::strnlen(command, 128)) : std::string();
+    const std::string received(FixedText(command, kIRCommandSize));
     hooks_.CommandReceived();
     hooks_.UpdateTrayIcon(true, true);
     if (timers_.IsRunning(DispatchTimer::Button)) {

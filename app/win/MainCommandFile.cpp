@@ -7,6 +7,7 @@
 #include "CommandFile.h"
 #include "CommandFileIO.h"
 #include "MainWindow.h"
+#include "Text.h"
 #include "TovdataStoreAccess.h"
 
 namespace {
@@ -23,8 +24,8 @@ std::vector<char> DialogFilter() {
 // Asks for a command file to open or to save to; empty when cancelled.
 std::string AskForFile(HWND owner, bool save) {
     const std::vector<char> filter = DialogFilter();
-    char file[MAX_PATH] = "";
-    if (save) lstrcpynA(file, kExportFileName, sizeof file);
+    char file[MAX_PATH];
+    CopyText(file, save ? kExportFileName : "");
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -44,14 +45,14 @@ void ReportWriteFailure(HWND owner, const WriteResult& result) {
 
 void TfrmMain::SaveAllItems() {
     TovdataStoreAccess store;
-    ReportWriteFailure(window_, SaveItemsToFile(store, DefaultCommandFile()));
+    ReportWriteFailure(Handle(), SaveItemsToFile(store, DefaultCommandFile()));
     UpdateMenus();
 }
 
 void TfrmMain::LoadItems(bool fromUser) {
     std::string path = DefaultCommandFile();
     if (fromUser) {
-        path = AskForFile(window_, false);
+        path = AskForFile(Handle(), false);
         if (path.empty()) return;
     }
     TovdataStoreAccess store;
@@ -67,8 +68,8 @@ void TfrmMain::LoadItems(bool fromUser) {
 void TfrmMain::ExportSelected() {
     const std::string id = SelectedID();
     if (id.empty()) return;
-    const std::string file = AskForFile(window_, true);
+    const std::string file = AskForFile(Handle(), true);
     if (file.empty()) return;
     TovdataStoreAccess store;
-    ReportWriteFailure(window_, ExportItemToFile(store, id.c_str(), file));
+    ReportWriteFailure(Handle(), ExportItemToFile(store, id.c_str(), file));
 }

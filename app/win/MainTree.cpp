@@ -192,7 +192,7 @@ bool TfrmMain::SelectItem(const std::string& id) {
              candidate = candidate == node ? TreeView_GetChild(outActions_, node)
                                            : TreeView_GetNextSibling(outActions_, candidate)) {
             const char* nodeID = IDOf(NodeData(outActions_, candidate));
-            if (nodeID && std::string_view(nodeID, ::strnlen(nodeID, kItemIDSize - 1)) == id) {
+            if (nodeID && FixedText(nodeID, kItemIDSize) == id) {
                 TreeView_SelectItem(outActions_, candidate);
                 return true;
             }
@@ -204,7 +204,7 @@ bool TfrmMain::SelectItem(const std::string& id) {
 std::string TfrmMain::SelectedID() const {
     HTREEITEM node = TreeView_GetSelection(outActions_);
     const char* id = node ? IDOf(NodeData(outActions_, node)) : nullptr;
-    return id ? std::string(id, ::strnlen(id, kItemIDSize - 1)) : std::string();
+    return std::string(FixedText(id, kItemIDSize));
 }
 
 HTREEITEM TfrmMain::ParentGroupNode(HTREEITEM node) const {
@@ -244,7 +244,7 @@ void TfrmMain::UpdateMenus() {
     Enable(mainMenu_, IDM_REMOVELEARN, state.removeLearn);
     Enable(popup, IDM_POPUP_REMOVELEARN, state.removeLearn);
     Enable(mainMenu_, IDM_EXPORT, state.exportItem);
-    DrawMenuBar(window_);
+    DrawMenuBar(Handle());
 }
 
 void TfrmMain::FillStartupCombo() {
@@ -268,7 +268,7 @@ void TfrmMain::ToggleDisabled() {
         const std::string text = "\"" + ItemName(id.c_str()) +
                                  "\" cannot be enabled: its remote button is used by \"" + ItemName(holder) +
                                  "\". Learn another button for one of them first.";
-        MessageBoxA(window_, text.c_str(), "Enable item", MB_OK | MB_ICONINFORMATION);
+        MessageBoxA(Handle(), text.c_str(), "Enable item", MB_OK | MB_ICONINFORMATION);
         return;
     }
     RefreshNode();
@@ -298,7 +298,7 @@ void TfrmMain::DeleteItemCommand() {
     if (!id.empty()) {
         const bool confirmed =
             !doesBGroupHaveChild(id.c_str()) ||
-            MessageBoxA(window_, "Are you sure you want to remove the button group and all it's macros?",
+            MessageBoxA(Handle(), "Are you sure you want to remove the button group and all it's macros?",
                         "Delete BGroup", MB_YESNO | MB_ICONQUESTION) == IDYES;
         if (confirmed) {
             HTREEITEM node = TreeView_GetSelection(outActions_);
@@ -361,5 +361,5 @@ void TfrmMain::ShowTreeMenu() {
     ScreenToClient(outActions_, &hit.pt);
     if (HTREEITEM node = TreeView_HitTest(outActions_, &hit)) TreeView_SelectItem(outActions_, node);
     UpdateMenus();
-    TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
 }

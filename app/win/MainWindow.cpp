@@ -26,9 +26,8 @@ constexpr UINT kStartUpDelayMs = 500;
 
 TfrmMain* hookedWindow = nullptr;
 
-HICON NamedIcon(const char* name, int size) {
-    return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+HICON NamedIcon(HINSTANCE instance, const char* name, int size) {
+    return static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 }  // namespace
 
@@ -43,40 +42,35 @@ TfrmMain::TfrmMain(HINSTANCE instance)
 TfrmMain::~TfrmMain() {
     if (shutdownHook_) UnhookWindowsHookEx(shutdownHook_);
     hookedWindow = nullptr;
-    if (IsWindow(window_)) DestroyWindow(window_);
     if (imageList_) ImageList_Destroy(imageList_);
     if (popupMenu_) DestroyMenu(popupMenu_);
     if (trayMenu_) DestroyMenu(trayMenu_);
 }
 
 bool TfrmMain::TranslateAccelerator(MSG& message) {
-    return accelerators_ && ::TranslateAcceleratorA(window_, accelerators_, &message);
+    return accelerators_ && ::TranslateAcceleratorA(Handle(), accelerators_, &message);
 }
 
 void TfrmMain::FormCreate() {
     // 1. The splash window while everything starts.
     const DWORD started = GetTickCount();
     TdlgSplash splash(instance_);
+    splash_ = &splash;
 
     // 2.
     CloseAllowed = false;
 
     // The main window itself, hidden until the start-up decides where it goes.
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = NamedIcon("MAINICON", 32);
-    windowClass.hIconSm = NamedIcon("MAINICON", 16);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);
+    TWindowClass windowClass;
+    windowClass.name = kClassName;
+    windowClass.module = instance_;
+    windowClass.icon = NamedIcon(instance_, "MAINICON", 32);
+    windowClass.smallIcon = NamedIcon(instance_, "MAINICON", 16);
+    windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     mainMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_MAINMENU));
-    window_ = CreateWindowExA(
-        0, kClassName, kInactiveText,
-        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
-        CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kDefaultHeight, nullptr, mainMenu_, instance_, this);
+    Create(windowClass, 0, kInactiveText,
+           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
+           CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kDefaultHeight, nullptr, mainMenu_);
     accelerators_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDA_MAIN));
     popupMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_POPUP));
     trayMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_TRAY));
@@ -87,9 +81,9 @@ void TfrmMain::FormCreate() {
     shutdownHook_ = SetWindowsHookExA(WH_CALLWNDPROC, ShutdownHook, nullptr, GetCurrentThreadId());
 
     // 6. (4 and 5: minimizing hides to the tray, the mixer exists.)
-    TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_, 0), window_);
+    TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_, 0), Handle());
     TrayIcon1.OnDblClick = [this] {
-        if (!IsWindowVisible(window_)) ShowFromTray();
+        if (!IsWindowVisible(Handle())) ShowFromTray();
     };
     UpdateTrayIcon(false, false);
     TrayIcon1.SetActive(true);
@@ -114,25 +108,26 @@ void TfrmMain::FormCreate() {
     // 12.
     if (Button_GetCheck(cbStart_) == BST_CHECKED) {
         // Shown off the screen until DoStartUp places it.
-        SetWindowPos(window_, nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(window_, SW_SHOWNOACTIVATE);
-        SetTimer(window_, kStartUpTimer, kStartUpDelayMs, nullptr);
+        SetWindowPos(Handle(), nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        SetTimer(Handle(), kStartUpTimer, kStartUpDelayMs, nullptr);
         EnableWindow(cmbActions_.Handle(), TRUE);
     } else {
         EnableWindow(cmbActions_.Handle(), FALSE);
         RestorePosition();
-        ShowWindow(window_, SW_SHOW);
-        SetForegroundWindow(window_);
+        ShowWindow(Handle(), SW_SHOW);
+        SetForegroundWindow(Handle());
     }
     // 13.
     CloseAllowed = true;
+    splash_ = nullptr;
 }
 
 void TfrmMain::CreateControls() {
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     auto create = [&](const char* className, const char* text, DWORD style, int id) {
         HWND control =
-            CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
+            CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, Handle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return control;
@@ -149,7 +144,7 @@ void TfrmMain::CreateControls() {
 
     imageList_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 9, 0);
     for (int i = 1; i <= 9; ++i) {
-        HICON icon = NamedIcon(("TREE" + std::to_string(i)).c_str(), 16);
+        HICON icon = NamedIcon(instance_, ("TREE" + std::to_string(i)).c_str(), 16);
         ImageList_AddIcon(imageList_, icon);
         DestroyIcon(icon);
     }
@@ -159,7 +154,7 @@ void TfrmMain::CreateControls() {
 
 void TfrmMain::FormResize() {
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     const int width = client.right;
     const int height = client.bottom;
     MoveWindow(outActions_, 4, 4, width - 8, std::max(0, height - 113), TRUE);
@@ -170,21 +165,7 @@ void TfrmMain::FormResize() {
     MoveWindow(btnActivate_, (width - 90) / 2, height - 29, 90, 24, TRUE);
 }
 
-LRESULT CALLBACK TfrmMain::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TfrmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-LRESULT TfrmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -216,7 +197,7 @@ LRESULT TfrmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (FormCloseQuery()) {
                 FormClose();
-                DestroyWindow(window_);
+                DestroyWindow(Handle());
             }
             return 0;
         case WM_DESTROY:
@@ -224,7 +205,7 @@ LRESULT TfrmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
             return 0;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return TWindow::HandleMessage(message, wParam, lParam);
 }
 
 void TfrmMain::OnCommand(int id, int notification, HWND control) {
@@ -238,14 +219,14 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
             break;
         }
         case IDM_TRAY_SHOW:
-            if (IsWindowVisible(window_))
+            if (IsWindowVisible(Handle()))
                 HideToTray();
             else
                 ShowFromTray();
             break;
         case IDM_EXIT:
         case IDM_TRAY_CLOSE:
-            PostMessageA(window_, WM_CLOSE, 0, 0);
+            PostMessageA(Handle(), WM_CLOSE, 0, 0);
             break;
         case IDC_MAIN_START:
             if (notification == BN_CLICKED) {
@@ -294,13 +275,13 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
             ExportSelected();
             break;
         case IDM_CONTENTS:
-            ShowHelp(window_, "#Index");
+            ShowHelp(Handle(), "#Index");
             break;
         case IDM_HELP:
-            ShowHelp(window_, "#Mainwindow");
+            ShowHelp(Handle(), "#Mainwindow");
             break;
         case IDM_ABOUT:
-            ShowAboutBox(instance_, window_);
+            ShowAboutBox(instance_, Handle());
             break;
     }
     (void)control;
@@ -327,7 +308,7 @@ void TfrmMain::OnTimer(UINT_PTR timer) {
 }
 
 void TfrmMain::DoStartUp() {
-    KillTimer(window_, kStartUpTimer);
+    KillTimer(Handle(), kStartUpTimer);
     if (StartUpTimerIsDelay) {
         StartUpTimerIsDelay = false;
         return;
@@ -342,13 +323,13 @@ void TfrmMain::DoStartUp() {
 }
 
 void TfrmMain::SetCaptions(bool active) {
-    SetWindowTextA(window_, active ? kActiveText : kInactiveText);
+    SetWindowTextA(Handle(), active ? kActiveText : kInactiveText);
     SetWindowTextA(btnActivate_, active ? "S&top" : "&Activate");
     ModifyMenuA(trayMenu_, IDM_TRAY_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_TRAY_ACTIVATE,
                 active ? "S&top" : "&Activate");
     ModifyMenuA(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
                 active ? "&Deactivate IR-receiver" : "&Activate IR-receiver");
-    DrawMenuBar(window_);
+    DrawMenuBar(Handle());
 }
 
 void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) {
@@ -364,7 +345,7 @@ void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfte
             DRV_SetPause(false);
             SetCaptions(true);
             if (ReadSetting(setting::Reactivate) == 1) {
-                SetTimer(window_, kReactivateTimer, 1000, nullptr);
+                SetTimer(Handle(), kReactivateTimer, 1000, nullptr);
                 IdleSeconds = 0;
                 ReactivateMinutes = ReadSetting(setting::ReactivateTime);
             }
@@ -380,7 +361,7 @@ void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfte
     } else if (receiverReady_ && DRV_Deactivate()) {
         DRV_SetPause(true);
         SetCaptions(false);
-        KillTimer(window_, kReactivateTimer);
+        KillTimer(Handle(), kReactivateTimer);
     }
     UpdateTrayIcon(IsReceiverActive(), false);
     if (receiverReady_) DRV_SetIRCommandProc(TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
@@ -399,7 +380,7 @@ void TfrmMain::SetReceiverRepeat(bool repeat) {
 }
 
 void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
-    HICON icon = NamedIcon(active ? (busy ? "TRAYRED" : "TRAYENABLE") : "TRAYDISABLE", 16);
+    HICON icon = NamedIcon(instance_, active ? (busy ? "TRAYRED" : "TRAYENABLE") : "TRAYDISABLE", 16);
     TrayIcon1.SetIcon(icon);
     DestroyIcon(icon);
     TrayIcon1.SetToolTip(active ? kActiveText : kInactiveText);
@@ -416,8 +397,12 @@ void TfrmMain::InitReceiver() {
     EnableWindow(btnActivate_, FALSE);
     EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_GRAYED);
     CloseReceiver();
-    MessageBoxA(window_, "IR-receiver initialization did not succeed! Check the driver settings!", "Error",
-                MB_OK | MB_ICONEXCLAMATION);
+    // While the program starts, the splash stays on top of every window: the
+    // message belongs to it and stands above it, where the user can answer it.
+    const HWND owner = splash_ ? splash_->Handle() : Handle();
+    const UINT onTop = splash_ ? MB_TOPMOST | MB_SETFOREGROUND : 0;
+    MessageBoxA(owner, "IR-receiver initialization did not succeed! Check the driver settings!", "Error",
+                MB_OK | MB_ICONEXCLAMATION | onTop);
 }
 
 void TfrmMain::CloseReceiver() {
@@ -450,31 +435,31 @@ void TfrmMain::timReactivateTimer() {
 
 void TfrmMain::WatchLaunchedWindow(WindowHandle window) {
     LaunchedWindow = window;
-    SetTimer(window_, kActivateTimer, 500, nullptr);
+    SetTimer(Handle(), kActivateTimer, 500, nullptr);
 }
 
 void TfrmMain::timActivateTimer() {
     // Nothing to watch (no window was found) counts as gone.
     if (IsWindowHandle(LaunchedWindow) && IsWindow(ToHwnd(LaunchedWindow))) return;
-    KillTimer(window_, kActivateTimer);
+    KillTimer(Handle(), kActivateTimer);
     LaunchedWindow = 0;
     StartUpTimerIsDelay = true;
-    SetTimer(window_, kStartUpTimer, 1000, nullptr);
-    while (StartUpTimerIsDelay && IsWindow(window_)) clock_.Wait(50, true);
+    SetTimer(Handle(), kStartUpTimer, 1000, nullptr);
+    while (StartUpTimerIsDelay && IsWindow(Handle())) clock_.Wait(50, true);
     if (!IsReceiverActive()) SetReceiverActive(false, true, true);
 }
 
 void TfrmMain::HideToTray() {
     SavePosition();
-    ShowWindow(window_, SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
     ModifyMenuA(trayMenu_, IDM_TRAY_SHOW, MF_BYCOMMAND | MF_STRING, IDM_TRAY_SHOW, "&Show");
 }
 
 void TfrmMain::ShowFromTray() {
     RestorePosition();
-    ShowWindow(window_, SW_SHOW);
+    ShowWindow(Handle(), SW_SHOW);
     ModifyMenuA(trayMenu_, IDM_TRAY_SHOW, MF_BYCOMMAND | MF_STRING, IDM_TRAY_SHOW, "&Minimize");
-    SetForegroundWindow(window_);
+    SetForegroundWindow(Handle());
 }
 
 void TfrmMain::RestorePosition() {
@@ -487,13 +472,13 @@ void TfrmMain::RestorePosition() {
         RestoredPlacement(left == unset ? std::nullopt : std::optional<int>(left),
                           top == unset ? std::nullopt : std::optional<int>(top), ReadSetting(setting::Height),
                           kWidth, screenWidth, screenHeight);
-    SetWindowPos(window_, nullptr, placement.left, placement.top, kWidth, placement.height,
+    SetWindowPos(Handle(), nullptr, placement.left, placement.top, kWidth, placement.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TfrmMain::SavePosition() {
     RECT rect;
-    if (!GetWindowRect(window_, &rect)) return;
+    if (!GetWindowRect(Handle(), &rect)) return;
     // Off the screen while the start-up runs: nothing worth keeping.
     if (rect.left == -1000 && rect.top == -1000) return;
     WriteIntSetting(setting::Left.name, rect.left);
@@ -504,7 +489,7 @@ void TfrmMain::SavePosition() {
 bool TfrmMain::FormCloseQuery() {
     if (!CloseAllowed) return false;
     if (IsReceiverActive()) SetReceiverActive(true, false, true);
-    if (IsWindowVisible(window_)) SavePosition();
+    if (IsWindowVisible(Handle())) SavePosition();
     return true;
 }
 
@@ -514,9 +499,9 @@ LRESULT CALLBACK TfrmMain::ShutdownHook(int code, WPARAM wParam, LPARAM lParam) 
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && call && call->message == WM_QUERYENDSESSION && hookedWindow) {
         TfrmMain& main = *hookedWindow;
-        if (!IsWindowVisible(main.window_)) {
-            SetWindowPos(main.window_, nullptr, -1000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            ShowWindow(main.window_, SW_SHOWNA);
+        if (!IsWindowVisible(main.Handle())) {
+            SetWindowPos(main.Handle(), nullptr, -1000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ShowWindow(main.Handle(), SW_SHOWNA);
         }
         main.CloseReceiver();
     }
@@ -524,8 +509,8 @@ LRESULT CALLBACK TfrmMain::ShutdownHook(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 void TfrmMain::ShowCommand(const char* text) {
-    TOSDText osd = "";
-    lstrcpynA(osd, text, sizeof osd);
+    TOSDText osd;
+    CopyText(osd, text);
     showCommand(osd);
 }
 
@@ -537,7 +522,7 @@ void TfrmMain::StepVolume(bool up) { volume_->StepVolume(up); }
 void TfrmMain::ToggleMute() { volume_->ToggleMute(); }
 
 void TfrmMain::Start(DispatchTimer timer, unsigned milliseconds) {
-    SetTimer(window_, timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer, milliseconds, nullptr);
+    SetTimer(Handle(), timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer, milliseconds, nullptr);
     if (timer == DispatchTimer::Button)
         buttonTimerRunning_ = true;
     else
@@ -545,7 +530,7 @@ void TfrmMain::Start(DispatchTimer timer, unsigned milliseconds) {
 }
 
 void TfrmMain::Stop(DispatchTimer timer) {
-    KillTimer(window_, timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer);
+    KillTimer(Handle(), timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer);
     if (timer == DispatchTimer::Button)
         buttonTimerRunning_ = false;
     else

@@ -19,8 +19,11 @@
 #include "VolumeControl.h"
 #include "WinClock.h"
 #include "WinDesktop.h"
+#include "Window.h"
 
-class TfrmMain : public ProgramHooks, public Timers {
+class TdlgSplash;
+
+class TfrmMain : public ProgramHooks, public Timers, public TWindow {
   public:
     static constexpr int kWidth = 296;
     static constexpr int kDefaultHeight = 472;
@@ -32,7 +35,6 @@ class TfrmMain : public ProgramHooks, public Timers {
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
-    HWND Handle() const { return window_; }
     // Messages that go to the window's accelerators first.
     bool TranslateAccelerator(MSG& message);
 
@@ -62,10 +64,9 @@ class TfrmMain : public ProgramHooks, public Timers {
         kReactivateTimer
     };
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam);
     static void ReceiveIRCommand(void* context, const char* command);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Life cycle.
     void FormCreate();
@@ -114,7 +115,8 @@ class TfrmMain : public ProgramHooks, public Timers {
     void ExportSelected();
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
+    // Shown while the start-up runs.
+    TdlgSplash* splash_ = nullptr;
     HWND outActions_ = nullptr;
     HWND btnActivate_ = nullptr;
     HWND cbStart_ = nullptr;

@@ -3,17 +3,22 @@
 
 #include <windows.h>
 
-// Borderless, centred, without a taskbar button; shown and painted at once,
-// gone when the object is.
-class TdlgSplash {
+#include "Window.h"
+
+// Borderless, centred, on top of every window and without a taskbar button;
+// shown and painted at once, gone when the object is.
+class TdlgSplash : public TWindow {
   public:
+    static constexpr const char* kClassName = "TdlgSplash";
+
+    // The picture comes from the program's module.
     explicit TdlgSplash(HINSTANCE instance);
-    ~TdlgSplash();
-    TdlgSplash(const TdlgSplash&) = delete;
-    TdlgSplash& operator=(const TdlgSplash&) = delete;
 
   private:
-    HWND window_ = nullptr;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint();
+
+    HINSTANCE instance_;
 };
 
 void ShowAboutBox(HINSTANCE instance, HWND owner);

@@ -2,43 +2,39 @@
 
 #include <shellapi.h>
 
-#include <cstring>
+#include "Text.h"
 
 namespace {
-const char* const kClassName = "TovanixTrayIcon";
 constexpr std::size_t kMaxToolTip = 62;
+// The tool tip field as the 88-byte record has it.
+constexpr std::size_t kToolTipField = 64;
 }  // namespace
 
 TTrayIcon::TTrayIcon() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, kClassName, &windowClass)) {
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = kClassName;
-        RegisterClassA(&windowClass);
-    }
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    TWindowClass windowClass;
+    windowClass.name = kClassName;
     // A hidden top-level window (not message-only): only top-level windows
     // hear that the taskbar was re-created.
-    window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
-    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    Create(windowClass, 0, "", WS_POPUP, 0, 0, 0, 0);
 }
 
 TTrayIcon::~TTrayIcon() {
     SetActive(false);
     if (icon_) DestroyIcon(icon_);
-    DestroyWindow(window_);
 }
 
+// The icon's record: the 88-byte layout that every shell knows, with a
+// 64-character tool tip.
 bool TTrayIcon::Notify(DWORD action) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window_;
+    data.hWnd = Handle();
     data.uID = 0;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_;
-    std::strncpy(data.szTip, toolTip_.c_str(), sizeof data.szTip - 1);
+    CopyFixedText(data.szTip, kToolTipField, toolTip_);
     return Shell_NotifyIconA(action, &data) != FALSE;
 }
 
@@ -47,7 +43,7 @@ void TTrayIcon::SetActive(bool active) {
     active_ = active;
     if (active) {
         Notify(NIM_ADD);
-        if (toolTip_.empty()) PostMessageA(window_, kRetryToolTipMessage, 0, 0);
+        if (toolTip_.empty()) PostMessageA(Handle(), kRetryToolTipMessage, 0, 0);
     } else {
         Notify(NIM_DELETE);
     }
@@ -69,21 +65,37 @@ void TTrayIcon::SetPopupMenu(HMENU menu, HWND commandWindow) {
     commandWindow_ = commandWindow;
 }
 
-LRESULT CALLBACK TTrayIcon::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
+bool TTrayIcon::ShowBalloon(const std::string& title, const std::string& text) {
+    if (!active_) return false;
+    // The first layout with balloons (Windows 2000 and later).
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = Handle();
+    data.uID = 0;
+    data.uFlags = NIF_INFO;
+    data.dwInfoFlags = NIIF_INFO;
+    CopyText(data.szInfoTitle, title);
+    CopyText(data.szInfo, text);
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-LRESULT TTrayIcon::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+void TTrayIcon::PopUpMenu(POINT cursor) {
+    const HWND owner = commandWindow_ ? commandWindow_ : Handle();
+    // The menu closes when the user clicks elsewhere only while its owner
+    // is the foreground window...
+    SetForegroundWindow(owner);
+    MSG pending;
+    while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&pending);
+        DispatchMessageA(&pending);
+    }
+    TrackPopupMenu(popupMenu_, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+    // ...and the owner's next message after the menu must be its own, or a
+    // second right click shows the menu only to close it at once.
+    PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kCallbackMessage) {
         switch (LOWORD(lParam)) {
             case WM_LBUTTONUP:
@@ -95,33 +107,23 @@ LRESULT TTrayIcon::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             case WM_RBUTTONUP: {
                 POINT cursor;
                 GetCursorPos(&cursor);
-                if (popupMenu_) {
-                    // The menu closes properly when the user clicks elsewhere
-                    // only while its window is the foreground window.
-                    SetForegroundWindow(commandWindow_ ? commandWindow_ : window_);
-                    MSG pending;
-                    while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
-                        TranslateMessage(&pending);
-                        DispatchMessageA(&pending);
-                    }
-                    TrackPopupMenu(popupMenu_, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
-                                   commandWindow_ ? commandWindow_ : window_, nullptr);
-                }
+                if (popupMenu_) PopUpMenu(cursor);
                 if (OnRightClick) OnRightClick(cursor);
                 return 0;
             }
-            default:
-                return DefWindowProcA(window_, message, wParam, lParam);
         }
-    }
-    if (message == kRetryToolTipMessage) {
+    } else if (message == WM_CLOSE) {
+        // Only the main window closes the program. A request to close every
+        // window of the process (taskkill without /F) that the main window
+        // refuses, during start-up say, must not take the icon away.
+        return 0;
+    } else if (message == kRetryToolTipMessage) {
         SetToolTip(toolTip_);
         return 0;
-    }
-    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    } else if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // Explorer restarted: its new taskbar knows no icons.
         if (active_) Notify(NIM_ADD);
         return 0;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return TWindow::HandleMessage(message, wParam, lParam);
 }

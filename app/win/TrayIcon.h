@@ -1,6 +1,6 @@
-// One icon in the notification area of the taskbar, with its tool tip and
-// mouse events. Owns a hidden message window that receives the icon's
-// notifications; the icon comes back when the taskbar is re-created.
+// One icon in the notification area of the taskbar, with its tool tip, its
+// mouse events and balloon notifications. Its hidden window receives the
+// icon's notifications; the icon comes back when the taskbar is re-created.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,12 @@
 #include <functional>
 #include <string>
 
-class TTrayIcon {
+#include "Window.h"
+
+class TTrayIcon : private TWindow {
   public:
     TTrayIcon();
-    ~TTrayIcon();
-    TTrayIcon(const TTrayIcon&) = delete;
-    TTrayIcon& operator=(const TTrayIcon&) = delete;
+    ~TTrayIcon() override;
 
     // The icon is shown while active.
     void SetActive(bool active);
@@ -26,22 +26,25 @@ class TTrayIcon {
     // The menu that a right click pops up (optional), and the window that
     // receives its commands.
     void SetPopupMenu(HMENU menu, HWND commandWindow);
+    // A balloon notification at the icon; false while the icon is not shown
+    // or the shell refuses it.
+    bool ShowBalloon(const std::string& title, const std::string& text);
 
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;
     std::function<void(POINT)> OnRightClick;
 
-    HWND MessageWindow() const { return window_; }
+    HWND MessageWindow() const { return Handle(); }
 
+    static constexpr const char* kClassName = "TovanixTrayIcon";
     static constexpr UINT kCallbackMessage = WM_USER + 1;
     static constexpr UINT kRetryToolTipMessage = WM_USER + 2;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PopUpMenu(POINT cursor);
     bool Notify(DWORD action);
 
-    HWND window_ = nullptr;
     HICON icon_ = nullptr;
     std::string toolTip_;
     bool active_ = false;

@@ -2,10 +2,9 @@
 
 #include <shellapi.h>
 
-#include <cstring>
-
 #include "CommandPlugin.h"
 #include "Paths.h"
+#include "Text.h"
 #include "tovshow.h"
 
 namespace {
@@ -189,8 +188,8 @@ void WinDesktop::RunPlugin(const std::string& base, const std::string& parameter
     // The export's address, taken as the plug-in function it is.
     if (auto execute = reinterpret_cast<TExecutePlugin>(
             reinterpret_cast<void*>(GetProcAddress(library, kExecutePluginExport)))) {
-        char buffer[256] = "";
-        std::strncpy(buffer, parameters.c_str(), sizeof buffer - 1);
+        char buffer[256];
+        CopyText(buffer, parameters);
         execute(buffer, ToHwnd(window));
     }
     FreeLibrary(library);

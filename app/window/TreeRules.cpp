@@ -22,7 +22,7 @@ int NodeImage(const TMacroRecord& macro) {
 
 char NodeKind(const char* id) {
     if (!id) return 0;
-    const std::string_view text(id, ::strnlen(id, kItemIDSize - 1));
+    const std::string_view text = FixedText(id, kItemIDSize);
     if (text.find('A') != std::string_view::npos) return 'A';
     if (text.find('M') != std::string_view::npos) return 'M';
     return 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Settings.h"
+#include "Text.h"
 
 namespace {
 // Opens SOFTWARE, then Morvale, then Tovanix, each relative to the previous
@@ -68,7 +69,7 @@ std::optional<std::string> RegistrySettings::ReadStr(const std::string& name) {
     } while (result == ERROR_MORE_DATA);
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
     // A stored string need not carry its terminator.
-    return std::string(buffer.data(), strnlen(buffer.data(), size));
+    return std::string(FixedText(buffer.data(), size + 1));
 }
 
 void RegistrySettings::WriteInt(const std::string& name, int32_t value) {

@@ -7,17 +7,6 @@
 
 namespace {
 
-void RegisterOnce(WNDPROC procedure) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExA(ThisModule(), TdlgOSD::kClassName, &windowClass)) return;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = ThisModule();
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = TdlgOSD::kClassName;
-    RegisterClassExA(&windowClass);
-}
-
 HFONT CreateOSDFont(const OSDStyle& style) {
     const HDC screen = GetDC(nullptr);
     const int height = -MulDiv(style.fontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
@@ -49,20 +38,22 @@ TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
 TdlgOSD::~TdlgOSD() { DeleteObject(font_); }
 
 void TdlgOSD::Show(const std::string& text, const OSDStyle& style) {
-    RegisterOnce(WindowProc);
     auto osd = std::unique_ptr<TdlgOSD>(new TdlgOSD(text, style));
     const SIZE size = MeasureText(osd->font_, text);
     RECT workArea{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     const OSDPosition position = PlaceOSD(style.location, size.cx, size.cy, workArea.right, workArea.bottom);
 
+    TWindowClass windowClass;
+    windowClass.name = kClassName;
     // Off the taskbar, above normal windows, and never activated, not even by a click.
-    const HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName,
-                                        text.c_str(), WS_POPUP, position.left, position.top, size.cx, size.cy,
-                                        nullptr, nullptr, ThisModule(), nullptr);
-    if (!window) return;
+    if (!osd->Create(windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, text.c_str(), WS_POPUP,
+                     position.left, position.top, size.cx, size.cy))
+        return;
     // From here the window owns the display and deletes it when destroyed.
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(osd.release()));
+    TdlgOSD& display = *osd.release();
+    display.DeleteWithWindow();
+    const HWND window = display.Handle();
     if (style.time > 0) SetTimer(window, kTimer1, static_cast<UINT>(style.time), nullptr);
     ShowWindow(window, SW_SHOWNA);
     // Drawn now: the caller may keep its message loop busy with a macro.
@@ -71,38 +62,32 @@ void TdlgOSD::Show(const std::string& text, const OSDStyle& style) {
 
 void TdlgOSD::UnregisterClass() { ::UnregisterClassA(kClassName, ThisModule()); }
 
-void TdlgOSD::Paint(HWND window) const {
+void TdlgOSD::Paint() const {
     PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window, &paint);
+    const HDC dc = BeginPaint(Handle(), &paint);
     RECT client;
-    GetClientRect(window, &client);
+    GetClientRect(Handle(), &client);
     const HGDIOBJ previous = SelectObject(dc, font_);
     SetTextColor(dc, textColor_);
     SetBkColor(dc, backColor_);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, text_.c_str(), static_cast<UINT>(text_.size()), nullptr);
     SelectObject(dc, previous);
-    EndPaint(window, &paint);
+    EndPaint(Handle(), &paint);
 }
 
-LRESULT CALLBACK TdlgOSD::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto* osd = reinterpret_cast<const TdlgOSD*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT TdlgOSD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             // The first tick ends the display.
             if (wParam != kTimer1) break;
-            KillTimer(window, kTimer1);
-            DestroyWindow(window);
+            KillTimer(Handle(), kTimer1);
+            DestroyWindow(Handle());
             return 0;
         case WM_ERASEBKGND:
             return 1;  // painted whole in WM_PAINT
         case WM_PAINT:
-            if (!osd) break;
-            osd->Paint(window);
+            Paint();
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            delete osd;
-            break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return TWindow::HandleMessage(message, wParam, lParam);
 }

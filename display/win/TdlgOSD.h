@@ -9,8 +9,9 @@
 #include <string>
 
 #include "OSDStyle.h"
+#include "Window.h"
 
-class TdlgOSD {
+class TdlgOSD final : private TWindow {
   public:
     static constexpr const char* kClassName = "TdlgOSD";
 
@@ -21,16 +22,14 @@ class TdlgOSD {
     // For the library's release: the class must not outlive its window procedure.
     static void UnregisterClass();
 
-    ~TdlgOSD();
-    TdlgOSD(const TdlgOSD&) = delete;
-    TdlgOSD& operator=(const TdlgOSD&) = delete;
+    ~TdlgOSD() override;
 
   private:
     static constexpr UINT_PTR kTimer1 = 1;
 
     TdlgOSD(const std::string& text, const OSDStyle& style);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HWND window) const;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint() const;
 
     std::string text_;
     HFONT font_;

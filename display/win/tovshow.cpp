@@ -1,34 +1,22 @@
 // The exports of tovshow.dll. Loading and releasing the library does no work
 // of its own: the settings dialog loads every library of the program folder
-// to look for receiver drivers.
+// to look for receiver drivers. An export that fails gives its "nothing"
+// answer.
 #include "tovshow.h"
 
 #include <cstring>
 #include <string>
 
+#include "Guarded.h"
 #include "OSDStyle.h"
 #include "ProcessNames.h"
 #include "Settings.h"
 #include "SystemDesktop.h"
 #include "SystemKeyboardLayout.h"
 #include "TdlgOSD.h"
+#include "Text.h"
 
 namespace {
-
-// No exception leaves an export: a failure gives the export's "nothing" answer.
-template <typename Result, typename Body>
-Result Guarded(Result failed, Body body) {
-    try {
-        return body();
-    } catch (...) {
-        return failed;
-    }
-}
-
-// A fixed-size text argument: up to its zero byte, at most capacity - 1 characters.
-std::string FixedText(const char* text, std::size_t capacity) {
-    return text ? std::string(text, strnlen(text, capacity - 1)) : std::string();
-}
 
 constexpr std::size_t kFileNameSize = 81;
 constexpr std::size_t kClassNameSize = 256;
@@ -45,9 +33,8 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
 extern "C" {
 
 TOVSHOW_API void showCommand(const TOSDText text) {
-    Guarded(0, [&] {
+    Guarded([&] {
         if (ReadSetting(setting::OSD) == 1) TdlgOSD::Show(OSDTextOf(text), ReadOSDStyle());
-        return 0;
     });
 }
 

@@ -1,41 +1,53 @@
 #include "DeliveryWindow.h"
 
-extern "C" IMAGE_DOS_HEADER __ImageBase;
+#include "Window.h"
 
 namespace {
+
 constexpr char kClassName[] = "TovanixReceiverDelivery";
 constexpr UINT kWakeMessage = WM_APP + 1;
-}  // namespace
 
-LRESULT CALLBACK DeliveryWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kWakeMessage) {
-        try {
-            reinterpret_cast<DeliveryWindow*>(lParam)->onWake_();
-        } catch (...) {
-            // Nothing may cross into the host's message loop.
+// The window on one thread. It may be closed from another thread, so it is
+// destroyed later on its own; it deletes itself then.
+class WakeWindow final : public TWindow {
+  public:
+    explicit WakeWindow(void (*onWake)()) : onWake_(onWake) {}
+
+    static HWND Open(void (*onWake)()) {
+        auto* window = new WakeWindow(onWake);
+        TWindowClass windowClass;
+        windowClass.name = kClassName;
+        if (!window->Create(windowClass, 0, "", 0, 0, 0, 0, 0, HWND_MESSAGE)) {
+            delete window;
+            return nullptr;
         }
+        window->DeleteWithWindow();
+        return window->Handle();
+    }
+
+  private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != kWakeMessage) return TWindow::HandleMessage(message, wParam, lParam);
+        onWake_();
         return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+
+    void (*const onWake_)();
+};
+
+}  // namespace
 
 bool DeliveryWindow::MoveToCurrentThread() {
     HWND window = window_.load();
     if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return true;
     Close();
-    const HINSTANCE module = reinterpret_cast<HINSTANCE>(&__ImageBase);
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &WindowProc;
-    windowClass.hInstance = module;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);  // fails harmlessly when already registered
-    window = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
+    window = WakeWindow::Open(onWake_);
     window_ = window;
     return window != nullptr;
 }
 
 void DeliveryWindow::Wake() {
-    if (HWND window = window_.load()) PostMessageA(window, kWakeMessage, 0, reinterpret_cast<LPARAM>(this));
+    if (HWND window = window_.load()) PostMessageA(window, kWakeMessage, 0, 0);
 }
 
 void DeliveryWindow::Close() {

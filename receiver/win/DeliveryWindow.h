@@ -19,8 +19,6 @@ class DeliveryWindow {
     void Close();
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
     void (*const onWake_)();
     std::atomic<HWND> window_{nullptr};
 };

@@ -1,13 +1,14 @@
 #include "DriverBase.h"
 
-#include <cstring>
 #include <thread>
 
-extern "C" IMAGE_DOS_HEADER __ImageBase;
-
-HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+#include "Guarded.h"
+#include "Text.h"
 
 namespace {
+
+// getDriverName's buffer.
+constexpr std::size_t kDriverNameSize = 33;
 
 class Receiver {
   public:
@@ -47,30 +48,19 @@ class Receiver {
 };
 
 void* Open(const TovReceiverHost* host) {
-    try {
-        return new Receiver(*host);
-    } catch (...) {
-        return nullptr;
-    }
+    return Guarded<void*>(nullptr, [host] { return new Receiver(*host); });
 }
 
 void Close(void* receiver) { delete static_cast<Receiver*>(receiver); }
 
 bool Start(void* receiver) {
-    try {
-        return static_cast<Receiver*>(receiver)->Start();
-    } catch (...) {
-        return false;
-    }
+    return Guarded([receiver] { return static_cast<Receiver*>(receiver)->Start(); });
 }
 
 void Stop(void* receiver) { static_cast<Receiver*>(receiver)->Stop(); }
 
 void Settings(HWND owner) {
-    try {
-        kDriver.settings(owner);
-    } catch (...) {
-    }
+    Guarded([owner] { kDriver.settings(owner); });
 }
 
 // None of these receivers can produce a command on demand.
@@ -79,8 +69,7 @@ const TovReceiverDriver kFunctions{&Open, &Close, &Start, &Stop, nullptr, &Setti
 }  // namespace
 
 extern "C" __declspec(dllexport) void getDriverName(char* name) {
-    std::strncpy(name, kDriver.name, 32);
-    name[32] = '\0';
+    CopyFixedText(name, kDriverNameSize, kDriver.name);
 }
 
 extern "C" __declspec(dllexport) const TovReceiverDriver* tovReceiverDriver(unsigned version) {

@@ -59,6 +59,3 @@ struct DriverDefinition {
 };
 
 extern const DriverDefinition kDriver;
-
-// This library's module handle (for its resources).
-HINSTANCE ThisModule();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "DriverBase.h"
+#include "ThisModule.h"
 
 namespace {
 

@@ -8,13 +8,14 @@
 #include <chrono>
 #include <cstring>
 #include <memory>
-#include <type_traits>
 
 #include "Delivery.h"
 #include "DeliveryWindow.h"
 #include "DriverLibrary.h"
+#include "Guarded.h"
 #include "IRCommandText.h"
 #include "Settings.h"
+#include "Text.h"
 
 namespace {
 
@@ -46,16 +47,6 @@ void Press(void*, const char* command, int repeatCount) {
 }
 
 const TovReceiverHost kHost{nullptr, &Press};
-
-// No exception crosses an export: a failure reads as false.
-template <typename Function>
-auto Guarded(Function function) noexcept -> decltype(function()) {
-    try {
-        return function();
-    } catch (...) {
-        if constexpr (!std::is_void_v<decltype(function())>) return {};
-    }
-}
 
 bool Deactivate(State& state) {
     if (state.active) state.library->functions().stop(state.receiver);
@@ -149,7 +140,7 @@ void DRV_Learn(char* command) {
         state.library->functions().learn(state.receiver, learnt);
         learnt[sizeof learnt - 1] = '\0';
         const std::string text = MakeIRCommand(learnt);
-        std::memcpy(command, text.c_str(), text.size() + 1);
+        CopyFixedText(command, sizeof(TIRCommand), text);
     });
 }
 

@@ -92,9 +92,14 @@ def main():
 
         if not terminal.wait_for(lambda: b"Starting Tovanix" in terminal.output, 300):
             return fail("tools/run did not start Tovanix")
-        if not terminal.wait_for(lambda: len(prefix_processes(prefix)) > 2, 60):
-            return fail("Tovanix is not running")
-        terminal.wait_for(lambda: False, 8)  # its start-up, during which closing is refused
+        # The first run switches the receiver on at start: once a button goes
+        # through, the start-up (during which closing is refused) is over.
+        def button_goes_through():
+            send = subprocess.run([os.path.join(ROOT, "tools", "send"), "KEY_UNUSED"], env=environment,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            return send.returncode == 0
+        if not terminal.wait_for(button_goes_through, 180):
+            return fail("Tovanix did not start receiving")
 
         os.write(terminal.fd, b"\x03")  # Ctrl+C
         # Without a window manager each window that closes stalls Wine for a

@@ -6,17 +6,6 @@ namespace {
 
 const char* const kWindowClass = "TAudioMixerWindow";
 
-HWND CreateMessageWindow(TAudioMixer* mixer, WNDPROC procedure) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExA(&windowClass);  // fails harmlessly when a mixer registered it before
-    return CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
-                           mixer);
-}
-
 std::vector<uint32_t> ValueBuffer(const TMixerControl& control, uint32_t channels) {
     return std::vector<uint32_t>(channels * std::max<uint32_t>(control.items, 1));
 }
@@ -36,21 +25,20 @@ MIXERCONTROLDETAILS DetailsOf(const TMixerControl& control, uint32_t channels,
 }  // namespace
 
 TAudioMixer::TAudioMixer() {
-    window_ = CreateMessageWindow(this, WindowProc);
+    TWindowClass windowClass;
+    windowClass.name = kWindowClass;
+    Create(windowClass, 0, "", 0, 0, 0, 0, 0, HWND_MESSAGE);
     deviceCount_ = static_cast<int>(mixerGetNumDevs());
     SetMixerID(0);
 }
 
-TAudioMixer::~TAudioMixer() {
-    Close();
-    if (window_) DestroyWindow(window_);
-}
+TAudioMixer::~TAudioMixer() { Close(); }
 
 void TAudioMixer::SetMixerID(int id) {
     if (deviceCount_ == 0) return;
     id = std::clamp(id, 0, deviceCount_ - 1);
     Close();
-    if (mixerOpen(&handle_, static_cast<UINT>(id), reinterpret_cast<DWORD_PTR>(window_), 0,
+    if (mixerOpen(&handle_, static_cast<UINT>(id), reinterpret_cast<DWORD_PTR>(Handle()), 0,
                   CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
         handle_ = nullptr;
         return;
@@ -136,20 +124,10 @@ bool TAudioMixer::Set(const TMixerControl& control, uint32_t channels, const std
                                   MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE) == MMSYSERR_NOERROR;
 }
 
-LRESULT CALLBACK TAudioMixer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* mixer = reinterpret_cast<TAudioMixer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (mixer && (message == MM_MIXM_LINE_CHANGE || message == MM_MIXM_CONTROL_CHANGE)) {
-        const auto& event = message == MM_MIXM_LINE_CHANGE ? mixer->OnLineChange : mixer->OnControlChange;
-        try {
-            if (event) event({mixer, reinterpret_cast<HMIXER>(wParam), static_cast<DWORD>(lParam)});
-        } catch (...) {
-            // A handler's failure must not cross the window procedure.
-        }
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+LRESULT TAudioMixer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != MM_MIXM_LINE_CHANGE && message != MM_MIXM_CONTROL_CHANGE)
+        return TWindow::HandleMessage(message, wParam, lParam);
+    const auto& event = message == MM_MIXM_LINE_CHANGE ? OnLineChange : OnControlChange;
+    if (event) event({this, reinterpret_cast<HMIXER>(wParam), static_cast<DWORD>(lParam)});
+    return 0;
 }

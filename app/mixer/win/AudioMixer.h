@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MixerTree.h"
+#include "Window.h"
 
 class TAudioMixer;
 
@@ -22,7 +23,8 @@ struct TMixerChange {
     DWORD id;  // the line or the control that changed
 };
 
-class TAudioMixer final : private MixerControlValues {
+// Its hidden message-only window receives the device's notifications.
+class TAudioMixer final : private MixerControlValues, private TWindow {
   public:
     // Counts the mixer devices and opens device 0.
     TAudioMixer();
@@ -56,12 +58,11 @@ class TAudioMixer final : private MixerControlValues {
     void Close();
     void BuildTree();
     TMixerControls ControlsOf(const MIXERLINEA& line) const;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     int deviceCount_ = 0;
     int mixerID_ = -1;
     HMIXER handle_ = nullptr;
     MIXERCAPSA caps_{};
-    HWND window_ = nullptr;  // receives the device's notifications
     TMixerDestinations destinations_;
 };

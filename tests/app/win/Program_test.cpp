@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "ProgramFixture.h"
 #include "Settings.h"
 #include "TestWindow.h"
 #include "TovanixProgram.h"
@@ -30,33 +31,6 @@ std::string Macro(const std::string& id, const std::string& name, const std::str
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
-
-class ProgramTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
-        WriteSetting(setting::OSD, 0);
-    }
-    void TearDown() override {
-        program.reset();
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
-    }
-
-    TovanixProgram& Start(const std::string& commandFile) {
-        program = std::make_unique<TovanixProgram>(folder);
-        program->WriteCommandFile(commandFile);
-        EXPECT_TRUE(program->Start());
-        return *program;
-    }
-
-    // Waits until the start-up (at least four seconds) has shown the window.
-    bool WaitUntilShown() {
-        return WaitFor([&] { return IsWindowVisible(program->MainWindow()); }, 8000);
-    }
-
-    TempFolder folder;
-    std::unique_ptr<TovanixProgram> program;
-};
 
 TEST_F(ProgramTest, StartWithActivationAndMinimizeNeverShowsTheWindowAndRunsTheStartUpMacro) {
     TestWindow witness("Start-up witness");
@@ -93,6 +67,40 @@ TEST_F(ProgramTest, ReceiverThatCannotBeActivatedStillEndsInTheTrayWithoutAMessa
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
     EXPECT_FALSE(IsWindowVisible(tovanix.MainWindow()));
     EXPECT_EQ(tovanix.Caption(), "Tovanix - not receiving");
+}
+
+// Whether first lies above second in the Z order of the desktop.
+bool Above(HWND first, HWND second) {
+    for (HWND window = GetWindow(first, GW_HWNDNEXT); window; window = GetWindow(window, GW_HWNDNEXT))
+        if (window == second) return true;
+    return false;
+}
+
+TEST_F(ProgramTest, ReceiverErrorAtStartUpStandsAboveTheSplashAndTheStartGoesOn) {
+    WriteStrSetting("Driver", "nosuch.dll");
+    TovanixProgram& tovanix = Start("");
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = tovanix.MessageBoxWindow()) != nullptr; }, 5000));
+    const HWND splash = tovanix.SplashWindow();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    EXPECT_TRUE(GetWindowLongPtrA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(TextOf(box), "Error");
+    EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)),
+              "IR-receiver initialization did not succeed! Check the driver settings!");
+    // The splash owns it, so it stays above the splash, on top like it, and
+    // takes the user's click.
+    EXPECT_EQ(GetWindow(box, GW_OWNER), splash);
+    EXPECT_TRUE(GetWindowLongPtrA(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Above(box, splash));
+    EXPECT_TRUE(IsWindowEnabled(box));
+
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntilShown());
+    EXPECT_TRUE(WaitFor([&] { return tovanix.SplashWindow() == nullptr; }, 3000));
+    EXPECT_EQ(tovanix.Caption(), "Tovanix - not receiving");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tovanix.MainWindow(), IDC_MAIN_ACTIVATE)));
+    EXPECT_TRUE(tovanix.Close());
 }
 
 TEST_F(ProgramTest, CollapsedGroupShowsOneChildUntilExpanded) {

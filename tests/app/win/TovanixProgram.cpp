@@ -1,8 +1,11 @@
 #include "TovanixProgram.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <vector>
+
+#include "TrayIcon.h"
 
 namespace {
 const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",
@@ -116,5 +119,30 @@ HWND TovanixProgram::DialogWindow() const {
     const HWND dialog = FindWindowOfClass("#32770");
     return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
 }
+
+HWND TovanixProgram::TrayWindow() const { return FindWindowOfClass(TTrayIcon::kClassName); }
+
+bool TovanixProgram::TrayIconShown() const {
+    // Changing nothing succeeds only for an icon that the shell has.
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = TrayWindow();
+    return data.hWnd && Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
+bool TovanixProgram::ChooseFromTrayMenu(char mnemonic) {
+    // Posted: the program's menu loop runs inside its handling of the click.
+    PostMessageA(TrayWindow(), TTrayIcon::kCallbackMessage, 0, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    auto open = [&] {
+        menu = FindWindowOfClass("#32768");
+        return menu && IsWindowVisible(menu);
+    };
+    if (!WaitFor(open, 3000)) return false;
+    PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(mnemonic), 0);
+    return WaitFor([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, 3000);
+}
+
+HWND TovanixProgram::SplashWindow() const { return FindWindowOfClass("TdlgSplash"); }
 
 void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

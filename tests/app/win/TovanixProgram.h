@@ -35,6 +35,16 @@ class TovanixProgram {
     bool SelectNode(int topIndex, int childIndex = -1);
     void Command(int id);
 
+    // The hidden window that receives the tray icon's notifications.
+    HWND TrayWindow() const;
+    // Whether the shell knows the program's tray icon.
+    bool TrayIconShown() const;
+    // Pops the tray menu up as a right click on the icon does and chooses the
+    // item with that mnemonic; false when the menu did not open or close.
+    bool ChooseFromTrayMenu(char mnemonic);
+    // The splash window while the program starts.
+    HWND SplashWindow() const;
+
     // A message box of the program, if one is open.
     HWND MessageBoxWindow() const;
     // Any dialog of the program (an open or save dialog, say), if one is open.

@@ -7,6 +7,7 @@
 #include "LocalChannel.h"
 #include "ReceiverDriver.h"
 #include "ReceiverTestSupport.h"
+#include "SettingOverride.h"
 #include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"

@@ -9,6 +9,7 @@
 #include "LocalChannel.h"
 #include "LocalProtocol.h"
 #include "ReceiverTestSupport.h"
+#include "SettingOverride.h"
 #include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"

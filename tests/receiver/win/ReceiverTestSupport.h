@@ -1,6 +1,5 @@
-// Helpers for the Wine tests of the receiver: settings that are put back,
-// a recording callback, programs run while messages are processed, and the
-// real peers (lircd, an IRMan device on a COM port) run on the Linux side.
+// Helpers for the Wine tests of the receiver: a recording callback, programs run while messages are
+// processed, and the real peers (lircd, an IRMan device on a COM port) run on the Linux side.
 #pragma once
 
 #include <windows.h>
@@ -16,23 +15,6 @@
 #include "tovdrv.h"
 
 using namespace std::chrono_literals;
-
-// Sets a setting for the test's duration; the old value (or its absence)
-// comes back afterwards.
-class SettingOverride {
-  public:
-    SettingOverride(const StrSetting& setting, const std::string& text);
-    SettingOverride(const IntSetting& setting, int value);
-    ~SettingOverride();
-    SettingOverride(const SettingOverride&) = delete;
-    SettingOverride& operator=(const SettingOverride&) = delete;
-
-  private:
-    void Remember();
-    std::string name_;
-    std::optional<std::string> oldText_;
-    std::optional<int> oldNumber_;
-};
 
 // Processes messages for up to timeout, returning early once done() is true;
 // done() is checked after messages and whenever handle is signalled.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ReceiverTestSupport.h"
+#include "SettingOverride.h"
 #include "Settings.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"

@@ -13,6 +13,7 @@
 #include "LocalChannel.h"
 #include "LocalProtocol.h"
 #include "ReceiverTestSupport.h"
+#include "SettingOverride.h"
 #include "Settings.h"
 #include "WinTestSupport.h"
 

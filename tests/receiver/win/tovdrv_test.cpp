@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "ReceiverTestSupport.h"
+#include "SettingOverride.h"
 #include "Settings.h"
 #include "WinTestSupport.h"
 

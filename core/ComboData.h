@@ -1,5 +1,5 @@
-// The integers that the start-up macro list keeps beside its entries: one
-// value per entry index, -1 for an entry without one.
+// The integers that a TComboBox2 keeps beside its entries: one value per
+// entry index, -1 for an entry without one.
 #pragma once
 
 #include <map>

@@ -1,5 +1,6 @@
 #include "CommandFileIDs.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -95,6 +96,10 @@ class Planner {
             }
         }
         StartLoadPlan plan;
+        const auto groups = std::size_t(
+            std::count_if(entries_.begin(), entries_.end(), [](const Entry& entry) { return entry.group; }));
+        plan.groups.reserve(groups);
+        plan.macros.reserve(entries_.size() - groups);
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             if (entries_[i].number == 0) {
                 ++plan.itemsLeftOut;

@@ -83,6 +83,13 @@ class Planner {
 
     StartLoadPlan Plan() {
         ClaimWrittenIDs();
+        NumberTheOthers();
+        return Records();
+    }
+
+  private:
+    // Groups first: a macro whose group is left out goes with it.
+    void NumberTheOthers() {
         for (Entry& entry : entries_)
             if (entry.group && entry.number == 0) entry.number = groupNumbers_.Fresh();
         for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -90,11 +97,14 @@ class Planner {
             if (entry.group) continue;
             const std::size_t group = GroupOf(i);
             if (group != kNone && entries_[group].number == 0) {
-                entry.number = 0;  // it goes with its group
+                entry.number = 0;
             } else if (entry.number == 0) {
                 entry.number = macroNumbers_.Fresh();
             }
         }
+    }
+
+    StartLoadPlan Records() const {
         StartLoadPlan plan;
         const auto groups = std::size_t(
             std::count_if(entries_.begin(), entries_.end(), [](const Entry& entry) { return entry.group; }));
@@ -112,7 +122,6 @@ class Planner {
         return plan;
     }
 
-  private:
     // In file order the first item with a well-formed free ID keeps it.
     void ClaimWrittenIDs() {
         entries_.resize(items_.size());

@@ -5,11 +5,16 @@
 int IDNumber(const char* id, char letter) {
     TItemID text;
     CopyItemID(text, id);
-    if (text[0] != letter || text[1] < '1' || text[1] > '9') return 0;
+    return text[1] == '0' ? 0 : WrittenIDNumber(FieldText(text), letter);
+}
+
+int WrittenIDNumber(std::string_view text, char letter) {
+    if (text.size() < 2 || text[0] != letter) return 0;
     int number = 0;
-    for (const char* digit = text + 1; *digit != '\0'; ++digit) {
-        if (*digit < '0' || *digit > '9') return 0;
-        number = number * 10 + (*digit - '0');
+    for (const char digit : text.substr(1)) {
+        if (digit < '0' || digit > '9') return 0;
+        number = number * 10 + (digit - '0');
+        if (number > kMaxItemNumber) return 0;
     }
     return number;
 }

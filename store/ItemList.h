@@ -26,6 +26,8 @@ class ItemList {
     // Empty when every number is taken.
     std::string freshID() const {
         if (highest_ < kMaxItemNumber) return MakeID(letter_, highest_ + 1);
+        // Asked again and again by an import into a full store: no search then.
+        if (records_.size() >= std::size_t(kMaxItemNumber)) return {};
         const auto free = std::find(byNumber_.begin() + 1, byNumber_.end(), nullptr);
         return free == byNumber_.end() ? std::string() : MakeID(letter_, int(free - byNumber_.begin()));
     }

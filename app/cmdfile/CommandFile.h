@@ -5,9 +5,12 @@
 // itself is the platform's (win/CommandFileIO.h).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "CommandFileIDs.h"
 #include "ItemStoreAccess.h"
 
 // The default command file, in the program folder.
@@ -29,10 +32,29 @@ std::string AllItemsText(ItemStoreAccess& store);
 // in store order, each with AppID A1. The store is not changed.
 std::string ExportedItemText(ItemStoreAccess& store, const char* id);
 
-// Adds the items of a command file to the store. At start (fromUser false)
-// they keep their IDs and IR commands. Imported by the user they get new
-// IDs and no IR commands: each group's start macro is reserved a new ID at
-// once (held by an empty placeholder macro until the start macro itself
-// arrives), and a macro with an AppID joins the group imported last from
-// the same file, or becomes a general macro when none came before it.
-void LoadItemsText(ItemStoreAccess& store, std::string_view text, bool fromUser);
+// What loading a file did that the user should know of.
+struct LoadReport {
+    std::size_t itemsInFile = 0;
+    // Left out because all kMaxItemNumber IDs of their kind were held
+    // (with the macros of a group left out).
+    std::size_t itemsNotLoaded = 0;
+    // At start: the IDs changed to keep every item's ID its own.
+    std::vector<IDChange> changedIDs;
+};
+
+// Adds the items of a command file to the store.
+//
+// At start (fromUser false) they keep their IDs, links and IR commands; an
+// ID that is malformed or held already is changed together with the links
+// to it (see CommandFileIDs.h), and each change is reported.
+//
+// Imported by the user they get new IDs and no IR commands: each group's
+// start macro is reserved a new ID at once (held by an empty placeholder
+// macro until the start macro itself arrives), and a macro with an AppID
+// joins the group imported last from the same file, or becomes a general
+// macro when none came before it.
+//
+// Items for which no ID is left are not added and are counted; so are the
+// macros that belong to a group not added, which would otherwise land in
+// another group or among the general macros.
+LoadReport LoadItemsText(ItemStoreAccess& store, std::string_view text, bool fromUser);

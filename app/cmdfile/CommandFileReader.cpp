@@ -5,16 +5,17 @@
 
 namespace {
 
-// Calls line(text) for each line without its line end. A final line without
-// a line end counts; the empty rest after a final line end does not.
+// Calls line(text) for each line without its line end: CR LF, LF or CR
+// alone (older Mac editors). A final line without a line end counts; the
+// empty rest after a final line end does not.
 template <class LineFn>
 void ForEachLine(std::string_view text, LineFn line) {
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view current = text.substr(0, end);
-        if (!current.empty() && current.back() == '\r') current.remove_suffix(1);
-        line(current);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const std::size_t end = text.find_first_of("\r\n");
+        line(text.substr(0, end));
+        if (end == std::string_view::npos) return;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
 }
 

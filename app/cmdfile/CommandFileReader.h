@@ -23,11 +23,11 @@ class ItemValues {
     std::array<std::string, kKeyCount> values_;
 };
 
-// The items of a command file in file order. Lines end in CR LF or LF
-// alone. Each item begins at an "ID:" line; lines before the first one
-// belong to the first item, and a later line with the same key replaces the
-// value. Lines without ":" or with a key not accepted are skipped, and a
-// file without "ID:" holds no item.
+// The items of a command file in file order. Lines end in CR LF, LF or CR
+// alone, mixed as they come. Each item begins at an "ID:" line; lines before
+// the first one belong to the first item, and a later line with the same key
+// replaces the value. Lines without ":" or with a key not accepted are
+// skipped, and a file without "ID:" holds no item.
 std::vector<ItemValues> ReadCommandFile(std::string_view text);
 
 // Fresh records from the values, texts cut to their fields. Flags are set

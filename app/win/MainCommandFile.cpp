@@ -6,6 +6,7 @@
 
 #include "CommandFile.h"
 #include "CommandFileIO.h"
+#include "CommandFileMessages.h"
 #include "MainWindow.h"
 #include "Text.h"
 #include "TovdataStoreAccess.h"
@@ -44,8 +45,15 @@ void ReportWriteFailure(HWND owner, const WriteResult& result) {
 }  // namespace
 
 void TfrmMain::SaveAllItems() {
-    TovdataStoreAccess store;
-    ReportWriteFailure(Handle(), SaveItemsToFile(store, DefaultCommandFile()));
+    const std::string path = DefaultCommandFile();
+    if (itemsNotLoaded_ > 0 &&
+        MessageBoxA(Handle(), OverwriteQuestion(path, itemsNotLoaded_).c_str(), kCommandFileCaption,
+                    MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES)
+        itemsNotLoaded_ = 0;
+    if (itemsNotLoaded_ == 0) {
+        TovdataStoreAccess store;
+        ReportWriteFailure(Handle(), SaveItemsToFile(store, path));
+    }
     UpdateMenus();
 }
 
@@ -56,9 +64,15 @@ void TfrmMain::LoadItems(bool fromUser) {
         if (path.empty()) return;
     }
     TovdataStoreAccess store;
-    LoadItemsFromFile(store, path, fromUser);
+    const LoadReport report = LoadItemsFromFile(store, path, fromUser);
+    if (!fromUser) itemsNotLoaded_ = report.itemsNotLoaded;
     BuildTree("");
     UpdateMenus();
+    // Topmost: at start the splash window would hide it.
+    const std::string message = LoadMessage(report, path, fromUser);
+    if (!message.empty())
+        MessageBoxA(Handle(), message.c_str(), kCommandFileCaption,
+                    MB_OK | MB_TOPMOST | (report.itemsNotLoaded > 0 ? MB_ICONWARNING : MB_ICONINFORMATION));
     if (fromUser) {
         FillStartupCombo();
         SaveAllItems();

@@ -113,6 +113,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void SaveAllItems();
     void LoadItems(bool fromUser);
     void ExportSelected();
+    // Items of the default file that the start could not load: while there
+    // are any, saving over the file waits for the user's consent.
+    std::size_t itemsNotLoaded_ = 0;
 
     HINSTANCE instance_;
     // Shown while the start-up runs.

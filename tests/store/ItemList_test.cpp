@@ -29,6 +29,19 @@ TEST(IDNumber, ReadsAtMostFiveCharacters) {
     EXPECT_EQ(IDNumber(field, 'M'), 42);
 }
 
+TEST(WrittenIDNumber, AllowsLeadingZerosWithinTheNumberRange) {
+    const struct {
+        const char* text;
+        int number;
+    } cases[] = {
+        {"A1", 1},     {"A01", 1},    {"A0009999", 9999}, {"A9999", 9999},
+        {"A10000", 0}, {"A00000", 0}, {"A0", 0},          {"A", 0},
+        {"", 0},       {"M1", 0},     {"a1", 0},          {"A1 ", 0},
+        {" A1", 0},    {"A+1", 0},    {"A1x", 0},         {"A99999999999", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WrittenIDNumber(c.text, 'A'), c.number) << c.text;
+}
+
 class ItemListTest : public ::testing::Test {
   protected:
     std::string add(const char* id) {

@@ -5,9 +5,10 @@
 
 std::string DefaultCommandFile() { return ProgramFolder() + kDefaultCommandFileName; }
 
-void LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser) {
+LoadReport LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser) {
+    if (!fromUser) RemoveLeftoverTemporary(path);
     std::string text;
-    if (ReadFileText(path, text)) LoadItemsText(store, text, fromUser);
+    return ReadFileText(path, text) ? LoadItemsText(store, text, fromUser) : LoadReport();
 }
 
 WriteResult SaveItemsToFile(ItemStoreAccess& store, const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "CommandFile.h"
 #include "ItemStoreAccess.h"
 #include "SafeFile.h"
 
@@ -11,8 +12,9 @@
 std::string DefaultCommandFile();
 
 // Adds the file's items to the store (see LoadItemsText); a file that
-// cannot be read adds nothing, silently.
-void LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser);
+// cannot be read adds nothing, silently. At start (fromUser false) it first
+// removes the file's temporary file that a save cut short left behind.
+LoadReport LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser);
 
 // Replaces the file with every item of the store (see AllItemsText).
 WriteResult SaveItemsToFile(ItemStoreAccess& store, const std::string& path);

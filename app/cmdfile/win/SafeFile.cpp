@@ -21,12 +21,6 @@ WriteResult Failure(const std::string& path, DWORD error) {
             "Could not save \"" + path + "\": " + SystemMessage(error) + "\nThe file was left as it was."};
 }
 
-// The folder part of a path, "." for a bare file name.
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
-}
-
 bool WriteAll(HANDLE file, std::string_view text) {
     while (!text.empty()) {
         const DWORD chunk = text.size() < 0x40000000 ? static_cast<DWORD>(text.size()) : 0x40000000;
@@ -37,7 +31,7 @@ bool WriteAll(HANDLE file, std::string_view text) {
     return FlushFileBuffers(file);
 }
 
-// Writes the text to the new temporary file; 0 or the error.
+// Writes the text to the temporary file, replacing one left behind; 0 or the error.
 DWORD WriteTemporary(const char* temporary, std::string_view text) {
     HANDLE file =
         CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -64,14 +58,17 @@ bool ReadFileText(const std::string& path, std::string& text) {
     return ok;
 }
 
+std::string TemporaryFileOf(const std::string& path) { return path + ".tmp"; }
+
+void RemoveLeftoverTemporary(const std::string& path) { DeleteFileA(TemporaryFileOf(path).c_str()); }
+
 WriteResult WriteFileSafely(const std::string& path, std::string_view text) {
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "tvx", 0, temporary)) return Failure(path, GetLastError());
-    DWORD error = WriteTemporary(temporary, text);
+    const std::string temporary = TemporaryFileOf(path);
+    DWORD error = WriteTemporary(temporary.c_str(), text);
     if (error == 0 &&
-        !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         error = GetLastError();
     if (error == 0) return {};
-    DeleteFileA(temporary);
+    DeleteFileA(temporary.c_str());
     return Failure(path, error);
 }

@@ -19,13 +19,24 @@ std::vector<std::string> Values(std::string_view text, Key key) {
 }
 using Texts = std::vector<std::string>;
 
-TEST(CommandFileReaderTest, LinesEndInCarriageReturnLineFeedOrLineFeed) {
-    EXPECT_EQ(Values("ID:A1\r\nNAME:Player\r\nID:M1\r\nNAME:Play\r\nID:M2\r\n", Key::Name),
-              (Texts{"Player", "Play", ""}));
-    EXPECT_EQ(Values("ID:M1\nNAME:Play\nID:M2\nNAME:Stop\n", Key::Name), (Texts{"Play", "Stop"}));
-    EXPECT_EQ(Values("ID:M1\r\nNAME:Last", Key::Name), Texts{"Last"});  // no final line end
-    EXPECT_EQ(Values("ID:M1\r\nNAME:Last\r", Key::Name), Texts{"Last"});
-    EXPECT_EQ(Values("ID:M1\r\nNAME:a\rb\r\r\n", Key::Name), Texts{"a\rb\r"});  // one CR ends the line
+// A file saved by an old Mac editor ends its lines in CR alone; read as one
+// line, its items would be lost at the next save.
+TEST(CommandFileReaderTest, LinesEndInCRLFOrLFOrCRAlone) {
+    const struct {
+        const char* text;
+        Texts names;
+    } cases[] = {
+        {"ID:A1\r\nNAME:Player\r\nID:M1\r\nNAME:Play\r\nID:M2\r\n", {"Player", "Play", ""}},
+        {"ID:M1\nNAME:Play\nID:M2\nNAME:Stop\n", {"Play", "Stop"}},
+        {"ID:M1\rNAME:Play\rID:M2\rNAME:Stop\r", {"Play", "Stop"}},
+        {"ID:M1\rNAME:Play\nID:M2\r\nNAME:Stop\rID:M3\n\rNAME:Last", {"Play", "Stop", "Last"}},  // mixed
+        {"ID:M1\r\r\n\n\rNAME:Blank lines", {"Blank lines"}},
+        {"ID:M1\r\nNAME:Last", {"Last"}},  // no final line end
+        {"ID:M1\r\nNAME:Last\r", {"Last"}},
+        {"ID:M1\r\nNAME:a\rb\r\r\n", {"a"}},  // "b" is a line of its own, without a key
+        {"ID:M1\rNAME:x\rID:M2\r", {"x", ""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Values(c.text, Key::Name), c.names) << c.text;
 }
 
 TEST(CommandFileReaderTest, ItemsBeginAtIDLines) {

@@ -4,6 +4,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <utility>
+
 #include "ProgramFixture.h"
 #include "Settings.h"
 #include "TestWindow.h"
@@ -241,6 +245,81 @@ TEST_F(ProgramTest, EnablingAnItemWhoseButtonIsTakenNamesBothAndKeepsItDisabled)
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(message); }, 3000));
     EXPECT_EQ(tovanix.CommandFile(), before);
     EXPECT_TRUE(Contains(tovanix.CommandFile(), "ID:M2\r\nNAME:Also play\r\n"));
+}
+
+// Waits for the program's message box and returns its caption and text.
+std::pair<std::string, std::string> AwaitMessage(TovanixProgram& tovanix, HWND& box) {
+    box = nullptr;
+    if (!WaitFor([&] { return (box = tovanix.MessageBoxWindow()) != nullptr; }, 8000)) return {};
+    return {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
+}
+
+TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
+    WriteWholeFile(folder.path() + "TOVANIX.CMD.tmp", "ID:M1\r\nNA");  // a save cut short
+    TovanixProgram& tovanix =
+        Start(Group("A01", "Player", "", "M07") + Macro("M07", "Start", "ENTER", "A01") +
+              Group("A01", "Editor") + Macro("M2", "Type", "TAB", "A01"));
+    HWND box = nullptr;
+    std::string caption, text;
+    std::tie(caption, text) = AwaitMessage(tovanix, box);
+    EXPECT_EQ(caption, "Tovanix");
+    EXPECT_TRUE(Contains(text, "Button group \"Player\": A01 is now A1\n")) << text;
+    EXPECT_TRUE(Contains(text, "Macro \"Start\": M07 is now M7\n")) << text;
+    EXPECT_TRUE(Contains(text, "Button group \"Editor\": A01 is now A2 (A01 belongs to an earlier item)\n"))
+        << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntilShown());
+    EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
+    EXPECT_EQ(GetFileAttributesA((folder.path() + "TOVANIX.CMD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_DISABLE);
+    const std::string file = tovanix.CommandFile();
+    EXPECT_TRUE(Contains(file, "ID:A1\r\nNAME:Player\r\nIRCOMMAND:\r\nMACROID:M7\r\n")) << file;
+    EXPECT_TRUE(Contains(file, "ID:M7\r\nNAME:Start\r\nAPPID:A1\r\n")) << file;
+    EXPECT_TRUE(Contains(file, "ID:A2\r\nNAME:Editor\r\n")) << file;
+    EXPECT_TRUE(Contains(file, "ID:M2\r\nNAME:Type\r\nAPPID:A2\r\n")) << file;
+    EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
+}
+
+// 10,001 macros: the last two have no ID left and stay in the file until
+// the user allows a save over it.
+TEST_F(ProgramTest, AFileBeyondTheIDsIsToldAndNotSavedOverUntilAllowed) {
+    std::string commandFile;
+    for (int n = 1; n <= 10001; ++n) commandFile += "ID:M" + std::to_string(n) + "\r\nNAME:Macro\r\n";
+    TovanixProgram& tovanix = Start(commandFile);
+    HWND box = nullptr;
+    std::string caption, text;
+    std::tie(caption, text) = AwaitMessage(tovanix, box);
+    EXPECT_EQ(caption, "Tovanix");
+    EXPECT_TRUE(Contains(text,
+                         "TOVANIX.CMD\" holds 10,001 items, more than Tovanix can keep (at most 9,999 "
+                         "button groups and 9,999 macros). 2 items were not loaded."))
+        << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntilShown());
+
+    for (int answer : {IDNO, IDYES}) {
+        ASSERT_TRUE(tovanix.SelectNode(0));
+        PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_DISABLE, 0);
+        std::tie(caption, text) = AwaitMessage(tovanix, box);
+        EXPECT_EQ(caption, "Tovanix");
+        EXPECT_TRUE(Contains(text, "holds 2 items that Tovanix could not load.")) << text;
+        EXPECT_TRUE(Contains(text, "Save anyway?")) << text;
+        PostMessageA(box, WM_COMMAND, answer, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 3000));
+        // Read once the save is over: reading while it replaces the file would make it fail.
+        Sleep(500);
+        if (answer == IDNO) EXPECT_EQ(tovanix.CommandFile(), commandFile);
+    }
+    const std::string saved = tovanix.CommandFile();
+    EXPECT_FALSE(Contains(saved, "ID:M10000\r\n"));
+    EXPECT_TRUE(Contains(saved, "ID:M9999\r\nNAME:Macro\r\nAPPID:\r\n"));
+    // Allowed once, later changes save without a question.
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    PostMessageA(tovanix.MainWindow(), WM_COMMAND, IDM_DISABLE, 0);
+    Sleep(500);
+    EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
 }
 
 // Answers the open or save dialog of the program with a file name.

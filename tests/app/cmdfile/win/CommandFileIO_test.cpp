@@ -66,6 +66,41 @@ TEST_F(CommandFileIOTest, SampleFileLoadsAndSavesUnchanged) {
     EXPECT_EQ(ReadWholeFile(File("TOVANIX.CMD")), sample);
 }
 
+// The sample as an old Mac editor saves it after a hand edit: lines end in
+// CR alone, and the group and its start macro are written with zeros.
+TEST_F(CommandFileIOTest, HandEditedSampleLoadsWithItsLinksAndSavesAsTheSample) {
+    const std::string sample = ReadWholeFile(TOVANIX_SAMPLE_FILE);
+    std::string edited;
+    for (char c : sample)
+        if (c != '\n') edited += c;
+    for (const char* id : {"A1\r", "M1\r"}) {
+        const std::string zeros = std::string(1, id[0]) + "0" + (id + 1);
+        for (std::size_t at = 0; (at = edited.find(std::string(":") + id, at)) != std::string::npos;)
+            edited.replace(++at, 3, zeros);
+    }
+    ASSERT_NE(edited.find("ID:A01\rNAME:Notepad\r"), std::string::npos);
+    ASSERT_NE(edited.find("APPID:A01\r"), std::string::npos);
+    WriteWholeFile(File("TOVANIX.CMD"), edited);
+
+    const LoadReport report = LoadItemsFromFile(store, File("TOVANIX.CMD"), false);
+    EXPECT_EQ(report.itemsInFile, 14u);
+    EXPECT_EQ(report.itemsNotLoaded, 0u);
+    ASSERT_EQ(report.changedIDs.size(), 2u);
+    EXPECT_EQ(report.changedIDs[0].from + ">" + report.changedIDs[0].to, "A01>A1");
+    ASSERT_TRUE(SaveItemsToFile(store, File("TOVANIX.CMD")).ok);
+    EXPECT_EQ(ReadWholeFile(File("TOVANIX.CMD")), sample);
+}
+
+TEST_F(CommandFileIOTest, TheStartRemovesATemporaryFileThatASaveLeftBehind) {
+    WriteWholeFile(File("TOVANIX.CMD"), "ID:M1\r\nNAME:Play\r\n");
+    WriteWholeFile(File("TOVANIX.CMD.tmp"), "ID:M1\r\nNA");
+    LoadItemsFromFile(store, File("TOVANIX.CMD"), true);  // an import leaves other files alone
+    EXPECT_EQ(ReadWholeFile(File("TOVANIX.CMD.tmp")), "ID:M1\r\nNA");
+    LoadItemsFromFile(store, File("TOVANIX.CMD"), false);
+    EXPECT_EQ(GetFileAttributesA(File("TOVANIX.CMD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(ItemCount(), 2);
+}
+
 // The name of the item that the buttons select at once, "" for none yet.
 std::string Selected(const char* sequence) {
     char id[6] = "";
@@ -105,7 +140,7 @@ TEST_F(CommandFileIOTest, ExportedGroupImportsAsACopy) {
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(FieldText(start->Name), "Start Notepad");
     EXPECT_EQ(FieldText(start->AppID), FieldText(copy->ID));
-    EXPECT_EQ(ItemCount(), loaded + 1 + 8);
+    EXPECT_EQ(ItemCount(), loaded + 1 + 9);  // the group and its nine macros
 }
 
 TEST_F(CommandFileIOTest, FailedSaveKeepsTheOldFileAndTheItems) {

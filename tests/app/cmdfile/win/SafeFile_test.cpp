@@ -107,6 +107,52 @@ TEST_F(CommandFileSafeWriteTest, FailedWritesKeepTheOldFile) {
     RemoveDirectoryA(target.c_str());
 }
 
+// One temporary name per file: a stale one is overwritten and moved away,
+// so that saves cut short never pile files up in the program folder.
+TEST_F(CommandFileSafeWriteTest, AStaleTemporaryFileIsReusedAndRemoved) {
+    EXPECT_EQ(TemporaryFileOf(target), target + ".tmp");
+    WriteWholeFile(target + ".tmp", "half a save");
+    for (int save = 0; save < 3; ++save) {
+        ASSERT_TRUE(WriteFileSafely(target, kText).ok);
+        EXPECT_EQ(Entries(), std::set<std::string>{"TOVANIX.CMD"});
+    }
+    EXPECT_EQ(ReadWholeFile(target), kText);
+    WriteWholeFile(target + ".tmp", "half a save");
+    RemoveLeftoverTemporary(target);
+    RemoveLeftoverTemporary(target);  // none left: nothing happens
+    EXPECT_EQ(Entries(), std::set<std::string>{"TOVANIX.CMD"});
+}
+
+// A program that saves over and over is killed midway, again and again.
+TEST_F(CommandFileSafeWriteTest, SavesKilledMidwayLeaveOneTemporaryFileAtMost) {
+    const std::string writer = TestProgramFolder() + "safe_writer.exe";
+    const std::string command = "\"" + writer + "\" \"" + target + "\"";
+    const std::set<std::string> allowed = {"TOVANIX.CMD", "TOVANIX.CMD.tmp"};
+    for (DWORD delay : {150, 230, 310, 420, 500}) {
+        std::string line = command;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessA(writer.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &process));
+        Sleep(delay);
+        TerminateProcess(process.hProcess, 9);
+        WaitForSingleObject(process.hProcess, 5000);
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        EXPECT_EQ(exitCode, 9u) << "the writer stopped by itself";
+        const std::set<std::string> entries = Entries();
+        for (const std::string& entry : entries) EXPECT_TRUE(allowed.count(entry)) << entry;
+        // The file itself is always one whole text.
+        const std::string text = ReadWholeFile(target);
+        EXPECT_TRUE(text.empty() || text == std::string(4 << 20, 'a') || text == std::string(4 << 20, 'b'));
+    }
+    ASSERT_TRUE(WriteFileSafely(target, kText).ok);
+    EXPECT_EQ(Entries(), std::set<std::string>{"TOVANIX.CMD"});
+}
+
 TEST_F(CommandFileSafeWriteTest, ReadsEveryByteOrFails) {
     std::string text;
     for (int i = 0; i < 300000; ++i) text += static_cast<char>(i % 251);

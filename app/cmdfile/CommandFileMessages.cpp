@@ -1,0 +1,73 @@
+#include "CommandFileMessages.h"
+
+#include <string_view>
+
+#include "ItemIDs.h"
+
+namespace {
+
+// 100000 as "100,000".
+std::string Count(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
+const std::string kLimit =
+    "at most " + Count(kMaxItemNumber) + " button groups and " + Count(kMaxItemNumber) + " macros";
+
+// An ID as the file writes it, short enough for a message.
+std::string Written(std::string_view id) {
+    if (id.empty()) return "(no ID)";
+    return id.size() <= 12 ? std::string(id) : std::string(id.substr(0, 12)) + "...";
+}
+
+std::string ChangeLine(const IDChange& change) {
+    std::string line = change.group ? "Button group " : "Macro ";
+    line += change.name.empty() ? "without a name" : "\"" + change.name + "\"";
+    line += ": " + Written(change.from) + " is now " + change.to;
+    if (change.taken) line += " (" + change.from + " belongs to an earlier item)";
+    return line + "\n";
+}
+
+std::string ChangedIDsText(const LoadReport& report, const std::string& path) {
+    const auto& changes = report.changedIDs;
+    std::string text =
+        "Some IDs in \"" + path + "\" were changed so that every item has an ID of its own:\n\n";
+    for (std::size_t i = 0; i < changes.size() && i < kListedIDChanges; ++i) text += ChangeLine(changes[i]);
+    if (changes.size() > kListedIDChanges)
+        text += "... and " + Count(changes.size() - kListedIDChanges) + " more.\n";
+    text += "\nEvery macro stays in its group and every group keeps its start macro.";
+    if (report.itemsNotLoaded == 0) text += " The file is saved with the new IDs at the next change.";
+    return text;
+}
+
+std::string NotLoadedText(const LoadReport& report, const std::string& path) {
+    return "\"" + path + "\" holds " + Count(report.itemsInFile) + " items, more than Tovanix can keep (" +
+           kLimit + "). " + Count(report.itemsNotLoaded) +
+           " items were not loaded.\n\nTovanix does not save your changes over this file unless you allow "
+           "it, so that these items are not lost.";
+}
+
+std::string NotImportedText(const LoadReport& report, const std::string& path) {
+    return Count(report.itemsNotLoaded) + " of the " + Count(report.itemsInFile) + " items in \"" + path +
+           "\" could not be imported: Tovanix keeps " + kLimit + ".";
+}
+
+}  // namespace
+
+std::string LoadMessage(const LoadReport& report, const std::string& path, bool fromUser) {
+    if (fromUser) return report.itemsNotLoaded == 0 ? "" : NotImportedText(report, path);
+    std::string text;
+    if (report.itemsNotLoaded > 0) text = NotLoadedText(report, path);
+    if (!report.changedIDs.empty()) text += (text.empty() ? "" : "\n\n") + ChangedIDsText(report, path);
+    return text;
+}
+
+std::string OverwriteQuestion(const std::string& path, std::size_t itemsNotLoaded) {
+    return "\"" + path + "\" holds " + Count(itemsNotLoaded) +
+           " items that Tovanix could not load. Saving your changes would remove them from the file.\n\n"
+           "Save anyway?\n"
+           "Yes: the file then holds only the items that Tovanix has loaded.\n"
+           "No: the file stays as it is; your changes last until Tovanix ends.";
+}

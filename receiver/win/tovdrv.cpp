@@ -45,7 +45,15 @@ void Press(void*, const char* command, int repeatCount) {
     }
 }
 
-const TovReceiverHost kHost{nullptr, &Press};
+void Status(void*, const char* text) {
+    try {
+        TheState().delivery.ArriveStatus(text);
+    } catch (...) {
+        // Out of memory: the text is lost.
+    }
+}
+
+const TovReceiverHost kHost{nullptr, &Press, &Status};
 
 // No exception crosses an export: a failure reads as false.
 template <typename Function>
@@ -55,6 +63,13 @@ auto Guarded(Function function) noexcept -> decltype(function()) {
     } catch (...) {
         if constexpr (!std::is_void_v<decltype(function())>) return {};
     }
+}
+
+// A callback runs on the thread that sets it: the delivery window moves
+// there. No callback when the window cannot be made.
+template <typename Callback>
+Callback OnThisThread(State& state, Callback callback) {
+    return !callback.Proc || state.window.MoveToCurrentThread() ? callback : Callback{nullptr, nullptr};
 }
 
 bool Deactivate(State& state) {
@@ -74,6 +89,7 @@ void Unload(State& state) {
 void Close(State& state) {
     Unload(state);
     state.delivery.SetCallback({nullptr, nullptr});
+    state.delivery.SetStatusCallback({nullptr, nullptr});
     state.window.Close();
 }
 
@@ -126,9 +142,17 @@ void DRV_SetRepeat(bool on) {
 void DRV_SetIRCommandProc(TIRCommandProc proc) {
     Guarded([proc] {
         State& state = TheState();
-        const bool ready = !proc.Proc || state.window.MoveToCurrentThread();
-        state.delivery.SetCallback(ready ? proc : TIRCommandProc{nullptr, nullptr});
+        state.delivery.SetCallback(OnThisThread(state, proc));
         // Commands that waited for a window now closed go to the new one.
+        state.window.Wake();
+    });
+}
+
+void DRV_SetStatusProc(TStatusProc proc) {
+    Guarded([proc] {
+        State& state = TheState();
+        state.delivery.SetStatusCallback(OnThisThread(state, proc));
+        // Texts that waited for a callback go to this one.
         state.window.Wake();
     });
 }

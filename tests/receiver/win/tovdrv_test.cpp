@@ -80,6 +80,16 @@ TEST_F(TovdrvTest, InitWhileActiveReleasesTheOldReceiverFirst) {
     EXPECT_TRUE(DRV_Activate());
 }
 
+TEST_F(TovdrvTest, ADriverOfTheFirstInterfaceVersionStillWorks) {
+    SettingOverride driver(setting::Driver, "version1_driver.dll");
+    Recorder recorder;
+    ASSERT_TRUE(DRV_Init());
+    DRV_SetIRCommandProc(recorder.proc());
+    ASSERT_TRUE(DRV_Activate());
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (std::vector<std::string>{"old.KEY_OK"}));
+}
+
 TEST_F(TovdrvTest, NoDriverOffersLearning) {
     SettingOverride driver(setting::Driver, "");
     ASSERT_TRUE(DRV_Init());

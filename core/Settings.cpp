@@ -1,11 +1,41 @@
 #include "Settings.h"
 
+#include <algorithm>
+
+#include "Text.h"
+
 namespace {
 SettingsBackend* installedBackend = nullptr;
 
 SettingsBackend& Backend() { return installedBackend ? *installedBackend : DefaultSettingsBackend(); }
 
-bool ReadFlag(const IntSetting& s) { return Backend().ReadInt(s.name).value_or(0) == 1; }
+int32_t Limited(int32_t stored, int32_t minimum, int32_t maximum, OutOfRange outside, int32_t defaultValue) {
+    switch (outside) {
+        case OutOfRange::Flag:
+            return stored == 1 ? 1 : 0;
+        case OutOfRange::Default:
+            return stored < minimum || stored > maximum ? defaultValue : stored;
+        case OutOfRange::Clamp:
+            break;
+    }
+    return std::clamp(stored, minimum, maximum);
+}
+
+int32_t Limited(const IntSetting& s, int32_t stored, int32_t defaultValue) {
+    return Limited(stored, s.minimum, s.maximum, s.outside, defaultValue);
+}
+
+// The stored value read within the range of the table's setting of that name.
+int32_t LimitedByName(const std::string& name, int32_t stored, int32_t defaultValue) {
+    const std::string key = ToUpperAscii(name);
+    for (const IntSetting& s : AllIntSettings())
+        if (ToUpperAscii(s.name) == key) return Limited(s, stored, defaultValue);
+    for (const ComputedSetting& s : AllComputedSettings())
+        if (ToUpperAscii(s.name) == key) return std::clamp(stored, s.minimum, s.maximum);
+    return stored;
+}
+
+bool ReadFlag(const IntSetting& s) { return ReadSetting(s) == 1; }
 }  // namespace
 
 const std::vector<IntSetting>& AllIntSettings() {
@@ -26,8 +56,14 @@ const std::vector<StrSetting>& AllStrSettings() {
     return all;
 }
 
+const std::vector<ComputedSetting>& AllComputedSettings() {
+    static const std::vector<ComputedSetting> all{setting::Left, setting::Top};
+    return all;
+}
+
 int32_t ReadIntSetting(const std::string& name, int32_t defaultValue) {
-    return Backend().ReadInt(name).value_or(defaultValue);
+    const std::optional<int32_t> stored = Backend().ReadInt(name);
+    return stored ? LimitedByName(name, *stored, defaultValue) : defaultValue;
 }
 
 void WriteIntSetting(const std::string& name, int32_t value) { Backend().WriteInt(name, value); }
@@ -39,7 +75,10 @@ std::string ReadStrSetting(const std::string& name, const std::string& defaultVa
 
 void WriteStrSetting(const std::string& name, const std::string& text) { Backend().WriteStr(name, text); }
 
-int32_t ReadSetting(const IntSetting& s) { return ReadIntSetting(s.name, s.defaultValue); }
+int32_t ReadSetting(const IntSetting& s) {
+    const std::optional<int32_t> stored = Backend().ReadInt(s.name);
+    return stored ? Limited(s, *stored, s.defaultValue) : s.defaultValue;
+}
 std::string ReadSetting(const StrSetting& s) { return ReadStrSetting(s.name, s.defaultValue); }
 void WriteSetting(const IntSetting& s, int32_t value) { WriteIntSetting(s.name, value); }
 void WriteSetting(const StrSetting& s, const std::string& text) { WriteStrSetting(s.name, text); }

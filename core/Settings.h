@@ -5,39 +5,66 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "SettingsBackend.h"
 
+// How a stored number outside its setting's range reads.
+enum class OutOfRange {
+    // As the nearest end of the range, as the settings dialog shows it: a
+    // quantity (a time, a count, a size).
+    Clamp,
+    // As the default: a number that names something (a macro), where a
+    // nearby number would name something else.
+    Default,
+    // An on/off value: on only when exactly 1, anything else reads as 0.
+    Flag,
+};
+
 struct IntSetting {
     const char* name;
     int32_t defaultValue;
-    // The range that the editing controls allow; readers do not check it.
-    int32_t minimum = std::numeric_limits<int32_t>::min();
-    int32_t maximum = std::numeric_limits<int32_t>::max();
+    int32_t minimum;
+    int32_t maximum;
+    OutOfRange outside = OutOfRange::Clamp;
 };
+
+constexpr IntSetting FlagSetting(const char* name, int32_t defaultValue) {
+    return {name, defaultValue, 0, 1, OutOfRange::Flag};
+}
 
 struct StrSetting {
     const char* name;
     const char* defaultValue;
 };
 
-// A setting whose default its reader computes (the main window's position).
+// A setting whose default its reader computes (the main window's position);
+// a stored value outside the range reads as the nearest end.
 struct ComputedSetting {
     const char* name;
+    int32_t minimum;
+    int32_t maximum;
 };
 
+// Colours are RGB values: red + 256 x green + 65536 x blue.
+inline constexpr int32_t kMaxColor = 0xFFFFFF;
+// Screen coordinates and window sizes in pixels, as far as Windows places windows.
+inline constexpr int32_t kMinPixel = -32768;
+inline constexpr int32_t kMaxPixel = 32767;
+// The largest font size in points that the Windows font dialog accepts.
+inline constexpr int32_t kMaxFontSize = 1638;
+
 namespace setting {
-inline constexpr IntSetting Start{"Start", 0, 0, 1};
-inline constexpr IntSetting Action{"Action", 0};
-inline constexpr IntSetting ShowHidden{"ShowHidden", 1, 0, 1};
-inline constexpr IntSetting Minimize{"Minimize", 0, 0, 1};
-inline constexpr IntSetting BtnPanelStart{"BtnPanelStart", 0, 0, 1};
-inline constexpr IntSetting Reactivate{"Reactivate", 0, 0, 1};
+inline constexpr IntSetting Start = FlagSetting("Start", 0);
+// The general macro M<n> run at start; out of range: none.
+inline constexpr IntSetting Action{"Action", 0, 0, 9999, OutOfRange::Default};
+inline constexpr IntSetting ShowHidden = FlagSetting("ShowHidden", 1);
+inline constexpr IntSetting Minimize = FlagSetting("Minimize", 0);
+inline constexpr IntSetting BtnPanelStart = FlagSetting("BtnPanelStart", 0);
+inline constexpr IntSetting Reactivate = FlagSetting("Reactivate", 0);
 inline constexpr IntSetting ReactivateTime{"ReactivateTime", 60, 1, 1440};
-inline constexpr IntSetting AutoLearn{"AutoLearn", 0, 0, 1};
+inline constexpr IntSetting AutoLearn = FlagSetting("AutoLearn", 0);
 inline constexpr IntSetting SeqDelay{"SeqDelay", 600, 0, 2000};
 inline constexpr IntSetting CursorAcc{"CursorAcc", 20, 1, 100};
 inline constexpr IntSetting Tolerance{"Tolerance", 1, 1, 20};
@@ -45,42 +72,47 @@ inline constexpr IntSetting SampleCount{"SampleCount", 5, 1, 20};
 inline constexpr IntSetting Skip{"Skip", 0, 0, 50};
 inline constexpr IntSetting PressDelay{"PressDelay", 300, 0, 1000};
 inline constexpr StrSetting Driver{"Driver", ""};
-inline constexpr IntSetting OSD{"OSD", 1, 0, 1};
+inline constexpr IntSetting OSD = FlagSetting("OSD", 1);
 inline constexpr IntSetting OSDTime{"OSDTime", 1000, 0, 10000};
 inline constexpr StrSetting OSDLoc{"OSDLoc", "Bottom right"};
 inline constexpr StrSetting FontName{"FontName", "Times New Roman"};
-inline constexpr IntSetting FontSize{"FontSize", 20};
-inline constexpr IntSetting FontColor{"FontColor", 0};
-inline constexpr IntSetting BackColor{"BackColor", 16777215};
+inline constexpr IntSetting FontSize{"FontSize", 20, 1, kMaxFontSize};
+inline constexpr IntSetting FontColor{"FontColor", 0, 0, kMaxColor};
+inline constexpr IntSetting BackColor{"BackColor", 16777215, 0, kMaxColor};
 // Read and written under both spellings CMDTime/CmdTime and CMDLoc/CmdLoc;
 // names compare without case, so both spellings are one value.
 inline constexpr IntSetting CmdTime{"CmdTime", 1000, 0, 10000};
 inline constexpr StrSetting CmdLoc{"CmdLoc", "Bottom right"};
 inline constexpr StrSetting CmdFontName{"CmdFontName", "Times New Roman"};
-inline constexpr IntSetting CmdFontSize{"CmdFontSize", 20};
-inline constexpr IntSetting CmdFontColor{"CmdFontColor", 0};
-inline constexpr IntSetting CmdBackColor{"CmdBackColor", 16777215};
+inline constexpr IntSetting CmdFontSize{"CmdFontSize", 20, 1, kMaxFontSize};
+inline constexpr IntSetting CmdFontColor{"CmdFontColor", 0, 0, kMaxColor};
+inline constexpr IntSetting CmdBackColor{"CmdBackColor", 16777215, 0, kMaxColor};
 inline constexpr StrSetting Plugins{"Plugins", ""};
-inline constexpr IntSetting BtnPanelX{"BtnPanelX", 0};
-inline constexpr IntSetting BtnPanelY{"BtnPanelY", 0};
-inline constexpr IntSetting BtnPanelW{"BtnPanelW", 40};
-inline constexpr IntSetting BtnPanelH{"BtnPanelH", 90};
+inline constexpr IntSetting BtnPanelX{"BtnPanelX", 0, kMinPixel, kMaxPixel};
+inline constexpr IntSetting BtnPanelY{"BtnPanelY", 0, kMinPixel, kMaxPixel};
+inline constexpr IntSetting BtnPanelW{"BtnPanelW", 40, 1, kMaxPixel};
+inline constexpr IntSetting BtnPanelH{"BtnPanelH", 90, 1, kMaxPixel};
 inline constexpr StrSetting BtnPanelBack{"BtnPanelBack", ""};
-inline constexpr ComputedSetting Left{"Left"};
-inline constexpr ComputedSetting Top{"Top"};
-inline constexpr IntSetting Height{"Height", 472};
+inline constexpr ComputedSetting Left{"Left", kMinPixel, kMaxPixel};
+inline constexpr ComputedSetting Top{"Top", kMinPixel, kMaxPixel};
+// The main window cannot be made lower than 200 pixels.
+inline constexpr IntSetting Height{"Height", 472, 200, kMaxPixel};
 // The receiver drivers' own values (docs/receivers.md).
 inline constexpr StrSetting NetworkHost{"NetworkHost", "127.0.0.1"};
 inline constexpr IntSetting NetworkPort{"NetworkPort", 8765, 1, 65535};
 inline constexpr StrSetting SerialPort{"SerialPort", "COM1"};
 }  // namespace setting
 
-// Every integer and text setting of the table, for listing and checking.
+// Every setting of the table, for listing and checking.
 const std::vector<IntSetting>& AllIntSettings();
 const std::vector<StrSetting>& AllStrSettings();
+const std::vector<ComputedSetting>& AllComputedSettings();
 
 // The access functions. None reports an error: a missing, unreadable or
 // wrongly typed value reads as the default; a failed write is lost.
+// A stored number is read within its range (OutOfRange), so no reader sees
+// a value that the settings dialog could not have written; a name outside
+// the table reads as stored.
 int32_t ReadIntSetting(const std::string& name, int32_t defaultValue);
 void WriteIntSetting(const std::string& name, int32_t value);
 // An empty stored text also reads as the default.

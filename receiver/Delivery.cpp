@@ -12,6 +12,11 @@ void Delivery::SetCallback(TIRCommandProc callback) {
     callback_ = callback;
 }
 
+void Delivery::SetStatusCallback(TStatusProc callback) {
+    std::lock_guard lock(mutex_);
+    statusCallback_ = callback;
+}
+
 void Delivery::SetPause(bool paused) {
     std::lock_guard lock(mutex_);
     paused_ = paused;
@@ -50,6 +55,11 @@ bool Delivery::TooEarly(const std::string& command, bool repeat, Clock::time_poi
     return heldRepeats_ <= firstRepeat_.skipRepeats || now - heldSince_ < firstRepeat_.delay;
 }
 
+// Something waits that a callback would take now.
+bool Delivery::Deliverable() const {
+    return !waiting_.empty() || (statusCallback_.Proc && !statuses_.empty());
+}
+
 bool Delivery::RequestWake() {
     if (wakeRequested_) return false;
     wakeRequested_ = true;
@@ -72,21 +82,42 @@ void Delivery::Arrive(std::string_view text, int repeatCount, Clock::time_point 
     if (wake) wake_();
 }
 
+void Delivery::ArriveStatus(std::string_view text) {
+    bool wake = false;
+    {
+        std::lock_guard lock(mutex_);
+        // The latest texts tell how the receiver fares now.
+        if (statuses_.size() >= kMaxStatuses) statuses_.pop_front();
+        statuses_.emplace_back(text.substr(0, kMaxStatusLength));
+        wake = statusCallback_.Proc && RequestWake();
+    }
+    if (wake) wake_();
+}
+
 void Delivery::DeliverNext() {
-    TIRCommand command;
-    TIRCommandProc callback;
+    std::string text;
+    // One of the two procedures, both taking a context and a text.
+    void (*proc)(void*, const char*) = nullptr;
+    void* context = nullptr;
     {
         std::lock_guard lock(mutex_);
         wakeRequested_ = false;
         if (delivering_) return;
-        // Pause and repeat apply again now: they may have changed while the
-        // command waited.
-        while (!waiting_.empty() && !Wanted(waiting_.front())) waiting_.pop_front();
-        if (waiting_.empty()) return;
-        const std::string& text = waiting_.front().command;
-        CopyText(command, text);
-        waiting_.pop_front();
-        callback = callback_;
+        if (statusCallback_.Proc && !statuses_.empty()) {
+            text = std::move(statuses_.front());
+            statuses_.pop_front();
+            proc = statusCallback_.Proc;
+            context = statusCallback_.Context;
+        } else {
+            // Pause and repeat apply again now: they may have changed while
+            // the command waited.
+            while (!waiting_.empty() && !Wanted(waiting_.front())) waiting_.pop_front();
+            if (waiting_.empty()) return;
+            text = std::move(waiting_.front().command);
+            waiting_.pop_front();
+            proc = callback_.Proc;
+            context = callback_.Context;
+        }
         delivering_ = true;
     }
     struct EndOfCall {
@@ -96,15 +127,16 @@ void Delivery::DeliverNext() {
             {
                 std::lock_guard lock(delivery.mutex_);
                 delivery.delivering_ = false;
-                wake = !delivery.waiting_.empty() && delivery.RequestWake();
+                wake = delivery.Deliverable() && delivery.RequestWake();
             }
             if (wake) delivery.wake_();
         }
     } endOfCall{*this};
-    callback.Proc(callback.Context, command);
+    proc(context, text.c_str());
 }
 
 void Delivery::Clear() {
     std::lock_guard lock(mutex_);
     waiting_.clear();
+    statuses_.clear();
 }

@@ -28,12 +28,20 @@ struct TIRCommandProc {
     void* Context;
 };
 
+// The status callback: a procedure together with its context, passed by
+// value. Text is a short zero-terminated sentence for the user (at most 255
+// characters) that the callee copies at once. A null Proc means no callback.
+struct TStatusProc {
+    void (*Proc)(void* Context, const char* Text);
+    void* Context;
+};
+
 extern "C" {
 
 // Loads the driver library named by the Driver setting (the local receiver
 // when empty); false when it is missing or not a receiver driver.
 TOVDRV_API bool DRV_Init();
-// Stops receiving, forgets the callback and unloads the driver library.
+// Stops receiving, forgets both callbacks and unloads the driver library.
 TOVDRV_API void DRV_Close();
 // Starts receiving; false when the receiver cannot be reached (for example
 // a serial device that does not answer). The network receiver connects in
@@ -50,6 +58,17 @@ TOVDRV_API void DRV_SetRepeat(bool on);
 // message processing, one at a time: a command that arrives during a call
 // waits until the call has returned.
 TOVDRV_API void DRV_SetIRCommandProc(TIRCommandProc proc);
+// Later status texts of the receiver go to this callback: for example the
+// network receiver's "Tovanix cannot reach the IR receiver server at
+// 127.0.0.1:8765." once when its server cannot be reached (not at every
+// retry), and "Tovanix is connected to the IR receiver server at
+// 127.0.0.1:8765 again." once it can. Called like the IR command callback:
+// on the calling thread from its message processing, never while either
+// callback is running, and also while paused. Texts that come while no
+// status callback is set wait for one (the latest few); deactivating drops
+// them. Set it on the thread that sets the IR command callback, and again
+// after each DRV_Init: DRV_Close forgets it.
+TOVDRV_API void DRV_SetStatusProc(TStatusProc proc);
 // True when the driver can produce a command on demand through DRV_Learn.
 TOVDRV_API bool DRV_LearnAvailable();
 // Fills command (a TIRCommand) with a learnt command, or "" when none.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Reactivation.h"
 #include "Settings.h"
 #include "ShowHelp.h"
 #include "Splash.h"
@@ -415,7 +416,7 @@ void TfrmMain::Delay(double seconds) {
 }
 
 void TfrmMain::timReactivateTimer() {
-    if (++IdleSeconds < ReactivateMinutes * 60) return;
+    if (!ReactivationDue(++IdleSeconds, ReactivateMinutes)) return;
     CloseAllowed = false;
     const bool wasActive = IsReceiverActive();
     if (wasActive) {

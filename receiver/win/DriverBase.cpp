@@ -41,7 +41,7 @@ class Receiver {
     }
 
   private:
-    PressReporter reporter_;
+    HostReporter reporter_;
     std::unique_ptr<Listener> listener_;
     HANDLE stop_ = nullptr;
     std::thread thread_;

@@ -8,15 +8,17 @@
 #include <memory>
 #include <string>
 
+#include "Backoff.h"
 #include "ReceiverDriver.h"
 
-// Reports presses to the host from the background thread.
-class PressReporter {
+// Reports presses and status texts to the host from the background thread.
+class HostReporter {
   public:
-    explicit PressReporter(const TovReceiverHost& host) : host_(host) {}
+    explicit HostReporter(const TovReceiverHost& host) : host_(host) {}
     void Press(const std::string& command, int repeatCount) const {
         host_.press(host_.context, command.c_str(), repeatCount);
     }
+    void Status(const std::string& text) const { host_.status(host_.context, text.c_str()); }
 
   private:
     TovReceiverHost host_;
@@ -28,25 +30,20 @@ class Listener {
     virtual ~Listener() = default;
     // Receives until stop (a manual-reset event) is signalled, blocking on
     // handles and never spinning. Exceptions end receiving.
-    virtual void Listen(HANDLE stop, const PressReporter& reporter) = 0;
+    virtual void Listen(HANDLE stop, const HostReporter& reporter) = 0;
 };
 
-// The wait between attempts to reach a receiver that went away: a quarter
-// of a second at first, twice as long each time, at most five seconds.
+// The wait between attempts to reach a receiver that went away (Backoff).
 class RetryDelay {
   public:
-    void Reset() { ms_ = kFirstMs; }
+    void Reset() { backoff_.Reset(); }
     // False when stop was signalled meanwhile.
     bool Wait(HANDLE stop) {
-        const DWORD ms = ms_;
-        ms_ = ms_ * 2 < kMaxMs ? ms_ * 2 : kMaxMs;
-        return WaitForSingleObject(stop, ms) == WAIT_TIMEOUT;
+        return WaitForSingleObject(stop, static_cast<DWORD>(backoff_.Next().count())) == WAIT_TIMEOUT;
     }
 
   private:
-    static constexpr DWORD kFirstMs = 250;
-    static constexpr DWORD kMaxMs = 5000;
-    DWORD ms_ = kFirstMs;
+    Backoff backoff_;
 };
 
 struct DriverDefinition {

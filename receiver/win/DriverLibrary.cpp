@@ -32,7 +32,10 @@ std::unique_ptr<DriverLibrary> DriverLibrary::LoadSelected() {
     if (!module) return nullptr;
     auto entry = reinterpret_cast<TovReceiverDriverEntry>(
         reinterpret_cast<void*>(GetProcAddress(module, "tovReceiverDriver")));
-    const TovReceiverDriver* functions = entry ? entry(TOV_RECEIVER_DRIVER_VERSION) : nullptr;
+    const TovReceiverDriver* functions = nullptr;
+    // The host offered to either version is the same, version 1 reading less of it.
+    if (entry) functions = entry(TOV_RECEIVER_DRIVER_VERSION);
+    if (entry && !functions) functions = entry(TOV_RECEIVER_DRIVER_VERSION_1);
     if (!functions) {
         FreeLibrary(module);
         return nullptr;

@@ -12,7 +12,7 @@ class DriverLibrary {
   public:
     // The library that the Driver setting selects, loaded from the program
     // folder (from the current folder when the program is not Tovanix.exe);
-    // null when it is missing or does not speak our interface version.
+    // null when it is missing or speaks neither version 2 nor 1 of the interface.
     static std::unique_ptr<DriverLibrary> LoadSelected();
     ~DriverLibrary();
     DriverLibrary(const DriverLibrary&) = delete;

@@ -29,7 +29,7 @@ class LocalListener : public Listener {
         if (event_) CloseHandle(event_);
     }
 
-    void Listen(HANDLE stop, const PressReporter& reporter) override {
+    void Listen(HANDLE stop, const HostReporter& reporter) override {
         if (!event_) return;
         while (WaitForSingleObject(stop, 0) == WAIT_TIMEOUT) {
             if (AwaitSender(stop)) Serve(stop, reporter);
@@ -53,7 +53,7 @@ class LocalListener : public Listener {
         return error == ERROR_IO_PENDING && Await(pipe_, overlapped, stop, INFINITE, bytes);
     }
 
-    void Serve(HANDLE stop, const PressReporter& reporter) {
+    void Serve(HANDLE stop, const HostReporter& reporter) {
         LocalReader reader;
         char buffer[512];
         for (;;) {

@@ -1,18 +1,21 @@
 // tovnet.dll, the network receiver: a client of the lircd / WinLIRC line
 // protocol over TCP. Connecting, reading and reconnecting after the server
 // goes away all happen on the background thread; each wait also watches the
-// stop event, so stopping is prompt.
+// stop event, so stopping is prompt. The user is told once when the server
+// cannot be reached and once when it can again.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
 // After winsock2.h, which it needs.
 #include <mstcpip.h>
 
+#include <optional>
 #include <string>
 
 #include "DriverBase.h"
 #include "LircProtocol.h"
 #include "NetworkResource.h"
+#include "ServerStatus.h"
 #include "Settings.h"
 #include "SettingsDialog.h"
 
@@ -46,12 +49,15 @@ class NetworkListener : public Listener {
         WSACleanup();
     }
 
-    void Listen(HANDLE stop, const PressReporter& reporter) override {
+    void Listen(HANDLE stop, const HostReporter& reporter) override {
         if (event_ == WSA_INVALID_EVENT) return;
+        ServerStatus status(ServerAddress(host_, port_));
         RetryDelay retry;
         for (;;) {
-            if (Session(stop, reporter)) retry.Reset();
-            // The server is away or restarting.
+            // Only a server that sent a line makes the next wait short: one
+            // that accepts and closes at once is tried ever less often, like
+            // one that is away.
+            if (Session(stop, reporter, status)) retry.Reset();
             if (!retry.Wait(stop)) return;
         }
     }
@@ -72,25 +78,34 @@ class NetworkListener : public Listener {
     }
 
     // One connection, from connecting until the server closes it or stop is
-    // signalled. True when it was connected.
-    bool Session(HANDLE stop, const PressReporter& reporter) {
+    // signalled. True when the server sent a line.
+    bool Session(HANDLE stop, const HostReporter& reporter, ServerStatus& status) {
         addrinfo hints{};
         hints.ai_family = AF_UNSPEC;
         hints.ai_socktype = SOCK_STREAM;
         hints.ai_protocol = IPPROTO_TCP;
         addrinfo* addresses = nullptr;
-        if (getaddrinfo(host_.c_str(), port_.c_str(), &hints, &addresses) != 0) return false;
         bool connected = false;
-        for (addrinfo* a = addresses; a && !connected; a = a->ai_next) {
-            Socket socket(::socket(a->ai_family, a->ai_socktype, a->ai_protocol));
-            if (socket.get() == INVALID_SOCKET) continue;
-            connected = Connect(socket, *a, stop);
-            if (!connected) continue;
-            KeepAlive(socket);
-            Read(socket, stop, reporter);
+        bool sentLine = false;
+        if (getaddrinfo(host_.c_str(), port_.c_str(), &hints, &addresses) == 0) {
+            for (addrinfo* a = addresses; a && !connected; a = a->ai_next) {
+                Socket socket(::socket(a->ai_family, a->ai_socktype, a->ai_protocol));
+                if (socket.get() == INVALID_SOCKET) continue;
+                connected = Connect(socket, *a, stop);
+                if (!connected) continue;
+                Tell(reporter, status.Connected());
+                KeepAlive(socket);
+                sentLine = Read(socket, stop, reporter);
+            }
+            freeaddrinfo(addresses);
         }
-        freeaddrinfo(addresses);
-        return connected;
+        // Stopping while connecting is no failure to reach the server.
+        if (!connected && WaitForSingleObject(stop, 0) == WAIT_TIMEOUT) Tell(reporter, status.Unreachable());
+        return sentLine;
+    }
+
+    static void Tell(const HostReporter& reporter, const std::optional<std::string>& text) {
+        if (text) reporter.Status(*text);
     }
 
     bool Connect(const Socket& socket, const addrinfo& address, HANDLE stop) {
@@ -114,7 +129,8 @@ class NetworkListener : public Listener {
                  nullptr);
     }
 
-    void Read(const Socket& socket, HANDLE stop, const PressReporter& reporter) {
+    // Until the connection ends; true when a whole line came.
+    bool Read(const Socket& socket, HANDLE stop, const HostReporter& reporter) {
         LircReader reader;
         char buffer[4096];
         for (;;) {
@@ -125,11 +141,12 @@ class NetworkListener : public Listener {
                     std::string_view(buffer, static_cast<std::size_t>(got)),
                     [&](const LircPress& press) { reporter.Press(LircCommand(press), press.repeatCount); });
             }
-            if (got == 0 || WSAGetLastError() != WSAEWOULDBLOCK) return;  // closed or failed
-            if (Await(stop, INFINITE) != Wait::kReady) return;
+            if (got == 0 || WSAGetLastError() != WSAEWOULDBLOCK) break;  // closed or failed
+            if (Await(stop, INFINITE) != Wait::kReady) break;
             WSANETWORKEVENTS events{};
             WSAEnumNetworkEvents(socket.get(), event_, &events);
         }
+        return reader.SawLine();
     }
 
     const std::string host_;

@@ -8,7 +8,8 @@
 //
 //   const TovReceiverDriver* tovReceiverDriver(unsigned version);
 //       The driver's functions for the requested interface version, or null
-//       when it does not speak that version.
+//       when it does not speak that version. tovdrv asks for version 2 and
+//       then for version 1, whose host has no status member.
 //
 // Loading and unloading a driver library does nothing else: no threads,
 // windows, sockets or devices before open and start.
@@ -21,7 +22,9 @@
 
 #include <windows.h>
 
-#define TOV_RECEIVER_DRIVER_VERSION 1u
+#define TOV_RECEIVER_DRIVER_VERSION 2u
+// Drivers of version 1 are still loaded; their host ends before status.
+#define TOV_RECEIVER_DRIVER_VERSION_1 1u
 
 extern "C" {
 
@@ -34,9 +37,14 @@ struct TovReceiverHost {
     // of a held button. Thread-safe and quick: called from the receiver's
     // own background thread.
     void (*press)(void* context, const char* command, int repeatCount);
+    // Version 2: tells the user how the receiver fares, in a short sentence
+    // (at most 255 characters), for example that its server cannot be
+    // reached. Tell a state once when it begins, not at every retry. Same
+    // threads as press.
+    void (*status)(void* context, const char* text);
 };
 
-// Version 1 of the driver's functions.
+// The driver's functions, the same in versions 1 and 2.
 struct TovReceiverDriver {
     // A new receiver that reports through host (copied); null on failure.
     void* (*open)(const TovReceiverHost* host);

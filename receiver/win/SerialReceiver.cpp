@@ -131,7 +131,7 @@ class SerialListener : public Listener {
 
     // A device that goes away (a USB adapter pulled out) is opened again
     // once it is back.
-    void Listen(HANDLE stop, const PressReporter& reporter) override {
+    void Listen(HANDLE stop, const HostReporter& reporter) override {
         RetryDelay retry;
         for (;;) {
             if (port_) {
@@ -146,7 +146,7 @@ class SerialListener : public Listener {
 
   private:
     // Until the device fails or stop is signalled.
-    void Read(HANDLE stop, const PressReporter& reporter) {
+    void Read(HANDLE stop, const HostReporter& reporter) {
         IrmanFrameDecoder frames;
         IrmanRepeatCounter repeats;
         unsigned char byte;

@@ -46,7 +46,22 @@ void Press(void*, const char* command, int repeatCount) {
     }
 }
 
-const TovReceiverHost kHost{nullptr, &Press};
+void Status(void*, const char* text) {
+    try {
+        TheState().delivery.ArriveStatus(text);
+    } catch (...) {
+        // Out of memory: the text is lost.
+    }
+}
+
+const TovReceiverHost kHost{nullptr, &Press, &Status};
+
+// A callback runs on the thread that sets it: the delivery window moves
+// there. No callback when the window cannot be made.
+template <typename Callback>
+Callback OnThisThread(State& state, Callback callback) {
+    return !callback.Proc || state.window.MoveToCurrentThread() ? callback : Callback{nullptr, nullptr};
+}
 
 bool Deactivate(State& state) {
     if (state.active) state.library->functions().stop(state.receiver);
@@ -65,6 +80,7 @@ void Unload(State& state) {
 void Close(State& state) {
     Unload(state);
     state.delivery.SetCallback({nullptr, nullptr});
+    state.delivery.SetStatusCallback({nullptr, nullptr});
     state.window.Close();
 }
 
@@ -117,9 +133,17 @@ void DRV_SetRepeat(bool on) {
 void DRV_SetIRCommandProc(TIRCommandProc proc) {
     Guarded([proc] {
         State& state = TheState();
-        const bool ready = !proc.Proc || state.window.MoveToCurrentThread();
-        state.delivery.SetCallback(ready ? proc : TIRCommandProc{nullptr, nullptr});
+        state.delivery.SetCallback(OnThisThread(state, proc));
         // Commands that waited for a window now closed go to the new one.
+        state.window.Wake();
+    });
+}
+
+void DRV_SetStatusProc(TStatusProc proc) {
+    Guarded([proc] {
+        State& state = TheState();
+        state.delivery.SetStatusCallback(OnThisThread(state, proc));
+        // Texts that waited for a callback go to this one.
         state.window.Wake();
     });
 }

@@ -73,6 +73,27 @@ TEST_F(DispatcherTest, ShortItemThatStartsALongerOneRunsWhenTheWaitEnds) {
     EXPECT_EQ(hooks.calls.back(), "tray active");
 }
 
+TEST_F(DispatcherTest, AnyStoredSequenceDelayWaitsAtMostTwoSeconds) {
+    // A delay that became huge as an unsigned never ended: the short macro
+    // never ran and the next sequence was swallowed into the waiting one.
+    PlayerMacro("Menu", "M", "menu");
+    PlayerMacro("Chapter", "C", "menu;ok");
+    struct Case {
+        int32_t stored;
+        unsigned waitMs;
+    };
+    for (const Case& c : {Case{-1, 0}, Case{100000, 2000}, Case{INT32_MAX, 2000}, Case{INT32_MIN, 0}}) {
+        WriteSetting(setting::SeqDelay, c.stored);
+        Receive("menu");
+        EXPECT_EQ(timers.running[DispatchTimer::Button], c.waitMs) << c.stored;
+        dispatcher.timButtonTimer();
+    }
+    EXPECT_EQ(KeyPresses('M'), 4);
+    Receive("menu");
+    Receive("ok");
+    EXPECT_EQ(KeyPresses('C'), 1);
+}
+
 TEST_F(DispatcherTest, ButtonsFurtherApartThanTheWaitNeverFormASequence) {
     PlayerMacro("Chapter", "C", "menu;ok");
     PlayerMacro("Ok", "O", "ok");

@@ -230,6 +230,68 @@ TEST_F(DeliveryTest, FirstRepeatDelayDoesNotDelayNewPresses) {
     EXPECT_EQ(received, (Commands{"a", "a"}));
 }
 
+// Status texts, recorded among the commands with a "status: " in front.
+class StatusDeliveryTest : public DeliveryTest {
+  protected:
+    StatusDeliveryTest() { delivery.SetStatusCallback({&RecordStatus, this}); }
+    static void RecordStatus(void* context, const char* text) {
+        Record(context, (std::string("status: ") + text).c_str());
+    }
+};
+
+TEST_F(StatusDeliveryTest, StatusTextsComeOnTheHostsThreadBeforeWaitingCommands) {
+    Press("a");
+    delivery.ArriveStatus("lost");
+    EXPECT_TRUE(received.empty());
+    Pump();
+    EXPECT_EQ(received, (Commands{"status: lost", "a"}));
+}
+
+TEST_F(StatusDeliveryTest, PauseDoesNotHoldBackStatusTexts) {
+    delivery.SetPause(true);
+    delivery.ArriveStatus("lost");
+    Press("a");
+    Pump();
+    EXPECT_EQ(received, (Commands{"status: lost"}));
+}
+
+TEST_F(StatusDeliveryTest, TheLatestTextsWaitForAStatusCallback) {
+    delivery.SetStatusCallback({nullptr, nullptr});
+    for (int i = 0; i < 10; ++i) delivery.ArriveStatus(std::to_string(i));
+    Pump();
+    EXPECT_TRUE(received.empty());
+    delivery.SetStatusCallback({&RecordStatus, this});
+    ++wakes;  // as DRV_SetStatusProc wakes the host
+    Pump();
+    EXPECT_EQ(received, (Commands{"status: 2", "status: 3", "status: 4", "status: 5", "status: 6",
+                                  "status: 7", "status: 8", "status: 9"}));
+}
+
+TEST_F(StatusDeliveryTest, TextsAreCutAndClearDropsThem) {
+    delivery.ArriveStatus("stale");
+    delivery.Clear();
+    delivery.ArriveStatus(std::string(300, 'x'));
+    Pump();
+    EXPECT_EQ(received, (Commands{"status: " + std::string(Delivery::kMaxStatusLength, 'x')}));
+}
+
+TEST_F(StatusDeliveryTest, NeitherCallbackRunsWhileTheOtherDoes) {
+    bool inCall = false;
+    duringCall = [&](const char* text) {
+        ASSERT_FALSE(inCall) << "called again while running, with " << text;
+        inCall = true;
+        if (std::string(text) == "a") {
+            delivery.ArriveStatus("lost");
+            Pump();
+            EXPECT_EQ(received, (Commands{"a"}));
+        }
+        inCall = false;
+    };
+    Press("a");
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "status: lost"}));
+}
+
 // Here the host's thread sleeps until it is woken, as a message loop does.
 class ThreadedDeliveryTest : public testing::Test {
   protected:

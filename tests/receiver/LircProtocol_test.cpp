@@ -63,6 +63,45 @@ TEST(LircReader, SkipsReplyBlocks) {
               (Commands{"r.KEY_OK/0"}));
 }
 
+TEST(LircReader, AReplyBlockIsBoundedAndAnyOtherLineIsReadAsAPressAgain) {
+    const std::string up = "0000000000000001 00 KEY_UP r\n";
+    std::string thousandLines;
+    for (int i = 0; i < 1000; ++i) thousandLines += up;
+    struct Case {
+        const char* what;
+        std::string stream;
+        std::size_t presses;
+    };
+    const Case cases[] = {
+        {"a stray BEGIN before presses", "BEGIN\n" + up + up, 2},
+        {"a stray BEGIN before other text", "BEGIN\nnoise\n" + up, 1},
+        {"a stray END", "END\n" + up, 1},
+        {"a command without its status or END", "BEGIN\nVERSION\n" + up, 1},
+        {"SUCCESS without END", "BEGIN\nVERSION\nSUCCESS\n" + up, 1},
+        {"ERROR and END", "BEGIN\nSEND_ONCE r KEY_X\nERROR\nEND\n" + up, 1},
+        {"DATA without a count", "BEGIN\nVERSION\nSUCCESS\nDATA\n" + up, 1},
+        {"a count that is no number", "BEGIN\nVERSION\nSUCCESS\nDATA\n-1\n" + up, 1},
+        {"a count above the most", "BEGIN\nLIST\nSUCCESS\nDATA\n1001\n" + up, 1},
+        {"a count of 0 and END", "BEGIN\nLIST\nSUCCESS\nDATA\n0\nEND\n" + up, 1},
+        {"data lines without END", "BEGIN\nLIST\nSUCCESS\nDATA\n2\na\nb\n" + up, 1},
+        {"data lines that look like presses", "BEGIN\nLIST r\nSUCCESS\nDATA\n2\n" + up + "b\nEND\n" + up, 1},
+        {"the most data lines", "BEGIN\nLIST r\nSUCCESS\nDATA\n1000\n" + thousandLines + "END\n" + up, 1},
+        {"BEGIN inside a block begins another", "BEGIN\nLIST\nSUCCESS\nBEGIN\nSIGHUP\nEND\n" + up, 1},
+    };
+    for (const Case& c : cases) {
+        LircReader reader;
+        EXPECT_EQ(Read(reader, c.stream), Commands(c.presses, "r.KEY_UP/0")) << c.what;
+    }
+}
+
+TEST(LircReader, TellsWhetherAWholeLineCame) {
+    LircReader reader;
+    Read(reader, "0000000000000001 00 KEY");
+    EXPECT_FALSE(reader.SawLine());
+    Read(reader, "_UP r\r\n");
+    EXPECT_TRUE(reader.SawLine());
+}
+
 TEST(LircReader, SkipsMalformedAndOverlongLinesWithoutLosingTheNext) {
     LircReader reader;
     const std::string longName(LircReader::kMaxLineLength, 'x');

@@ -57,12 +57,38 @@ TEST_F(RegistrySettingsTest, FirstWriteCreatesTheKeyPath) {
 TEST_F(RegistrySettingsTest, TypesAreDwordAndString) {
     WriteSetting(setting::FontName, "Arial");
     WriteStartSetting(true);
-    WriteSetting(setting::FontColor, -1);
+    WriteIntSetting(setting::Left.name, -20);
     EXPECT_EQ(StoredType("FontName"), static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(StoredType("Start"), static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(ReadSetting(setting::FontName), "Arial");
     EXPECT_TRUE(ReadStartSetting());
-    EXPECT_EQ(ReadSetting(setting::FontColor), -1);
+    EXPECT_EQ(ReadIntSetting(setting::Left.name, 0), -20) << "a negative number survives the DWORD";
+}
+
+TEST_F(RegistrySettingsTest, StoredDwordsOutsideTheRangeReadAsTheNearestBound) {
+    struct Case {
+        const IntSetting& setting;
+        DWORD stored;
+        int32_t read;
+    };
+    for (const Case& c :
+         {Case{setting::SeqDelay, 0xFFFFFFFF, 0}, Case{setting::SeqDelay, 100000, 2000},
+          Case{setting::ReactivateTime, 0, 1}, Case{setting::ReactivateTime, 0x80000000, 1},
+          Case{setting::ReactivateTime, 0x7FFFFFFF, 1440}, Case{setting::CursorAcc, 0xFFFFFFEC, 1},
+          Case{setting::OSDTime, 0x80000000, 0}, Case{setting::OSDTime, 0xFFFFFFFF, 0},
+          Case{setting::OSDTime, 0x7FFFFFFF, 10000}, Case{setting::NetworkPort, 70000, 65535}}) {
+        StoreRaw(c.setting.name, REG_DWORD, &c.stored, sizeof c.stored);
+        EXPECT_EQ(ReadSetting(c.setting), c.read) << c.setting.name << " stored as " << c.stored;
+    }
+    const DWORD huge = 0x7FFFFFFF;
+    StoreRaw("top", REG_DWORD, &huge, sizeof huge);
+    EXPECT_EQ(ReadIntSetting(setting::Top.name, 0), 32767);
+}
+
+TEST_F(RegistrySettingsTest, ASixtyFourBitNumberReadsAsTheDefault) {
+    const unsigned long long seqDelay = 900;
+    StoreRaw("SeqDelay", REG_QWORD, &seqDelay, sizeof seqDelay);
+    EXPECT_EQ(ReadSetting(setting::SeqDelay), 600);
 }
 
 TEST_F(RegistrySettingsTest, ValueOfTheWrongTypeReadsAsTheDefault) {

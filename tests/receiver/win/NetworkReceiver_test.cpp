@@ -87,9 +87,10 @@ TEST_F(NetworkReceiverTest, DeactivatingWhileWaitingForTheServerIsPrompt) {
 }
 
 // A server of our own that sends what a faulty or unusual server might.
+// Its port is taken at once; connections are refused until it listens.
 class FaultyServer {
   public:
-    FaultyServer() {
+    explicit FaultyServer(bool listening = true) {
         WSADATA data;
         WSAStartup(MAKEWORD(2, 2), &data);
         listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
@@ -98,24 +99,35 @@ class FaultyServer {
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         int size = sizeof address;
         bind(listener_, reinterpret_cast<sockaddr*>(&address), size);
-        listen(listener_, 1);
+        if (listening) Listen();
         getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
         port = ntohs(address.sin_port);
     }
     ~FaultyServer() {
         Drop();
-        closesocket(listener_);
+        StopListening();
         WSACleanup();
     }
+    void Listen() { listen(listener_, 1); }
+    // Connections are refused again.
+    void StopListening() {
+        if (listener_ != INVALID_SOCKET) closesocket(listener_);
+        listener_ = INVALID_SOCKET;
+    }
     // Waits for the receiver to connect.
-    bool Accept() {
+    bool Accept(std::chrono::milliseconds timeout = 10s) {
+        if (!Connecting(timeout)) return false;
+        client_ = accept(listener_, nullptr, nullptr);
+        return client_ != INVALID_SOCKET;
+    }
+    // True when a connection comes within timeout.
+    bool Connecting(std::chrono::milliseconds timeout) {
         fd_set ready;
         FD_ZERO(&ready);
         FD_SET(listener_, &ready);
-        timeval timeout{10, 0};
-        if (select(0, &ready, nullptr, nullptr, &timeout) != 1) return false;
-        client_ = accept(listener_, nullptr, nullptr);
-        return client_ != INVALID_SOCKET;
+        const auto ms = timeout.count();
+        timeval wait{static_cast<long>(ms / 1000), static_cast<long>(ms % 1000 * 1000)};
+        return select(0, &ready, nullptr, nullptr, &wait) == 1;
     }
     void Send(const std::string& data) { send(client_, data.data(), static_cast<int>(data.size()), 0); }
     void Drop() {
@@ -170,6 +182,81 @@ TEST_F(NetworkReceiverTest, ConnectsAgainWhenTheServerDropsTheConnection) {
     ASSERT_TRUE(recorder.WaitFor(2));
     PumpFor(200ms);
     EXPECT_EQ(recorder.commands, (Commands{"r.ONE", "r.THREE"}));
+}
+
+TEST_F(NetworkReceiverTest, AStrayBeginDoesNotSilenceTheConnection) {
+    FaultyServer server;
+    SettingOverride serverPort(setting::NetworkPort, server.port);
+    Start();
+    ASSERT_TRUE(server.Accept());
+    server.Send("BEGIN\n0000000000000001 00 ONE r\n");
+    server.Send("BEGIN\nVERSION\nSUCCESS\n0000000000000001 00 TWO r\n");
+    ASSERT_TRUE(recorder.WaitFor(2));
+    EXPECT_EQ(recorder.commands, (Commands{"r.ONE", "r.TWO"}));
+    EXPECT_FALSE(server.Connecting(300ms)) << "the receiver must not need to connect again";
+}
+
+TEST_F(NetworkReceiverTest, AServerThatClosesAtOnceIsTriedEverLessOften) {
+    FaultyServer server;
+    SettingOverride serverPort(setting::NetworkPort, server.port);
+    Start();
+    // Attempts at 0, 0.25, 0.75 and 1.75 s with the waits doubling; every
+    // 250 ms there would be ten.
+    int attempts = 0;
+    const auto end = std::chrono::steady_clock::now() + 2500ms;
+    for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
+        if (!server.Accept(std::chrono::duration_cast<std::chrono::milliseconds>(end - now))) continue;
+        ++attempts;
+        server.Drop();
+    }
+    EXPECT_GE(attempts, 3);
+    EXPECT_LE(attempts, 5);
+}
+
+// Records the receiver's status texts.
+struct StatusRecorder {
+    StatusRecorder() { DRV_SetStatusProc({&Record, this}); }
+    ~StatusRecorder() { DRV_SetStatusProc({nullptr, nullptr}); }
+    static void Record(void* context, const char* text) {
+        static_cast<StatusRecorder*>(context)->texts.emplace_back(text);
+    }
+    std::vector<std::string> texts;
+};
+
+TEST_F(NetworkReceiverTest, TellsOncePerLossThatTheServerCannotBeReached) {
+    FaultyServer server(false);
+    SettingOverride serverPort(setting::NetworkPort, server.port);
+    const std::string address = "127.0.0.1:" + std::to_string(server.port);
+    const std::string lost = "Tovanix cannot reach the IR receiver server at " + address + ".";
+    const std::string back = "Tovanix is connected to the IR receiver server at " + address + " again.";
+    Start();
+    StatusRecorder status;
+    PumpFor(2000ms);  // four refused attempts
+    EXPECT_EQ(status.texts, (Commands{lost}));
+    server.Listen();
+    ASSERT_TRUE(server.Accept());
+    server.Send("0000000000000001 00 ONE r\n");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(status.texts, (Commands{lost, back}));
+    server.Drop();
+    server.StopListening();
+    PumpFor(1500ms);  // attempts at 0.25, 0.75 s after the loss
+    EXPECT_EQ(status.texts, (Commands{lost, back, lost}));
+}
+
+TEST_F(NetworkReceiverTest, AReachableServerIsNothingToTell) {
+    FaultyServer server;
+    SettingOverride serverPort(setting::NetworkPort, server.port);
+    Start();
+    StatusRecorder status;
+    ASSERT_TRUE(server.Accept());
+    server.Send("0000000000000001 00 ONE r\n");
+    ASSERT_TRUE(recorder.WaitFor(1));
+    server.Drop();
+    ASSERT_TRUE(server.Accept());
+    EXPECT_TRUE(DRV_Deactivate());
+    PumpFor(300ms);
+    EXPECT_TRUE(status.texts.empty());
 }
 
 }  // namespace

@@ -81,6 +81,16 @@ TEST_F(TovdrvTest, InitWhileActiveReleasesTheOldReceiverFirst) {
     EXPECT_TRUE(DRV_Activate());
 }
 
+TEST_F(TovdrvTest, ADriverOfTheFirstInterfaceVersionStillWorks) {
+    SettingOverride driver(setting::Driver, "version1_driver.dll");
+    Recorder recorder;
+    ASSERT_TRUE(DRV_Init());
+    DRV_SetIRCommandProc(recorder.proc());
+    ASSERT_TRUE(DRV_Activate());
+    ASSERT_TRUE(recorder.WaitFor(1));
+    EXPECT_EQ(recorder.commands, (std::vector<std::string>{"old.KEY_OK"}));
+}
+
 TEST_F(TovdrvTest, NoDriverOffersLearning) {
     SettingOverride driver(setting::Driver, "");
     ASSERT_TRUE(DRV_Init());
@@ -128,9 +138,10 @@ TEST(DriverLibraries, RefuseAnInterfaceVersionTheyDoNotSpeak) {
     auto entry = reinterpret_cast<const void* (*)(unsigned)>(
         reinterpret_cast<void*>(GetProcAddress(library, "tovReceiverDriver")));
     ASSERT_TRUE(entry);
-    EXPECT_NE(entry(1), nullptr);
+    EXPECT_NE(entry(2), nullptr);
+    EXPECT_EQ(entry(1), nullptr) << "a host of version 1 offers no status function";
     EXPECT_EQ(entry(0), nullptr);
-    EXPECT_EQ(entry(2), nullptr);
+    EXPECT_EQ(entry(3), nullptr);
     FreeLibrary(library);
 }
 

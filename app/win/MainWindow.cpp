@@ -365,13 +365,22 @@ void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfte
         KillTimer(Handle(), kReactivateTimer);
     }
     UpdateTrayIcon(IsReceiverActive(), false);
-    if (receiverReady_) DRV_SetIRCommandProc(TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
+    if (receiverReady_) {
+        DRV_SetIRCommandProc(TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
+        DRV_SetStatusProc(TStatusProc{&TfrmMain::ReceiverStatus, this});
+    }
     SetCursor(previousCursor);
     CloseAllowed = closeAllowed;
 }
 
 void TfrmMain::ReceiveIRCommand(void* context, const char* command) {
     static_cast<TfrmMain*>(context)->dispatcher_.ReceiveIRCommand(command);
+}
+
+// What the receiver tells the user (a server it cannot reach, say) appears
+// at the tray icon, where it is seen also while the window is hidden.
+void TfrmMain::ReceiverStatus(void* context, const char* text) {
+    static_cast<TfrmMain*>(context)->TrayIcon1.ShowBalloon("Tovanix", text);
 }
 
 bool TfrmMain::IsReceiverActive() { return receiverReady_ && DRV_IsActivated(); }

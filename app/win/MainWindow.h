@@ -66,6 +66,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
 
     static LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam);
     static void ReceiveIRCommand(void* context, const char* command);
+    static void ReceiverStatus(void* context, const char* text);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Life cycle.

@@ -2,6 +2,7 @@
 // window to the tray, the icon's double click and its menu bring it back,
 // minimize it again and close the program.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "ProgramFixture.h"
@@ -53,6 +54,28 @@ TEST_F(TrayTest, TheMenuMinimizesShowsAndClosesTheProgram) {
     // The menu opens again after a choice, and "&Close" ends the program.
     ASSERT_TRUE(tovanix.ChooseFromTrayMenu('c'));
     EXPECT_TRUE(WaitFor([&] { return !tovanix.Running(); }, 5000));
+}
+
+// The shell shows a balloon as a tooltip window of its own process.
+int VisibleBalloons() {
+    int count = 0;
+    for (HWND window = FindWindowA(TOOLTIPS_CLASSA, nullptr); window;
+         window = FindWindowExA(nullptr, window, TOOLTIPS_CLASSA, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != GetCurrentProcessId() && IsWindowVisible(window)) ++count;
+    }
+    return count;
+}
+
+TEST_F(TrayTest, AReceiverServerThatCannotBeReachedIsToldInABalloon) {
+    WriteSetting(setting::Driver, "tovnet.dll");
+    WriteSetting(setting::NetworkHost, "127.0.0.1");
+    WriteSetting(setting::NetworkPort, 9);  // nothing listens there
+    WriteStartSetting(true);
+    const int before = VisibleBalloons();
+    Start("");
+    EXPECT_TRUE(WaitFor([&] { return VisibleBalloons() > before; }, 12000));
 }
 
 }  // namespace

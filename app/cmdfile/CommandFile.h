@@ -40,6 +40,9 @@ struct LoadReport {
     std::size_t itemsNotLoaded = 0;
     // At start: the IDs changed to keep every item's ID its own.
     std::vector<IDChange> changedIDs;
+    // The file is there but could not be read (another program holds it
+    // locked, say): none of its items were loaded.
+    bool unreadable = false;
 };
 
 // Adds the items of a command file to the store.

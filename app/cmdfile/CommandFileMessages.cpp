@@ -49,6 +49,14 @@ std::string NotLoadedText(const LoadReport& report, const std::string& path) {
            "it, so that these items are not lost.";
 }
 
+std::string UnreadableText(const std::string& path, bool fromUser) {
+    if (fromUser) return "\"" + path + "\" could not be read: nothing was imported.";
+    return "\"" + path +
+           "\" could not be read; another program may be holding it open. Tovanix starts without "
+           "its items.\n\nTovanix does not save your changes over this file unless you allow it, so that its "
+           "items are not lost.";
+}
+
 std::string NotImportedText(const LoadReport& report, const std::string& path) {
     return Count(report.itemsNotLoaded) + " of the " + Count(report.itemsInFile) + " items in \"" + path +
            "\" could not be imported: Tovanix keeps " + kLimit + ".";
@@ -57,6 +65,7 @@ std::string NotImportedText(const LoadReport& report, const std::string& path) {
 }  // namespace
 
 std::string LoadMessage(const LoadReport& report, const std::string& path, bool fromUser) {
+    if (report.unreadable) return UnreadableText(path, fromUser);
     if (fromUser) return report.itemsNotLoaded == 0 ? "" : NotImportedText(report, path);
     std::string text;
     if (report.itemsNotLoaded > 0) text = NotLoadedText(report, path);
@@ -64,9 +73,19 @@ std::string LoadMessage(const LoadReport& report, const std::string& path, bool 
     return text;
 }
 
-std::string OverwriteQuestion(const std::string& path, std::size_t itemsNotLoaded) {
-    return "\"" + path + "\" holds " + Count(itemsNotLoaded) +
-           " items that Tovanix could not load. Saving your changes would remove them from the file.\n\n"
+std::string OverwriteQuestion(const LoadReport& report, const std::string& path) {
+    std::string lost;
+    if (report.unreadable)
+        lost =
+            "\"" + path +
+            "\" could not be read when Tovanix started. Saving your changes would replace the items in it.";
+    else if (report.itemsNotLoaded > 0)
+        lost = "\"" + path + "\" holds " + Count(report.itemsNotLoaded) +
+               " items that Tovanix could not load. Saving your changes would remove them from the file.";
+    else
+        return "";
+    return lost +
+           "\n\n"
            "Save anyway?\n"
            "Yes: the file then holds only the items that Tovanix has loaded.\n"
            "No: the file stays as it is; your changes last until Tovanix ends.";

@@ -16,6 +16,8 @@ inline constexpr std::size_t kListedIDChanges = 20;
 // there is nothing to tell.
 std::string LoadMessage(const LoadReport& report, const std::string& path, bool fromUser);
 
-// Asked before saving over the default file while items of it are not
-// loaded: Yes saves (and those items are lost), No leaves the file.
-std::string OverwriteQuestion(const std::string& path, std::size_t itemsNotLoaded);
+// Asked before saving over the default file when its load at start was not
+// complete (items beyond the IDs, or a file that could not be read): Yes
+// saves (and what was not loaded is lost), No leaves the file. "" when the
+// load was complete.
+std::string OverwriteQuestion(const LoadReport& report, const std::string& path);

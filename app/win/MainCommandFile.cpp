@@ -45,14 +45,12 @@ void ReportWriteFailure(HWND owner, const WriteResult& result) {
 }  // namespace
 
 void TfrmMain::SaveAllItems() {
-    const std::string path = DefaultCommandFile();
-    if (itemsNotLoaded_ > 0 &&
-        MessageBoxA(Handle(), OverwriteQuestion(path, itemsNotLoaded_).c_str(), kCommandFileCaption,
-                    MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES)
-        itemsNotLoaded_ = 0;
-    if (itemsNotLoaded_ == 0) {
+    if (!overwriteQuestion_.empty() && MessageBoxA(Handle(), overwriteQuestion_.c_str(), kCommandFileCaption,
+                                                   MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES)
+        overwriteQuestion_.clear();
+    if (overwriteQuestion_.empty()) {
         TovdataStoreAccess store;
-        ReportWriteFailure(Handle(), SaveItemsToFile(store, path));
+        ReportWriteFailure(Handle(), SaveItemsToFile(store, DefaultCommandFile()));
     }
     UpdateMenus();
 }
@@ -65,14 +63,16 @@ void TfrmMain::LoadItems(bool fromUser) {
     }
     TovdataStoreAccess store;
     const LoadReport report = LoadItemsFromFile(store, path, fromUser);
-    if (!fromUser) itemsNotLoaded_ = report.itemsNotLoaded;
+    if (!fromUser) overwriteQuestion_ = OverwriteQuestion(report, path);
     BuildTree("");
     UpdateMenus();
     // Topmost: at start the splash window would hide it.
     const std::string message = LoadMessage(report, path, fromUser);
     if (!message.empty())
-        MessageBoxA(Handle(), message.c_str(), kCommandFileCaption,
-                    MB_OK | MB_TOPMOST | (report.itemsNotLoaded > 0 ? MB_ICONWARNING : MB_ICONINFORMATION));
+        MessageBoxA(
+            Handle(), message.c_str(), kCommandFileCaption,
+            MB_OK | MB_TOPMOST |
+                (report.itemsNotLoaded > 0 || report.unreadable ? MB_ICONWARNING : MB_ICONINFORMATION));
     if (fromUser) {
         FillStartupCombo();
         SaveAllItems();

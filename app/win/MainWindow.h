@@ -114,9 +114,10 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void SaveAllItems();
     void LoadItems(bool fromUser);
     void ExportSelected();
-    // Items of the default file that the start could not load: while there
-    // are any, saving over the file waits for the user's consent.
-    std::size_t itemsNotLoaded_ = 0;
+    // Asked before saving over the default file while the start could not
+    // load all of it (items beyond the IDs, or a file it could not read);
+    // empty once the load was complete or the user allowed the save.
+    std::string overwriteQuestion_;
 
     HINSTANCE instance_;
     // Shown while the start-up runs.

@@ -1,5 +1,7 @@
 #include "CommandFileIO.h"
 
+#include <windows.h>
+
 #include "CommandFile.h"
 #include "Paths.h"
 
@@ -8,7 +10,10 @@ std::string DefaultCommandFile() { return ProgramFolder() + kDefaultCommandFileN
 LoadReport LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser) {
     if (!fromUser) RemoveLeftoverTemporary(path);
     std::string text;
-    return ReadFileText(path, text) ? LoadItemsText(store, text, fromUser) : LoadReport();
+    if (ReadFileText(path, text)) return LoadItemsText(store, text, fromUser);
+    LoadReport report;
+    report.unreadable = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return report;
 }
 
 WriteResult SaveItemsToFile(ItemStoreAccess& store, const std::string& path) {

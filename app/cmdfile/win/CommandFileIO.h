@@ -11,8 +11,8 @@
 // TOVANIX.CMD in the program folder.
 std::string DefaultCommandFile();
 
-// Adds the file's items to the store (see LoadItemsText); a file that
-// cannot be read adds nothing, silently. At start (fromUser false) it first
+// Adds the file's items to the store (see LoadItemsText); a file that is
+// there but cannot be read adds nothing and is reported as unreadable. At start (fromUser false) it first
 // removes the file's temporary file that a save cut short left behind.
 LoadReport LoadItemsFromFile(ItemStoreAccess& store, const std::string& path, bool fromUser);
 

@@ -17,6 +17,12 @@ LoadReport Report(std::size_t inFile, std::size_t notLoaded, std::vector<IDChang
     return report;
 }
 
+LoadReport Unreadable() {
+    LoadReport report;
+    report.unreadable = true;
+    return report;
+}
+
 const std::vector<IDChange> kChanges = {
     {true, "Player", "A01", "A1", false},
     {true, "Editor", "A1", "A3", true},
@@ -49,6 +55,13 @@ TEST(CommandFileMessagesTest, LoadMessages) {
          "Some IDs in \"C:\\Tovanix\\TOVANIX.CMD\" were changed so that every item has an ID of its own:\n\n"
          "Button group \"Player\": A01 is now A1\n\n"
          "Every macro stays in its group and every group keeps its start macro."},
+        {"unreadable at start", Unreadable(), false,
+         "\"C:\\Tovanix\\TOVANIX.CMD\" could not be read; another program may be holding it open. Tovanix "
+         "starts without its items.\n\nTovanix does not save your changes over this file unless you allow "
+         "it, "
+         "so that its items are not lost."},
+        {"unreadable import", Unreadable(), true,
+         "\"C:\\Tovanix\\TOVANIX.CMD\" could not be read: nothing was imported."},
         {"items not imported", Report(30, 12), true,
          "12 of the 30 items in \"C:\\Tovanix\\TOVANIX.CMD\" could not be imported: Tovanix keeps at most "
          "9,999 "
@@ -67,13 +80,21 @@ TEST(CommandFileMessagesTest, ALongListOfChangesIsCut) {
 }
 
 TEST(CommandFileMessagesTest, OverwriteQuestion) {
-    EXPECT_EQ(
-        OverwriteQuestion(kPath, 1234),
-        "\"C:\\Tovanix\\TOVANIX.CMD\" holds 1,234 items that Tovanix could not load. Saving your changes "
-        "would remove them from the file.\n\n"
-        "Save anyway?\n"
+    const std::string choices =
+        "\n\nSave anyway?\n"
         "Yes: the file then holds only the items that Tovanix has loaded.\n"
-        "No: the file stays as it is; your changes last until Tovanix ends.");
+        "No: the file stays as it is; your changes last until Tovanix ends.";
+    EXPECT_EQ(
+        OverwriteQuestion(Report(2000, 1234), kPath),
+        "\"C:\\Tovanix\\TOVANIX.CMD\" holds 1,234 items that Tovanix could not load. Saving your changes "
+        "would remove them from the file." +
+            choices);
+    EXPECT_EQ(
+        OverwriteQuestion(Unreadable(), kPath),
+        "\"C:\\Tovanix\\TOVANIX.CMD\" could not be read when Tovanix started. Saving your changes would "
+        "replace the items in it." +
+            choices);
+    EXPECT_EQ(OverwriteQuestion(Report(20, 0, kChanges), kPath), "");  // complete: no question
 }
 
 }  // namespace

@@ -360,6 +360,37 @@ TEST_F(ProgramTest, ExportAndImportThroughTheMenus) {
     EXPECT_TRUE(Contains(file, "ID:A1\r\nNAME:Player\r\nIRCOMMAND:KEY_RED\r\n"));
 }
 
+TEST_F(ProgramTest, ACommandFileThatCannotBeReadAtStartIsToldAndNotSavedOver) {
+    const std::string original = Macro("M1", "Play", "ENTER");
+    program = std::make_unique<TovanixProgram>(folder);
+    program->WriteCommandFile(original);
+    // Another program holds the file and lets nobody read it.
+    const std::string path = folder.path() + "TOVANIX.CMD";
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(program->Start());
+    HWND box = nullptr;
+    std::string caption, text;
+    std::tie(caption, text) = AwaitMessage(*program, box);
+    EXPECT_TRUE(Contains(text, "TOVANIX.CMD\" could not be read")) << text;
+    CloseHandle(held);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntilShown());
+
+    // The first change would save the empty store over the file: asked first.
+    const std::string imported = folder.path() + "more.cmd";
+    WriteWholeFile(imported, Macro("M1", "Stop", "TAB"));
+    PostMessageA(program->MainWindow(), WM_COMMAND, IDM_IMPORT, 0);
+    ASSERT_TRUE(ChooseFile(*program, imported));
+    std::tie(caption, text) = AwaitMessage(*program, box);
+    EXPECT_TRUE(Contains(text, "could not be read when Tovanix started") && Contains(text, "Save anyway?"))
+        << text;
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 3000));
+    Sleep(500);
+    EXPECT_EQ(program->CommandFile(), original);
+}
+
 TEST_F(ProgramTest, ClosingIsRefusedWhileStartingUp) {
     TovanixProgram& tovanix = Start("");
     ASSERT_FALSE(IsWindowVisible(tovanix.MainWindow()));

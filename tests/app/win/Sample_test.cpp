@@ -4,9 +4,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "Settings.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
+#include "ProgramFixture.h"
 
 namespace {
 
@@ -38,30 +36,23 @@ void EndNotepad() {
     }
 }
 
-class SampleWalk : public ::testing::Test {
+class SampleWalk : public ProgramTest {
   protected:
     void SetUp() override {
         EndNotepad();
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
-        WriteSetting(setting::OSD, 0);
+        ProgramTest::SetUp();
         WriteStartSetting(true);
     }
     void TearDown() override {
-        program.reset();
+        ProgramTest::TearDown();
         EndNotepad();
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
     }
 
     int Press(const std::string& button) { return RunProgram(folder.path() + "tovsend.exe", button); }
-
-    TempFolder folder;
-    std::unique_ptr<TovanixProgram> program;
 };
 
 TEST_F(SampleWalk, NotepadIsStartedTypedIntoAndClosedWithTheRemoteAlone) {
-    program = std::make_unique<TovanixProgram>(folder);
-    program->WriteCommandFile(ReadWholeFile(TestProgramFolder() + "sample_TOVANIX.CMD"));
-    ASSERT_TRUE(program->Start());
+    Start(ReadWholeFile(TestProgramFolder() + "sample_TOVANIX.CMD"));
     ASSERT_TRUE(WaitFor([&] { return program->Caption() == "Tovanix - receiving"; }, 9000));
 
     ASSERT_EQ(Press("KEY_RED"), 0);

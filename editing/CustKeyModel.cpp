@@ -1,6 +1,7 @@
 #include "CustKeyModel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "CommandList.h"
 #include "KeyNames.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../StoreTestItems.h"
+#include "StoreTestItems.h"
 
 namespace {
 

@@ -1,0 +1,23 @@
+// The editing models' store interface over a real item store, so that their
+// tests meet the store's own look-ups and conflict rules.
+#pragma once
+
+#include "EditStore.h"
+#include "ItemStore.h"
+
+class EditStoreOverItemStore : public EditStore {
+  public:
+    explicit EditStoreOverItemStore(ItemStore& store) : store_(store) {}
+    TMacroRecord* getMacro(const char* id) override { return store_.getMacro(id); }
+    TBGroupRecord* getBGroup(const char* id) override { return store_.getBGroup(id); }
+    TBGroupRecord* getNextBGroup(int& position) override { return store_.getNextBGroup(position); }
+    TMacroRecord* getNextMacro(int& position, const char* groupID) override {
+        return store_.getNextMacro(position, groupID, false);
+    }
+    bool checkIRCommandConflict(const char* id, const char* command) override {
+        return store_.checkIRCommandConflict(id, command, true);
+    }
+
+  private:
+    ItemStore& store_;
+};

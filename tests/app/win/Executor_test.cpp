@@ -39,6 +39,7 @@ TEST_F(ExecutorKeys, KeysNeverReachThisProgramsOwnWindow) {
 using ExecutorMouse = WinExecutorFixture;
 
 TEST_F(ExecutorMouse, WindowRelativeClickLandsOnTheButton) {
+    ASSERT_EQ(GetForegroundWindow(), target.window());
     RECT window, button;
     GetWindowRect(target.window(), &window);
     GetWindowRect(target.button(), &button);
@@ -55,8 +56,9 @@ TEST_F(ExecutorMouse, WindowRelativeClickLandsOnTheButton) {
 
 TEST_F(ExecutorMouse, ScreenClickAndMovesPlaceTheCursor) {
     Execute(AddMacro("CLICK:0200:0300:L:S:UP,MOUSE-RIGHT,MOUSE-DOWN,MOUSE-DOWN"));
-    POINT cursor;
-    GetCursorPos(&cursor);
+    POINT cursor{};
+    // Relative moves reach the cursor through the input queue, a moment later.
+    WaitFor([&] { return GetCursorPos(&cursor) && cursor.x == 201 && cursor.y == 302; }, 2000);
     EXPECT_EQ(cursor.x, 201);
     EXPECT_EQ(cursor.y, 302);
 }

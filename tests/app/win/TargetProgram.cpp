@@ -22,7 +22,11 @@ TargetProgram::TargetProgram(const std::string& title, int left, int top) {
             return window_ && IsWindowVisible(window_);
         },
         5000);
+    // A busy machine may start it behind the test's own windows.
+    if (!WaitFor([&] { return GetForegroundWindow() == window_; }, 2000)) SetForegroundWindow(window_);
     WaitFor([&] { return GetForegroundWindow() == window_; }, 2000);
+    // Input is for a program that has handled its activation.
+    WaitForInputIdle(process_.hProcess, 2000);
 }
 
 TargetProgram::~TargetProgram() {

@@ -97,8 +97,6 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
     TMacroRecord* macro = items_.getMacro(run.id);
     if (!macro) return;
 
-    if (showOSD && macro->OSD) hooks_.ShowCommand(std::string(FieldText(macro->Name)).c_str());
-
     const CommandList list = ReadCommandList(FieldText(macro->Commands));
     hooks_.SetReceiverRepeat(list.repeat);
 
@@ -130,18 +128,41 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
         tokens.push_back(*token);
     }
 
+    // The display comes right after the macro's first input event, so that
+    // drawing it never delays the key; before anything else it would delay.
+    bool displayWaits = showOSD && macro->OSD;
+    const std::string display(FieldText(macro->Name));
+    const auto showDisplay = [&] {
+        if (displayWaits) hooks_.ShowCommand(display.c_str());
+        displayWaits = false;
+    };
+    const auto runToken = [&](const std::string& token) {
+        if (displayWaits && !IsInputToken(token)) showDisplay();
+        RunToken(run, token);
+        showDisplay();
+    };
+
     for (const std::string& token : tokens) {
         if (std::optional<std::string_view> text = TextAfter(token, kTypePrefix)) {
             // Typed text: each character is a key element of its own.
             for (char c : *text) {
-                RunToken(run, std::string(1, c));
+                runToken(std::string(1, c));
                 if (run.stopped) return;
             }
             continue;
         }
-        RunToken(run, token);
+        runToken(token);
         if (run.stopped) return;
     }
+    showDisplay();
+}
+
+bool MacroExecutor::IsInputToken(const std::string& token) const {
+    const std::string key(ReadKeyElement(token).key);
+    const int code = KeyCode(key, layout_);
+    return IsKeyPressCode(code) || IsMouseClickCode(code) ||
+           (code >= command_code::kMouseUp && code <= command_code::kMouseRight) ||
+           StartsWith(key, kClickPrefix);
 }
 
 void MacroExecutor::RunToken(Run& run, const std::string& token) {

@@ -48,6 +48,8 @@ class MacroExecutor {
     struct Run;  // one execution's target and flags
 
     bool IsRunning(const TItemID& id) const;
+    // A key, click or mouse move: an input event that goes out at once.
+    bool IsInputToken(const std::string& token) const;
     void RunToken(Run& run, const std::string& token);
     void TargetActions(Run& run, const std::string& token, const KeyElement& element, int code);
     void ReleaseInput(Run& run);

@@ -173,6 +173,31 @@ TEST_F(MacroExecutorCommands, ShowsTheNameOnlyWhenAskedAndFlagged) {
     EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "show Volume"), 1);
 }
 
+TEST_F(MacroExecutorCommands, DisplayComesRightAfterTheFirstInputEvent) {
+    // Drawing the display must not delay the first key, and nothing slow
+    // may come before the display.
+    hooks.timeline = &desktop.events;
+    struct Case {
+        std::string commands;
+        Events events;
+    };
+    const std::vector<Case> cases{
+        {"a,b", {"attach 100", "down 65", "up 65", "show Shown", "down 66", "up 66", "detach 100"}},
+        {"TYPE:ab", {"attach 100", "down 65", "up 65", "show Shown", "down 66", "up 66", "detach 100"}},
+        {"MOUSE-UP,a", {"move 0 -1", "show Shown", "attach 100", "down 65", "up 65", "detach 100"}},
+        {"Volume up,a", {"show Shown", "attach 100", "down 65", "up 65", "detach 100"}},
+        {"EXIT,a", {"show Shown", "shutdown"}},
+        {"", {"show Shown"}},
+    };
+    for (const Case& c : cases) {
+        desktop.events.clear();
+        const std::string id = items.AddMacro("Shown", c.commands);
+        Macro(id).OSD = 1;
+        executor.ExecuteMacro(id.c_str(), true, -1);
+        EXPECT_EQ(desktop.events, c.events) << c.commands;
+    }
+}
+
 TEST_F(MacroExecutorCommands, RepeatPrefixSetsTheReceiverRepeatMode) {
     Run("REPEAT,MOUSE-UP");
     Run("MOUSE-UP,REPEAT");

@@ -65,8 +65,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "TovanixPressTarget";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW, 200, 200, 300, 200,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW, 200, 200, 300,
+                                  200, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     AppendLine("ready " + std::to_string(UnixNanoseconds()) + "\n");

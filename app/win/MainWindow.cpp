@@ -41,6 +41,8 @@ TfrmMain::TfrmMain(HINSTANCE instance)
 }
 
 TfrmMain::~TfrmMain() {
+    for (HICON icon : trayIcons_)
+        if (icon) DestroyIcon(icon);
     if (shutdownHook_) UnhookWindowsHookEx(shutdownHook_);
     hookedWindow = nullptr;
     if (imageList_) ImageList_Destroy(imageList_);
@@ -86,6 +88,10 @@ void TfrmMain::FormCreate() {
     TrayIcon1.OnDblClick = [this] {
         if (!IsWindowVisible(Handle())) ShowFromTray();
     };
+    // The icon changes twice with each press: its images are loaded once,
+    // and the shell is told only of a change, once for image and tip.
+    const char* const trayIconNames[] = {"TRAYDISABLE", "TRAYENABLE", "TRAYRED"};
+    for (int i = 0; i < 3; ++i) trayIcons_[i] = NamedIcon(instance_, trayIconNames[i], 16);
     UpdateTrayIcon(false, false);
     TrayIcon1.SetActive(true);
     SetCaptions(false);
@@ -390,10 +396,10 @@ void TfrmMain::SetReceiverRepeat(bool repeat) {
 }
 
 void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
-    HICON icon = NamedIcon(instance_, active ? (busy ? "TRAYRED" : "TRAYENABLE") : "TRAYDISABLE", 16);
-    TrayIcon1.SetIcon(icon);
-    DestroyIcon(icon);
-    TrayIcon1.SetToolTip(active ? kActiveText : kInactiveText);
+    const TrayImage image = !active ? Inactive : busy ? Busy : Active;
+    if (image == trayImage_) return;
+    trayImage_ = image;
+    TrayIcon1.SetImage(trayIcons_[image], image == Inactive ? kInactiveText : kActiveText);
 }
 
 void TfrmMain::InitReceiver() {

@@ -56,6 +56,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     bool IsRunning(DispatchTimer timer) override;
 
   private:
+    enum TrayImage { kNoTrayImage = -1, Inactive, Active, Busy };
+
     enum TimerID : UINT_PTR {
         kButtonTimer = 1,
         kRepeatTimer,
@@ -135,6 +137,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     HIMAGELIST imageList_ = nullptr;
     HHOOK shutdownHook_ = nullptr;
     TTrayIcon TrayIcon1;
+    HICON trayIcons_[3] = {};  // indexed by TrayImage
+    TrayImage trayImage_ = kNoTrayImage;
 
     TovdataItems items_;
     WinDesktop desktop_;

@@ -21,7 +21,7 @@ TTrayIcon::TTrayIcon() {
 
 TTrayIcon::~TTrayIcon() {
     SetActive(false);
-    if (icon_) DestroyIcon(icon_);
+    CopyIconOf(nullptr);
 }
 
 // The icon's record: the 88-byte layout that every shell knows, with a
@@ -49,13 +49,18 @@ void TTrayIcon::SetActive(bool active) {
     }
 }
 
-void TTrayIcon::SetIcon(HICON icon) {
+void TTrayIcon::CopyIconOf(HICON icon) {
     if (icon_) DestroyIcon(icon_);
     icon_ = icon ? CopyIcon(icon) : nullptr;
-    if (active_) Notify(NIM_MODIFY);
 }
 
 void TTrayIcon::SetToolTip(const std::string& toolTip) {
+    toolTip_ = toolTip.substr(0, kMaxToolTip);
+    if (active_) Notify(NIM_MODIFY);
+}
+
+void TTrayIcon::SetImage(HICON icon, const std::string& toolTip) {
+    CopyIconOf(icon);
     toolTip_ = toolTip.substr(0, kMaxToolTip);
     if (active_) Notify(NIM_MODIFY);
 }

@@ -18,9 +18,9 @@ class TTrayIcon : private TWindow {
     // The icon is shown while active.
     void SetActive(bool active);
     bool Active() const { return active_; }
-    // The icon is copied; the caller keeps its handle.
-    void SetIcon(HICON icon);
-    // Cut to 62 characters.
+    // The icon is copied (the caller keeps its handle), the tool tip cut to
+    // 62 characters; the shell is told once.
+    void SetImage(HICON icon, const std::string& toolTip);
     void SetToolTip(const std::string& toolTip);
     const std::string& ToolTip() const { return toolTip_; }
     // The menu that a right click pops up (optional), and the window that
@@ -44,6 +44,7 @@ class TTrayIcon : private TWindow {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PopUpMenu(POINT cursor);
     bool Notify(DWORD action);
+    void CopyIconOf(HICON icon);
 
     HICON icon_ = nullptr;
     std::string toolTip_;

@@ -40,8 +40,7 @@ std::vector<MSG> Waiting(HWND window) {
 TEST(TTrayIcon, HasARealWindowThatTheShellKnowsWhileActive) {
     TTrayIcon icon;
     ASSERT_TRUE(IsWindow(icon.MessageWindow()));
-    icon.SetIcon(LoadIcon(nullptr, IDI_APPLICATION));
-    icon.SetToolTip(std::string(70, 't'));
+    icon.SetImage(LoadIcon(nullptr, IDI_APPLICATION), std::string(70, 't'));
     EXPECT_EQ(icon.ToolTip(), std::string(62, 't'));
     icon.SetActive(true);
     EXPECT_TRUE(KnownToTheShell(icon));
@@ -78,7 +77,7 @@ TEST(TTrayIcon, RightClickPopsUpTheMenuAndThenPostsANullMessageToItsOwner) {
 
 TEST(TTrayIcon, BalloonOnlyAtAShownIcon) {
     TTrayIcon icon;
-    icon.SetIcon(LoadIcon(nullptr, IDI_APPLICATION));
+    icon.SetImage(LoadIcon(nullptr, IDI_APPLICATION), "Tovanix");
     EXPECT_FALSE(icon.ShowBalloon("Receiver", "The receiver is not answering."));
     icon.SetActive(true);
     EXPECT_TRUE(icon.ShowBalloon("Receiver", "The receiver is not answering."));

@@ -265,6 +265,18 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
         case IDM_DELETE:
             DeleteItemCommand();
             break;
+        case IDM_LEARN:
+        case IDM_POPUP_LEARN:
+            if (CloseAllowed) LearnItem(false);
+            break;
+        case IDM_BATCHLEARN:
+        case IDM_POPUP_BATCHLEARN:
+            BatchLearn();
+            break;
+        case IDM_SHOWLEARNT:
+        case IDM_POPUP_SHOWLEARNT:
+            ShowLearntCommand();
+            break;
         case IDM_REMOVELEARN:
         case IDM_POPUP_REMOVELEARN:
             RemoveLearn();

@@ -107,8 +107,16 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void DeleteItemCommand();
     void CopyMacro(bool cut);
     void PasteMacro();
-    void RemoveLearn();
     void ShowTreeMenu();
+
+    // Learning (MainLearn.cpp).
+    int LearnItem(bool batch);
+    // Learns the selected item's button when AutoLearn is on and it has none.
+    void LearnIfUnlearnt();
+    void BatchLearn();
+    void RevealItem(const std::string& id);
+    void ShowLearntCommand();
+    void RemoveLearn();
 
     // The command file.
     void SaveAllItems();

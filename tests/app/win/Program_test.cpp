@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ProgramFixture.h"
+#include "ProgramItems.h"
 #include "Settings.h"
 #include "TestWindow.h"
 #include "TovanixProgram.h"
@@ -16,25 +17,6 @@
 #include "resource.h"
 
 namespace {
-
-std::string Group(const std::string& id, const std::string& name, const std::string& ir = "",
-                  const std::string& startMacro = "") {
-    return "ID:" + id + "\r\nNAME:" + name + "\r\nIRCOMMAND:" + ir + "\r\nMACROID:" + startMacro +
-           "\r\nDISABLED:0\r\n";
-}
-
-std::string Macro(const std::string& id, const std::string& name, const std::string& commands,
-                  const std::string& group = "", const std::string& ir = "",
-                  const std::string& caption = "") {
-    return "ID:" + id + "\r\nNAME:" + name + "\r\nAPPID:" + group + "\r\nIRCOMMAND:" + ir +
-           "\r\nCOMMANDS:" + commands + "\r\nDISABLED:0\r\nCURRENTWINDOW:" + (caption.empty() ? "1" : "0") +
-           "\r\nTARGETFILE:\r\nTARGETCAPTION:" + caption +
-           "\r\nLEAVEWINDOW:0\r\nDONTFOCUS:0\r\nOSD:0\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n";
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 TEST_F(ProgramTest, StartWithActivationAndMinimizeNeverShowsTheWindowAndRunsTheStartUpMacro) {
     TestWindow witness("Start-up witness");

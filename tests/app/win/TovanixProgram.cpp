@@ -9,7 +9,7 @@
 
 namespace {
 const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",
-                                     "tovshow.dll", "tovlocal.dll", "tovirman.dll",
+                                     "tovshow.dll", "tovedit.dll", "tovlocal.dll", "tovirman.dll",
                                      "tovnet.dll",  "RXNT.DLL",     "tovsend.exe"};
 
 struct Search {

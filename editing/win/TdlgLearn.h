@@ -20,6 +20,8 @@ class TdlgLearn : public TDialog, private LearnDriver, private LearnWindow {
     void FormCreate() override;
     void FormClose() override;
     void Command(int id, int notification) override;
+    // There is no OK button: the dialog ends with OK once every button is learnt.
+    void btnOkClick() override {}
     void btnCancelClick() override;
     const char* HelpAnchor() const override { return "#Learn"; }
     void Timer(UINT_PTR id) override;

@@ -24,6 +24,10 @@ bool Unlearnt(const char* id) {
 }  // namespace
 
 int TfrmMain::LearnItem(bool batch) {
+    // Like every command that needs a selection, nothing without one (the
+    // shortcut works also while the menu item is unavailable).
+    const std::string id = SelectedID();
+    if (id.empty()) return kNotLearnt;
     const bool closeAllowed = CloseAllowed;
     CloseAllowed = false;
     const bool wasActive = IsReceiverActive();
@@ -31,14 +35,12 @@ int TfrmMain::LearnItem(bool batch) {
         SetReceiverActive(true, false, false);
         Delay(kBeforeLearnSeconds);
     }
-    int result = kNotLearnt;
-    const std::string id = SelectedID();
-    if (!id.empty()) {
-        result = learn(id.c_str(), batch);
-        if (result == kLearnt) {
-            RefreshNode();
-            SaveAllItems();
-        }
+    learning_ = true;
+    const int result = learn(id.c_str(), batch);
+    learning_ = false;
+    if (result == kLearnt) {
+        RefreshNode();
+        SaveAllItems();
     }
     // The dialog leaves the driver deactivated and without a callback.
     if (receiverReady_) {

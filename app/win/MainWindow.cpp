@@ -214,6 +214,7 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
         case IDC_MAIN_ACTIVATE:
         case IDM_ACTIVATE:
         case IDM_TRAY_ACTIVATE: {
+            if (learning_) break;
             char caption[32] = "";
             GetWindowTextA(btnActivate_, caption, sizeof caption);
             SetReceiverActive(true, std::string(caption) == "&Activate", true);

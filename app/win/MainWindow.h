@@ -158,6 +158,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     bool StartUpTimerIsDelay = false;
     WindowHandle LaunchedWindow = 0;
     bool building_ = false;
+    // The learn dialog has the driver: the tray menu, which it does not
+    // block, must not switch the receiver meanwhile.
+    bool learning_ = false;
     TMacroRecord clipboard_{};
     bool buttonTimerRunning_ = false;
     bool repeatTimerRunning_ = false;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "DialogProbeRes.h"
-#include "DialogSteps.h"
+#include "DialogScript.h"
 
 namespace {
 
@@ -55,64 +55,45 @@ class Probe : public TDialog {
     }
 };
 
-void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+using Step = DialogScript::Step;
 
-// Runs the steps one after another, each once the dialog has handled the
-// messages of the one before, while the dialog's own loop runs.
-struct Script {
-    std::vector<std::function<void(HWND)>> actions;
-    std::size_t next = 0;
-    HWND dialog = nullptr;
-    static inline Script* running = nullptr;
+bool Click(HWND dialog, int id) { return PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
-        Script& script = *running;
-        if (script.next < script.actions.size())
-            script.actions[script.next++](script.dialog);
-        else
-            KillTimer(nullptr, timer);
-    }
-    void Start(HWND window) {
-        dialog = window;
-        running = this;
-        SetTimer(nullptr, 0, 60, &Tick);
-    }
-};
-
-INT_PTR RunScript(Probe& probe, std::vector<std::function<void(HWND)>> actions) {
-    Script script{std::move(actions)};
-    DialogSteps steps({[&](HWND dialog) { script.Start(dialog); }});
+INT_PTR Show(Probe& probe, std::vector<Step> steps) {
+    DialogScript script(std::move(steps));
     return probe.ShowModal(GetModuleHandleA(nullptr), IDD_PROBE, nullptr);
 }
 
 TEST(TDialog, EveryWayOutGivesItsResultAndTheHandlersInOrder) {
-    const auto edit = [](HWND dialog) { SetDlgItemTextA(dialog, IDC_PROBE_EDIT, "typed"); };
-    const auto other = [](HWND dialog) { Click(dialog, IDC_PROBE_BUTTON); };
-    const auto ok = [](HWND dialog) { Click(dialog, IDOK); };
-    const auto cancel = [](HWND dialog) { Click(dialog, IDCANCEL); };
-    const auto help = [](HWND dialog) { Click(dialog, IDHELP); };
-    const auto escape = [](HWND dialog) {
-        PostMessageA(GetDlgItem(dialog, IDC_PROBE_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+    const Step edit = [](HWND dialog) { return SetDlgItemTextA(dialog, IDC_PROBE_EDIT, "typed") != 0; };
+    const Step other = [](HWND dialog) { return Click(dialog, IDC_PROBE_BUTTON); };
+    const Step ok = [](HWND dialog) { return Click(dialog, IDOK); };
+    const Step cancel = [](HWND dialog) { return Click(dialog, IDCANCEL); };
+    const Step help = [](HWND dialog) { return Click(dialog, IDHELP); };
+    const Step escape = [](HWND dialog) {
+        return PostMessageA(GetDlgItem(dialog, IDC_PROBE_EDIT), WM_KEYDOWN, VK_ESCAPE, 0) != 0;
     };
-    const auto closeBox = [](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); };
-    const auto f1 = [](HWND dialog) {
+    const Step closeBox = [](HWND dialog) { return PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != 0; };
+    const Step f1 = [](HWND dialog) {
         SetForegroundWindow(dialog);
         SetFocus(GetDlgItem(dialog, IDC_PROBE_EDIT));
         keybd_event(VK_F1, 0x3B, 0, 0);
         keybd_event(VK_F1, 0x3B, KEYEVENTF_KEYUP, 0);
+        return true;
     };
     // What Windows sends for the help key of the keyboard.
-    const auto helpKey = [](HWND dialog) {
+    const Step helpKey = [](HWND dialog) {
         HELPINFO info{};
         info.cbSize = sizeof info;
         info.iContextType = HELPINFO_WINDOW;
         info.hItemHandle = GetDlgItem(dialog, IDC_PROBE_EDIT);
         SendMessageA(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        return true;
     };
     const struct {
         const char* name;
         bool refuseOk;
-        std::vector<std::function<void(HWND)>> actions;
+        std::vector<Step> steps;
         INT_PTR result;
         std::vector<std::string> calls;
     } cases[] = {
@@ -130,7 +111,7 @@ TEST(TDialog, EveryWayOutGivesItsResultAndTheHandlersInOrder) {
     for (const auto& c : cases) {
         Probe probe;
         probe.refuseOk = c.refuseOk;
-        EXPECT_EQ(RunScript(probe, c.actions), c.result) << c.name;
+        EXPECT_EQ(Show(probe, c.steps), c.result) << c.name;
         EXPECT_EQ(probe.calls, c.calls) << c.name;
         EXPECT_EQ(probe.Handle(), nullptr) << c.name;
     }
@@ -139,9 +120,9 @@ TEST(TDialog, EveryWayOutGivesItsResultAndTheHandlersInOrder) {
 TEST(TDialog, FailingHandlersNeverLeaveTheDialogProcedure) {
     Probe failingOther;
     failingOther.throwOnOther = true;
-    EXPECT_EQ(
-        RunScript(failingOther, {[](HWND d) { Click(d, IDC_PROBE_BUTTON); }, [](HWND d) { Click(d, IDOK); }}),
-        IDOK);
+    EXPECT_EQ(Show(failingOther, {[](HWND d) { return Click(d, IDC_PROBE_BUTTON); },
+                                  [](HWND d) { return Click(d, IDOK); }}),
+              IDOK);
     EXPECT_EQ(failingOther.calls, (std::vector<std::string>{"create", "changed", "other", "ok", "close"}));
 
     // Controls that could not be filled close the dialog as cancelled.
@@ -156,10 +137,10 @@ TEST(TDialog, FocusGoesWhereFormCreatePutsIt) {
         Probe probe;
         probe.focusOn = focusOn;
         int focused = 0;
-        RunScript(probe, {[&](HWND dialog) {
-                      focused = GetDlgCtrlID(GetFocus());
-                      Click(dialog, IDOK);
-                  }});
+        Show(probe, {[&](HWND dialog) {
+                 focused = GetDlgCtrlID(GetFocus());
+                 return Click(dialog, IDOK);
+             }});
         EXPECT_EQ(focused, focusOn);
     }
 }

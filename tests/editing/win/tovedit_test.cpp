@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "DialogSteps.h"
+#include "DialogScript.h"
 #include "LearnRes.h"
 #include "SettingOverride.h"
 #include "StoreTestItems.h"
@@ -29,9 +29,7 @@ std::string Text(HWND dialog, int id) {
     return text;
 }
 
-// One step of driving the dialog: true when done, otherwise it is tried
-// again at the next tick.
-using Step = std::function<bool(HWND)>;
+using Step = DialogScript::Step;
 
 Step AwaitSampling() {
     return [](HWND dialog) { return Text(dialog, IDC_LEARN_LBLTIP) == kSamplingTip; };
@@ -57,36 +55,6 @@ Step Wait(DWORD milliseconds) {
         return GetTickCount() - *started >= milliseconds;
     };
 }
-
-// Runs the steps on a timer of the test's thread, which the dialog's own
-// message loop serves, from the dialog's first activation on.
-class Script {
-  public:
-    explicit Script(std::vector<Step> steps) : steps_(std::move(steps)) {}
-    void Start(HWND dialog) {
-        dialog_ = dialog;
-        running_ = this;
-        timer_ = SetTimer(nullptr, 0, 50, &Tick);
-    }
-    ~Script() {
-        if (timer_) KillTimer(nullptr, timer_);
-        running_ = nullptr;
-    }
-    std::size_t done() const { return next_; }
-
-  private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        Script* self = running_;
-        if (self && self->next_ < self->steps_.size() && IsWindow(self->dialog_) &&
-            self->steps_[self->next_](self->dialog_))
-            ++self->next_;
-    }
-    static inline Script* running_ = nullptr;
-    std::vector<Step> steps_;
-    std::size_t next_ = 0;
-    HWND dialog_ = nullptr;
-    UINT_PTR timer_ = 0;
-};
 
 class LearnExport : public ::testing::Test {
   protected:
@@ -162,15 +130,10 @@ TEST_F(LearnExport, ResultsAndWhatIsStored) {
         const TMacroRecord learnt = MacroRecord("M2", "", "", "Learnt");
         ASSERT_TRUE(addMacro(&other) && addMacro(&learnt));
 
-        Script script(c.steps);
-        bool shown = false;
-        DialogSteps steps({[&](HWND dialog) {
-            shown = true;
-            script.Start(dialog);
-        }});
+        DialogScript script(c.steps);
         EXPECT_EQ(learn(c.learnt, false), c.result) << c.name;
         EXPECT_EQ(script.done(), c.steps.size()) << c.name;
-        EXPECT_EQ(shown, c.dialogShown) << c.name;
+        EXPECT_EQ(script.shown(), c.dialogShown) << c.name;
         EXPECT_EQ(FieldText(getMacro("M2")->IRCommand), c.stored) << c.name;
         EXPECT_FALSE(DRV_IsActivated()) << c.name;
         TearDown();

@@ -39,13 +39,18 @@ void TdlgLearn::FormClose() {
 }
 
 void TdlgLearn::Command(int id, int notification) {
-    if (id == IDC_LEARN_BTNCOMMAND && notification == BN_CLICKED) model_.CommandClicked();
-    if (id == IDC_LEARN_BTNBATCH && notification == BN_CLICKED) model_.CancelBatch();
-    if (id == IDC_LEARN_TXTBUTTONS && notification == EN_CHANGE) {
+    if (id == IDC_LEARN_BTNCOMMAND && notification == BN_CLICKED) {
+        model_.CommandClicked();
+    } else if (id == IDC_LEARN_BTNBATCH && notification == BN_CLICKED) {
+        model_.CancelBatch();
+    } else if (id == IDC_LEARN_TXTBUTTONS && notification == EN_CHANGE) {
         BOOL number = FALSE;
         const UINT count = GetDlgItemInt(Handle(), IDC_LEARN_TXTBUTTONS, &number, FALSE);
         if (!number) return;
         model_.SetButtonCount(static_cast<int>(count));
+    } else {
+        // Filling the controls notifies too.
+        return;
     }
     ShowModel();
 }

@@ -1,5 +1,6 @@
-// The exports of tovshow.dll, the display library: the on-screen display and
-// queries about running programs, window owners and modifier keys. Included
+// The exports of tovshow.dll, the display library: the on-screen display,
+// the learnt-command viewer and queries about running programs, window owners
+// and modifier keys. Included
 // by the DLL itself and by the modules that link against it (Tovanix,
 // tovedit). Every export runs on the caller's thread; the windows it opens
 // live on that thread's message loop. No export raises an error.
@@ -20,6 +21,11 @@ extern "C" {
 // Flashes the text (a TOSDText, copied at once) in an on-screen display when
 // the OSD setting is exactly 1; otherwise shows nothing. Returns at once.
 TOVSHOW_API void showCommand(const TOSDText text);
+
+// Shows the learnt command of the group or macro with that ID (at most 5
+// characters are read) in a modal dialog owned by the caller's active
+// window; returns when it closes, at once when there is no such item.
+TOVSHOW_API void showCommands(const char* id);
 
 // The program file of the process that made the window, as the process-name
 // library of the program folder reports it (RXNT.DLL, on Windows 95 family

@@ -8,11 +8,7 @@
 
 #include "EditStore.h"
 #include "LearnModel.h"
-
-// The results of learn(): a batch of items stops at kBatchCancelled.
-inline constexpr int kLearnt = 1;
-inline constexpr int kNotLearnt = 0;
-inline constexpr int kBatchCancelled = -1;
+#include "tovedit.h"  // the results of learn()
 
 // "Learn " and the item's name; a macro of a group shows the group's name
 // first ("Learn Player/Play"). Nothing when the store has no such item.

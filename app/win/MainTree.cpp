@@ -241,6 +241,12 @@ void TfrmMain::UpdateMenus() {
     Enable(mainMenu_, IDM_COPY, state.copy);
     Enable(mainMenu_, IDM_PASTE, state.paste);
     Enable(mainMenu_, IDM_DELETE, state.remove);
+    Enable(mainMenu_, IDM_LEARN, state.learn);
+    Enable(popup, IDM_POPUP_LEARN, state.learn);
+    Enable(mainMenu_, IDM_BATCHLEARN, state.batchLearn);
+    Enable(popup, IDM_POPUP_BATCHLEARN, state.batchLearn);
+    Enable(mainMenu_, IDM_SHOWLEARNT, state.showLearnt);
+    Enable(popup, IDM_POPUP_SHOWLEARNT, state.showLearnt);
     Enable(mainMenu_, IDM_REMOVELEARN, state.removeLearn);
     Enable(popup, IDM_POPUP_REMOVELEARN, state.removeLearn);
     Enable(mainMenu_, IDM_EXPORT, state.exportItem);
@@ -342,15 +348,6 @@ void TfrmMain::PasteMacro() {
     BuildTree("");
     SelectItem(id);
     SaveAllItems();
-}
-
-void TfrmMain::RemoveLearn() {
-    const std::string id = SelectedID();
-    if (id.empty()) return;
-    setIRCommand(id.c_str(), "");
-    RefreshNode();
-    SaveAllItems();
-    UpdateMenus();
 }
 
 void TfrmMain::ShowTreeMenu() {

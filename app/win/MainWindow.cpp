@@ -220,6 +220,7 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
         case IDC_MAIN_ACTIVATE:
         case IDM_ACTIVATE:
         case IDM_TRAY_ACTIVATE: {
+            if (learning_) break;
             char caption[32] = "";
             GetWindowTextA(btnActivate_, caption, sizeof caption);
             SetReceiverActive(true, std::string(caption) == "&Activate", true);
@@ -270,6 +271,18 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
             break;
         case IDM_DELETE:
             DeleteItemCommand();
+            break;
+        case IDM_LEARN:
+        case IDM_POPUP_LEARN:
+            if (CloseAllowed) LearnItem(false);
+            break;
+        case IDM_BATCHLEARN:
+        case IDM_POPUP_BATCHLEARN:
+            BatchLearn();
+            break;
+        case IDM_SHOWLEARNT:
+        case IDM_POPUP_SHOWLEARNT:
+            ShowLearntCommand();
             break;
         case IDM_REMOVELEARN:
         case IDM_POPUP_REMOVELEARN:

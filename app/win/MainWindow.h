@@ -109,8 +109,16 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void DeleteItemCommand();
     void CopyMacro(bool cut);
     void PasteMacro();
-    void RemoveLearn();
     void ShowTreeMenu();
+
+    // Learning (MainLearn.cpp).
+    int LearnItem(bool batch);
+    // Learns the selected item's button when AutoLearn is on and it has none.
+    void LearnIfUnlearnt();
+    void BatchLearn();
+    void RevealItem(const std::string& id);
+    void ShowLearntCommand();
+    void RemoveLearn();
 
     // The command file.
     void SaveAllItems();
@@ -154,6 +162,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     bool StartUpTimerIsDelay = false;
     WindowHandle LaunchedWindow = 0;
     bool building_ = false;
+    // The learn dialog has the driver: the tray menu, which it does not
+    // block, must not switch the receiver meanwhile.
+    bool learning_ = false;
     TMacroRecord clipboard_{};
     bool buttonTimerRunning_ = false;
     bool repeatTimerRunning_ = false;

@@ -10,10 +10,12 @@
 #include "Guarded.h"
 #include "OSDStyle.h"
 #include "ProcessNames.h"
+#include "Records.h"
 #include "Settings.h"
 #include "SystemDesktop.h"
 #include "SystemKeyboardLayout.h"
 #include "TdlgOSD.h"
+#include "TdlgShowLearn.h"
 #include "Text.h"
 
 namespace {
@@ -35,6 +37,14 @@ extern "C" {
 TOVSHOW_API void showCommand(const TOSDText text) {
     Guarded([&] {
         if (ReadSetting(setting::OSD) == 1) TdlgOSD::Show(OSDTextOf(text), ReadOSDStyle());
+    });
+}
+
+TOVSHOW_API void showCommands(const char* id) {
+    Guarded([&] {
+        TItemID item;
+        CopyItemID(item, id);
+        ShowLearntCommands(item, GetActiveWindow());
     });
 }
 

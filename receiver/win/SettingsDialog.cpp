@@ -2,14 +2,11 @@
 
 #include <string>
 
+#include "Dialog.h"
 #include "DriverBase.h"
 #include "ThisModule.h"
 
 namespace {
-
-struct Dialog {
-    const std::vector<SettingField>& fields;
-};
 
 void Load(HWND dialog, const std::vector<SettingField>& fields) {
     for (const SettingField& field : fields) {
@@ -46,29 +43,21 @@ bool Save(HWND dialog, const std::vector<SettingField>& fields) {
     return true;
 }
 
-INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-            Load(dialog, reinterpret_cast<Dialog*>(lParam)->fields);
-            return TRUE;
-        }
-        if (message == WM_COMMAND) {
-            auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            if (LOWORD(wParam) == IDOK && Save(dialog, self->fields)) EndDialog(dialog, IDOK);
-            if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-    } catch (...) {
-        EndDialog(dialog, IDCANCEL);
+class TdlgSettings : public TDialog {
+  public:
+    explicit TdlgSettings(const std::vector<SettingField>& fields) : fields_(fields) {}
+
+  private:
+    void FormCreate() override { Load(Handle(), fields_); }
+    void btnOkClick() override {
+        if (Save(Handle(), fields_)) Close(IDOK);
     }
-    return FALSE;
-}
+
+    const std::vector<SettingField>& fields_;
+};
 
 }  // namespace
 
 void RunSettingsDialog(int dialogId, HWND owner, const std::vector<SettingField>& fields) {
-    Dialog self{fields};
-    DialogBoxParamA(ThisModule(), MAKEINTRESOURCEA(dialogId), owner, &DialogProc,
-                    reinterpret_cast<LPARAM>(&self));
+    TdlgSettings(fields).ShowModal(ThisModule(), dialogId, owner);
 }

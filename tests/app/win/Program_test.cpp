@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ProgramFixture.h"
+#include "ProgramItems.h"
 #include "Settings.h"
 #include "TestWindow.h"
 #include "TovanixProgram.h"
@@ -16,25 +17,6 @@
 #include "resource.h"
 
 namespace {
-
-std::string Group(const std::string& id, const std::string& name, const std::string& ir = "",
-                  const std::string& startMacro = "") {
-    return "ID:" + id + "\r\nNAME:" + name + "\r\nIRCOMMAND:" + ir + "\r\nMACROID:" + startMacro +
-           "\r\nDISABLED:0\r\n";
-}
-
-std::string Macro(const std::string& id, const std::string& name, const std::string& commands,
-                  const std::string& group = "", const std::string& ir = "",
-                  const std::string& caption = "") {
-    return "ID:" + id + "\r\nNAME:" + name + "\r\nAPPID:" + group + "\r\nIRCOMMAND:" + ir +
-           "\r\nCOMMANDS:" + commands + "\r\nDISABLED:0\r\nCURRENTWINDOW:" + (caption.empty() ? "1" : "0") +
-           "\r\nTARGETFILE:\r\nTARGETCAPTION:" + caption +
-           "\r\nLEAVEWINDOW:0\r\nDONTFOCUS:0\r\nOSD:0\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n";
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 TEST_F(ProgramTest, StartWithActivationAndMinimizeNeverShowsTheWindowAndRunsTheStartUpMacro) {
     TestWindow witness("Start-up witness");
@@ -146,9 +128,11 @@ TEST_F(ProgramTest, DeletingAGroupWithMacrosAsksFirst) {
     EXPECT_EQ(TextOf(GetDlgItem(question, 0xFFFF)),
               "Are you sure you want to remove the button group and all it's macros?");
     PostMessageA(question, WM_COMMAND, IDYES, 0);
-    EXPECT_TRUE(WaitFor([&] { return !Contains(tovanix.CommandFile(), "Player"); }, 3000));
+    // The node goes after the save: reading the file while Tovanix replaces
+    // it would make the save fail.
+    EXPECT_TRUE(WaitFor([&] { return TreeView_GetCount(tovanix.Tree()) == 1u; }, 3000));
+    EXPECT_FALSE(Contains(tovanix.CommandFile(), "Player"));
     EXPECT_FALSE(Contains(tovanix.CommandFile(), "NAME:Play\r\n"));
-    EXPECT_EQ(TreeView_GetCount(tovanix.Tree()), 1u);
 
     // A general macro goes without a question.
     ASSERT_TRUE(tovanix.SelectNode(0));

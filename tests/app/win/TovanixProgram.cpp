@@ -8,9 +8,9 @@
 #include "TrayIcon.h"
 
 namespace {
-const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",
-                                     "tovshow.dll", "tovlocal.dll", "tovirman.dll",
-                                     "tovnet.dll",  "RXNT.DLL",     "tovsend.exe"};
+const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",   "tovshow.dll",
+                                     "tovedit.dll", "tovlocal.dll", "tovirman.dll", "tovnet.dll",
+                                     "RXNT.DLL",    "tovsend.exe"};
 
 struct Search {
     DWORD process;

@@ -1,0 +1,23 @@
+#include "TdlgShowLearn.h"
+
+#include "LearntCommands.h"
+#include "ShowLearnRes.h"
+#include "ThisModule.h"
+#include "tovdata.h"
+
+void TdlgShowLearn::FormCreate() {
+    SetWindowTextA(Handle(), title_.c_str());
+    std::string text;
+    for (const std::string& line : LearntCommandLines(learnt_)) text += line + "\r\n";
+    SetDlgItemTextA(Handle(), IDC_SHOWLEARN_MEMO1, text.c_str());
+    FocusControl(IDOK);
+}
+
+void ShowLearntCommands(const char* id, HWND owner) {
+    TMacroRecord* macro = nullptr;
+    TBGroupRecord* group = nullptr;
+    if (!getBGroupOrMacro(id, &macro, &group)) return;
+    TdlgShowLearn dialog(LearntCommandsTitle(macro ? FieldText(macro->Name) : FieldText(group->Name)),
+                         std::string(macro ? FieldText(macro->IRCommand) : FieldText(group->IRCommand)));
+    dialog.ShowModal(ThisModule(), IDD_SHOWLEARN, owner);
+}

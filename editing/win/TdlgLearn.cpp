@@ -1,0 +1,151 @@
+#include "TdlgLearn.h"
+
+#include <commctrl.h>
+
+#include "DialogMessageBox.h"
+#include "LearnOutcome.h"
+#include "LearnRes.h"
+#include "ThisModule.h"
+#include "tovdrv.h"
+
+namespace {
+// The dialog's end when the model has ended with "Cancel batch".
+constexpr INT_PTR kBatchEnd = 9;
+
+UINT_PTR TimerID(LearnTimer timer) { return timer == LearnTimer::Start ? 1 : 2; }
+}  // namespace
+
+TdlgLearn::TdlgLearn(std::string title, bool batch) : title_(std::move(title)), model_(*this, *this, batch) {}
+
+void TdlgLearn::FormCreate() {
+    SetWindowTextA(Handle(), title_.c_str());
+    ShowWindow(Control(IDC_LEARN_BTNCOMMAND), model_.CommandButtonVisible() ? SW_SHOW : SW_HIDE);
+    ShowWindow(Control(IDC_LEARN_BTNBATCH), model_.BatchButtonVisible() ? SW_SHOW : SW_HIDE);
+    SetDlgItemTextA(Handle(), IDCANCEL, model_.CancelCaption().c_str());
+    SendDlgItemMessageA(Handle(), IDC_LEARN_PRESSINGS, PBM_SETRANGE32, 0, model_.GaugeMaximum());
+    SendDlgItemMessageA(Handle(), IDC_LEARN_UDBUTTONS, UDM_SETRANGE32, 1, kMaxLearnButtons);
+    SendDlgItemMessageA(Handle(), IDC_LEARN_UDBUTTONS, UDM_SETPOS32, 0, model_.ButtonCount());
+    FocusControl(IDCANCEL);
+    model_.Shown();
+    ShowModel();
+}
+
+void TdlgLearn::FormClose() {
+    model_.Closing();
+    // The driver must not call into a dialog that is gone; the caller
+    // installs its own callback again.
+    if (callbackInstalled_) DRV_SetIRCommandProc(TIRCommandProc{nullptr, nullptr});
+    callbackInstalled_ = false;
+}
+
+void TdlgLearn::Command(int id, int notification) {
+    if (id == IDC_LEARN_BTNCOMMAND && notification == BN_CLICKED) {
+        model_.CommandClicked();
+    } else if (id == IDC_LEARN_BTNBATCH && notification == BN_CLICKED) {
+        model_.CancelBatch();
+    } else if (id == IDC_LEARN_TXTBUTTONS && notification == EN_CHANGE) {
+        BOOL number = FALSE;
+        const UINT count = GetDlgItemInt(Handle(), IDC_LEARN_TXTBUTTONS, &number, FALSE);
+        if (!number) return;
+        model_.SetButtonCount(static_cast<int>(count));
+    } else {
+        // Filling the controls notifies too.
+        return;
+    }
+    ShowModel();
+}
+
+void TdlgLearn::btnCancelClick() {
+    model_.Cancel();
+    ShowModel();
+}
+
+void TdlgLearn::Timer(UINT_PTR id) {
+    model_.TimerFired(id == TimerID(LearnTimer::Start) ? LearnTimer::Start : LearnTimer::ButtonPause);
+    ShowModel();
+}
+
+INT_PTR TdlgLearn::HandleMessage(UINT message, WPARAM, LPARAM) {
+    if (message == WM_SETCURSOR && busy_) {
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void TdlgLearn::ReceiveIRCommand(void* context, const char* command) {
+    // Called from the driver's window procedure: nothing may get back there.
+    try {
+        auto* self = static_cast<TdlgLearn*>(context);
+        self->model_.Received(command ? command : "");
+        self->ShowModel();
+    } catch (...) {
+    }
+}
+
+void TdlgLearn::ShowModel() {
+    if (!Handle()) return;
+    SetDlgItemTextA(Handle(), IDC_LEARN_LBLTIP, model_.Tip().c_str());
+    SendDlgItemMessageA(Handle(), IDC_LEARN_PRESSINGS, PBM_SETPOS, model_.Gauge(), 0);
+    SetDlgItemTextA(Handle(), IDC_LEARN_LBLBUTTON, model_.ButtonLabel().c_str());
+    std::string commands;
+    for (const std::string& command : model_.Commands()) commands += command + "\r\n";
+    HWND memo = Control(IDC_LEARN_MEMCOMMANDS);
+    SetWindowTextA(memo, commands.c_str());
+    SendMessageA(memo, EM_SETSEL, commands.size(), commands.size());
+    SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+    if (busy_ != model_.Busy()) {
+        busy_ = model_.Busy();
+        SetCursor(LoadCursor(nullptr, busy_ ? IDC_WAIT : IDC_ARROW));
+    }
+    switch (model_.End()) {
+        case LearnEnd::None:
+            break;
+        case LearnEnd::Ok:
+            Close(IDOK);
+            break;
+        case LearnEnd::Cancel:
+            Close(IDCANCEL);
+            break;
+        case LearnEnd::CancelBatch:
+            Close(kBatchEnd);
+            break;
+    }
+}
+
+bool TdlgLearn::LearnAvailable() { return DRV_LearnAvailable(); }
+bool TdlgLearn::Activate() { return DRV_Activate(); }
+void TdlgLearn::SetPause(bool paused) { DRV_SetPause(paused); }
+
+void TdlgLearn::InstallCallback() {
+    DRV_SetIRCommandProc(TIRCommandProc{&TdlgLearn::ReceiveIRCommand, this});
+    callbackInstalled_ = true;
+}
+
+std::string TdlgLearn::Learn() {
+    TIRCommand command = "";
+    DRV_Learn(command);
+    return std::string(FieldText(command));
+}
+
+bool TdlgLearn::IsActivated() { return DRV_IsActivated(); }
+void TdlgLearn::Deactivate() { DRV_Deactivate(); }
+
+void TdlgLearn::StartTimer(LearnTimer timer, unsigned milliseconds) {
+    TDialog::StartTimer(TimerID(timer), milliseconds);
+}
+
+void TdlgLearn::StopTimer(LearnTimer timer) { TDialog::StopTimer(TimerID(timer)); }
+
+void TdlgLearn::ShowMessage(const DialogMessage& message) { ShowDialogMessage(Handle(), message); }
+
+int LearnItem(EditStore& store, const char* id, bool batch, HWND owner) {
+    const std::optional<std::string> title = LearnTitle(store, id);
+    if (!title) return kNotLearnt;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    TdlgLearn dialog(*title, batch);
+    dialog.ShowModal(ThisModule(), IDD_LEARN, owner);
+    return StoreLearnt(store, id, dialog.End(), dialog.Learnt());
+}

@@ -1,0 +1,14 @@
+#include "TovdataEditStore.h"
+
+#include "tovdata.h"
+
+TMacroRecord* TovdataEditStore::getMacro(const char* id) { return ::getMacro(id); }
+TBGroupRecord* TovdataEditStore::getBGroup(const char* id) { return ::getBGroup(id); }
+TBGroupRecord* TovdataEditStore::getNextBGroup(int& position) { return ::getNextBGroup(&position); }
+TMacroRecord* TovdataEditStore::getNextMacro(int& position, const char* groupID) {
+    return ::getNextMacro(&position, groupID, false);
+}
+// Learning: only enabled items can hold the command against it.
+bool TovdataEditStore::checkIRCommandConflict(const char* id, const char* command) {
+    return ::checkIRCommandConflict(id, command, true);
+}

@@ -1,0 +1,144 @@
+// tovedit's learn export through the real DLL: the item store of tovdata.dll,
+// the receiver driver tovdrv.dll with the local receiver, and presses from
+// the sender tool, while the test drives the dialog on its own thread.
+#include "tovedit.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "DialogScript.h"
+#include "LearnRes.h"
+#include "SettingOverride.h"
+#include "StoreTestItems.h"
+#include "WinTestSupport.h"
+#include "tovdata.h"
+#include "tovdrv.h"
+
+namespace {
+
+constexpr const char* kSamplingTip =
+    "Execute command with the remote controller device until progress bar reaches 100%!";
+
+std::string Text(HWND dialog, int id) {
+    char text[512] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+using Step = DialogScript::Step;
+
+Step AwaitSampling() {
+    return [](HWND dialog) { return Text(dialog, IDC_LEARN_LBLTIP) == kSamplingTip; };
+}
+Step AwaitLabel(const std::string& label) {
+    return [=](HWND dialog) { return Text(dialog, IDC_LEARN_LBLBUTTON) == label; };
+}
+Step SetButtons(const char* count) {
+    return [=](HWND dialog) { return SetDlgItemTextA(dialog, IDC_LEARN_TXTBUTTONS, count) != 0; };
+}
+Step Press(const std::string& button, int times) {
+    return [=](HWND) {
+        std::string buttons = button;
+        for (int i = 1; i < times; ++i) buttons += " " + button;
+        EXPECT_EQ(RunProgram(TestProgramFolder() + "tovsend.exe", buttons), 0);
+        return true;
+    };
+}
+Step Wait(DWORD milliseconds) {
+    auto started = std::make_shared<DWORD>(0);
+    return [=](HWND) {
+        if (!*started) *started = GetTickCount();
+        return GetTickCount() - *started >= milliseconds;
+    };
+}
+
+class LearnExport : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The test program is not Tovanix.exe: the driver libraries are
+        // looked up in the current folder.
+        GetCurrentDirectoryA(MAX_PATH, previousFolder_);
+        SetCurrentDirectoryA(TestProgramFolder().c_str());
+    }
+    void TearDown() override {
+        DRV_Close();
+        int position = -1;
+        while (const TMacroRecord* macro = getNextMacro(&position, "", true)) {
+            deleteItem(macro->ID);
+            position = -1;
+        }
+        SetCurrentDirectoryA(previousFolder_);
+    }
+
+    char previousFolder_[MAX_PATH] = "";
+};
+
+TEST_F(LearnExport, ResultsAndWhatIsStored) {
+    const std::string longA(128, 'A'), longB(128, 'B');
+    const struct {
+        const char* name;
+        const char* driver;
+        int sampleCount;
+        const char* otherCommand;  // of the enabled macro M1
+        const char* learnt;        // the ID learnt
+        std::vector<Step> steps;
+        int result;
+        std::string stored;  // M2's command afterwards
+        bool dialogShown;
+    } cases[] = {
+        {"one button", "", 5, "", "M2", {AwaitSampling(), Press("KEY_X", 5)}, kLearnt, "KEY_X", true},
+        {"no such item", "", 5, "", "M7", {}, kNotLearnt, "", false},
+        {"the store refuses a command that another item holds",
+         "",
+         5,
+         "KEY_X",
+         "M2",
+         {AwaitSampling(), Press("KEY_X", 5)},
+         kNotLearnt,
+         "",
+         true},
+        {"a receiver that cannot be switched on ends a batch",
+         "tovirman.dll",
+         5,
+         "",
+         "M2",
+         {},
+         kBatchCancelled,
+         "",
+         true},
+        {"a command too long for the record is cut",
+         "",
+         1,
+         "",
+         "M2",
+         {SetButtons("2"), AwaitSampling(), Press(longA, 1), AwaitLabel("Learn button 2/2"), Wait(1700),
+          Press(longB, 1)},
+         kLearnt,
+         (longA + ";" + longB).substr(0, 254),
+         true},
+    };
+    for (const auto& c : cases) {
+        SettingOverride driver(setting::Driver, c.driver);
+        SettingOverride port(setting::SerialPort, "COM9");
+        SettingOverride samples(setting::SampleCount, c.sampleCount);
+        ASSERT_TRUE(DRV_Init()) << c.name;
+        const TMacroRecord other = MacroRecord("M1", "", c.otherCommand, "Other");
+        const TMacroRecord learnt = MacroRecord("M2", "", "", "Learnt");
+        ASSERT_TRUE(addMacro(&other) && addMacro(&learnt));
+
+        DialogScript script(c.steps);
+        EXPECT_EQ(learn(c.learnt, false), c.result) << c.name;
+        EXPECT_EQ(script.done(), c.steps.size()) << c.name;
+        EXPECT_EQ(script.shown(), c.dialogShown) << c.name;
+        EXPECT_EQ(FieldText(getMacro("M2")->IRCommand), c.stored) << c.name;
+        EXPECT_FALSE(DRV_IsActivated()) << c.name;
+        TearDown();
+        SetUp();
+    }
+}
+
+}  // namespace

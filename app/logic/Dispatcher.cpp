@@ -18,7 +18,9 @@ Dispatcher::Dispatcher(Items& items, Desktop& desktop, Timers& timers, ProgramHo
 void Dispatcher::ReceiveIRCommand(const char* command) {
     const std::string received(FixedText(command, kIRCommandSize));
     hooks_.CommandReceived();
-    hooks_.UpdateTrayIcon(true, true);
+    // The tray icon turns red once the user can wait for something: while a
+    // sequence waits for its next button, or right after a macro's first key
+    // (MacroStarted), so that changing the icon never delays that key.
     if (timers_.IsRunning(DispatchTimer::Button)) {
         timers_.Stop(DispatchTimer::Button);
         PendingSequence += ";" + received;
@@ -33,6 +35,7 @@ void Dispatcher::ReceiveIRCommand(const char* command) {
     } else if (match.count <= 0) {
         hooks_.UpdateTrayIcon(true, false);
     } else {
+        hooks_.UpdateTrayIcon(true, true);
         timers_.Start(DispatchTimer::Button, static_cast<unsigned>(ReadSetting(setting::SeqDelay)));
     }
 }
@@ -60,6 +63,7 @@ void Dispatcher::ExecuteItem(const char* id) {
         if (hooks_.IsReceiverActive())
             hooks_.SetReceiverRepeat(ReadCommandList(FieldText(macro->Commands)).repeat);
         if (macro->Select) {
+            hooks_.UpdateTrayIcon(true, true);
             hooks_.ChooseAndExecuteCommand(macro);
         } else {
             restore = !macro->CurrentWindow && !macro->LeaveWindow;
@@ -80,6 +84,8 @@ void Dispatcher::ExecuteItem(const char* id) {
     if (restore && IsWindowHandle(previous)) executor_.BringToFront(previous);
     hooks_.UpdateTrayIcon(hooks_.IsReceiverActive(), false);
 }
+
+void Dispatcher::MacroStarted() { hooks_.UpdateTrayIcon(true, true); }
 
 bool Dispatcher::ActivateGroup(const char* id) {
     TItemID groupID;

@@ -28,6 +28,7 @@ class Dispatcher : public ItemRunner {
 
     void ExecuteItem(const char* id) override;
     bool ActivateGroup(const char* id) override;
+    void MacroStarted() override;
 
     // Activation of the receiver forgets the last macro.
     void ClearLastMacro() { LastMacroID.clear(); }

@@ -128,18 +128,22 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
         tokens.push_back(*token);
     }
 
-    // The display comes right after the macro's first input event, so that
-    // drawing it never delays the key; before anything else it would delay.
-    bool displayWaits = showOSD && macro->OSD;
+    // The display and the word to the dispatch that the macro has started
+    // come right after its first input event, so that neither delays the
+    // key; before anything else they would delay.
+    const bool showsDisplay = showOSD && macro->OSD;
     const std::string display(FieldText(macro->Name));
-    const auto showDisplay = [&] {
-        if (displayWaits) hooks_.ShowCommand(display.c_str());
-        displayWaits = false;
+    bool startPending = true;
+    const auto started = [&] {
+        if (!startPending) return;
+        startPending = false;
+        if (showsDisplay) hooks_.ShowCommand(display.c_str());
+        if (runner_) runner_->MacroStarted();
     };
     const auto runToken = [&](const std::string& token) {
-        if (displayWaits && !IsInputToken(token)) showDisplay();
+        if (startPending && !IsInputToken(token)) started();
         RunToken(run, token);
-        showDisplay();
+        started();
     };
 
     for (const std::string& token : tokens) {
@@ -154,7 +158,7 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
         runToken(token);
         if (run.stopped) return;
     }
-    showDisplay();
+    started();
 }
 
 bool MacroExecutor::IsInputToken(const std::string& token) const {

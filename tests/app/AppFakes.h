@@ -158,12 +158,14 @@ class FakeHooks : public ProgramHooks {
     void CommandReceived() override { ++commandsReceived; }
     void UpdateTrayIcon(bool active, bool busy) override {
         calls.push_back(std::string("tray ") + (active ? "active" : "inactive") + (busy ? " busy" : ""));
+        if (timeline) timeline->push_back(calls.back());
     }
     void ShowCommand(const char* text) override {
         calls.push_back(std::string("show ") + text);
         if (timeline) timeline->push_back(std::string("show ") + text);
     }
-    // Where the display comes among the desktop's events, when set.
+    // Where the display and the tray icon come among the desktop's events,
+    // when set.
     std::vector<std::string>* timeline = nullptr;
     void ChooseAndExecuteCommand(TMacroRecord* macro) override {
         calls.push_back(std::string("choose ") + macro->ID);

@@ -32,7 +32,7 @@ class ProgramTest : public ::testing::Test {
 
     // Waits until the start-up (at least four seconds) has shown the window.
     bool WaitUntilShown() {
-        return WaitFor([&] { return IsWindowVisible(program->MainWindow()); }, 8000);
+        return WaitFor([&] { return IsWindowVisible(program->MainWindow()); }, 20000);
     }
 
     TempFolder folder;

@@ -38,44 +38,41 @@ inline Step Key(int id, WPARAM key) {
     };
 }
 
-inline Step ExpectText(int id, std::string text) {
+// Checks what probe reads from the control.
+template <class Probe>
+Step Expect(int id, Probe probe, decltype(probe(HWND{})) expected) {
     return [=](HWND dialog) {
-        EXPECT_EQ(WindowText(GetDlgItem(dialog, id)), text) << "control " << id;
+        EXPECT_EQ(probe(GetDlgItem(dialog, id)), expected) << "control " << id;
         return true;
     };
 }
+inline Step ExpectText(int id, std::string text) { return Expect(id, WindowText, text); }
 inline Step ExpectEnabled(int id, bool enabled) {
-    return [=](HWND dialog) {
-        EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, id)) != 0, enabled) << "control " << id;
-        return true;
-    };
+    return Expect(
+        id, [](HWND control) { return IsWindowEnabled(control) != 0; }, enabled);
 }
 inline Step ExpectChecked(int id, bool checked) {
-    return [=](HWND dialog) {
-        EXPECT_EQ(IsDlgButtonChecked(dialog, id) == BST_CHECKED, checked) << "control " << id;
-        return true;
-    };
+    return Expect(
+        id, [](HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }, checked);
 }
 // The most characters that the user can type into the edit.
 inline Step ExpectLimit(int id, LRESULT length) {
-    return [=](HWND dialog) {
-        EXPECT_EQ(SendDlgItemMessageA(dialog, id, EM_GETLIMITTEXT, 0, 0), length) << "control " << id;
-        return true;
-    };
+    return Expect(
+        id, [](HWND edit) { return SendMessageA(edit, EM_GETLIMITTEXT, 0, 0); }, length);
 }
 // The entries of a combo box, each followed by "|".
 inline Step ExpectEntries(int id, std::string entries) {
-    return [=](HWND dialog) {
-        std::string found;
-        const LRESULT count = SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
+    return Expect(
+        id,
+        [](HWND list) {
+            std::string found;
             char entry[256] = "";
-            SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-            found += std::string(entry) + "|";
-        }
-        EXPECT_EQ(found, entries) << "control " << id;
-        return true;
-    };
+            for (LRESULT i = 0; SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry)) >= 0;
+                 ++i)
+                found += std::string(entry) + "|";
+            return found;
+        },
+        entries);
 }
 
 // Waits for the condition, at most 3 seconds, then reports what it waited for.
@@ -94,27 +91,17 @@ inline Step AwaitFocus(int id) {
                  [=](HWND dialog) { return GetFocus() == GetDlgItem(dialog, id); });
 }
 
-// The dialog of this thread that the dialog owns (a message box, a file
-// dialog), once it is shown; null before.
+// The shown dialog of this thread that the dialog owns (a message box, a
+// file dialog); null when there is none.
 inline HWND OwnedDialog(HWND dialog) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{dialog, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) {
-            auto* search = reinterpret_cast<Search*>(lParam);
-            char className[16] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (std::string(className) != "#32770" || !IsWindowVisible(window) ||
-                GetWindow(window, GW_OWNER) != search->owner)
-                return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = GetWindow(dialog, GW_HWNDFIRST); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(window, className, sizeof className);
+        if (std::string(className) == "#32770" && IsWindowVisible(window) &&
+            GetWindow(window, GW_OWNER) == dialog)
+            return window;
+    }
+    return nullptr;
 }
 
 // The message box that the dialog shows: checks its text and caption and

@@ -5,7 +5,6 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,21 +14,10 @@
 #include "StoreReset.h"
 #include "StoreTestItems.h"
 #include "TovdataEditStore.h"
-#include "tovdata.h"
 
 namespace {
 
 using namespace steps;
-
-// Runs the dialog that run opens with the steps and checks that all were taken.
-template <class Run>
-auto Drive(const std::vector<Step>& steps, Run run) {
-    DialogScript script(steps);
-    auto result = run();
-    EXPECT_TRUE(script.shown());
-    EXPECT_EQ(script.done(), steps.size());
-    return result;
-}
 
 struct TokenCase {
     const char* name;
@@ -37,67 +25,54 @@ struct TokenCase {
     std::string token;
 };
 
+// Runs each case's steps in the dialog that run opens and checks the command.
 template <std::size_t N, class Run>
 void ExpectTokens(const TokenCase (&cases)[N], Run run) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Drive(c.steps, run), c.token);
+        DialogScript script(c.steps);
+        EXPECT_EQ(run(c.name), c.token);
+        EXPECT_EQ(script.done(), c.steps.size());
     }
 }
 
+const Step ok = Click(IDOK), cancel = Click(IDCANCEL);
+
 TEST(CommandDialogs, KeyOrTypedText) {
-    const Step ok = Click(IDOK);
     const TokenCase cases[] = {
         {"two ticked modifiers disable the third",
-         {Click(IDC_CUSTKEY_CBCTRL), Click(IDC_CUSTKEY_CBALT), ExpectEnabled(IDC_CUSTKEY_CBSHIFT, false),
+         {ExpectLimit(IDC_CUSTKEY_TXTCHAR, 1), ExpectLimit(IDC_CUSTKEY_TXTTYPED, 200),
+          Click(IDC_CUSTKEY_CBCTRL), Click(IDC_CUSTKEY_CBALT), ExpectEnabled(IDC_CUSTKEY_CBSHIFT, false),
           Type(IDC_CUSTKEY_TXTCHAR, "a"), ok},
          "CTRL+ALT+a"},
-        {"unticking one enables the third again",
-         {Click(IDC_CUSTKEY_CBCTRL), Click(IDC_CUSTKEY_CBALT), Click(IDC_CUSTKEY_CBALT),
-          ExpectEnabled(IDC_CUSTKEY_CBSHIFT, true), Click(IDC_CUSTKEY_CBSHIFT),
-          Type(IDC_CUSTKEY_TXTCHAR, "x"), ok},
-         "CTRL+SHIFT+x"},
         {"typed text empties the key and disables the modifiers",
          {Click(IDC_CUSTKEY_CBCTRL), Type(IDC_CUSTKEY_TXTCHAR, "a"), Type(IDC_CUSTKEY_TXTTYPED, "Hello"),
-          ExpectText(IDC_CUSTKEY_TXTCHAR, ""), ExpectEnabled(IDC_CUSTKEY_CBCTRL, false),
-          ExpectEnabled(IDC_CUSTKEY_CBALT, false), ExpectEnabled(IDC_CUSTKEY_CBSHIFT, false), ok},
+          ExpectText(IDC_CUSTKEY_TXTCHAR, ""), ExpectEnabled(IDC_CUSTKEY_CBALT, false), ok},
          "TYPE:Hello"},
         {"a key empties the typed text and brings the modifiers back",
          {Click(IDC_CUSTKEY_CBSHIFT), Type(IDC_CUSTKEY_TXTTYPED, "Hi"), Type(IDC_CUSTKEY_TXTCHAR, "B"),
-          ExpectText(IDC_CUSTKEY_TXTTYPED, ""), ExpectEnabled(IDC_CUSTKEY_CBCTRL, true), ok},
+          ExpectText(IDC_CUSTKEY_TXTTYPED, ""), ExpectEnabled(IDC_CUSTKEY_CBALT, true), ok},
          "SHIFT+B"},
-        {"both edits empty",
-         {ExpectLimit(IDC_CUSTKEY_TXTCHAR, 1), ExpectLimit(IDC_CUSTKEY_TXTTYPED, 200), ok},
-         ""},
-        {"cancelled", {Type(IDC_CUSTKEY_TXTCHAR, "a"), Click(IDCANCEL)}, ""},
+        {"both edits empty", {ok}, ""},
+        {"cancelled", {Type(IDC_CUSTKEY_TXTCHAR, "a"), cancel}, ""},
     };
-    ExpectTokens(cases, [] { return getKeyCommand(nullptr); });
+    ExpectTokens(cases, [](const char*) { return getKeyCommand(nullptr); });
 }
 
 TEST(CommandDialogs, Pause) {
-    const Step ok = Click(IDOK);
+    const int pause = IDC_PAUSE_TXTPAUSE;
     const TokenCase cases[] = {
-        {"the default",
-         {ExpectText(IDC_PAUSE_TXTPAUSE, "500"), ExpectLimit(IDC_PAUSE_TXTPAUSE, 5), ok},
-         "PAUSE:500"},
-        {"the up arrow steps by 100, without a thousands separator",
-         {Type(IDC_PAUSE_TXTPAUSE, "900"), Key(IDC_PAUSE_TXTPAUSE, VK_UP),
-          ExpectText(IDC_PAUSE_TXTPAUSE, "1000"), ok},
+        {"500 at first, the up arrow steps by 100 without thousands separators",
+         {ExpectText(pause, "500"), ExpectLimit(pause, 5), Type(pause, "900"), Key(pause, VK_UP),
+          ExpectText(pause, "1000"), ok},
          "PAUSE:1000"},
-        {"stepping stops at the largest pause",
-         {Type(IDC_PAUSE_TXTPAUSE, "29950"), Key(IDC_PAUSE_TXTPAUSE, VK_UP), Key(IDC_PAUSE_TXTPAUSE, VK_UP),
-          ExpectText(IDC_PAUSE_TXTPAUSE, "30000"), ok},
+        {"stepping stops at 30000",
+         {Type(pause, "29950"), Key(pause, VK_UP), Key(pause, VK_UP), ExpectText(pause, "30000"), ok},
          "PAUSE:30000"},
-        {"stepping down stops at 1",
-         {Type(IDC_PAUSE_TXTPAUSE, "50"), Key(IDC_PAUSE_TXTPAUSE, VK_DOWN),
-          ExpectText(IDC_PAUSE_TXTPAUSE, "1"), ok},
-         "PAUSE:1"},
-        {"0 closes without a command", {Type(IDC_PAUSE_TXTPAUSE, "0"), ok}, ""},
-        {"30001 closes without a command", {Type(IDC_PAUSE_TXTPAUSE, "30001"), ok}, ""},
-        {"no number closes without a command", {Type(IDC_PAUSE_TXTPAUSE, "abc"), ok}, ""},
-        {"cancelled", {Type(IDC_PAUSE_TXTPAUSE, "700"), Click(IDCANCEL)}, ""},
+        {"out of range closes without a command", {Type(pause, "30001"), ok}, ""},
+        {"cancelled", {cancel}, ""},
     };
-    ExpectTokens(cases, [] { return getPauseCommand(nullptr); });
+    ExpectTokens(cases, [](const char*) { return getPauseCommand(nullptr); });
 }
 
 // Chooses the file in the open dialog that the dialog shows.
@@ -105,83 +80,61 @@ Step ChooseFile(std::string path) {
     return Await("the open dialog", [=](HWND dialog) {
         HWND open = OwnedDialog(dialog);
         if (!open) return false;
-        HWND name = GetDlgItem(open, cmb13) ? GetDlgItem(open, cmb13) : GetDlgItem(open, edt1);
-        SetWindowTextA(name, path.c_str());
+        SetDlgItemTextA(open, GetDlgItem(open, cmb13) ? cmb13 : edt1, path.c_str());
         PostMessageA(open, WM_COMMAND, IDOK, 0);
         return true;
     });
 }
 
 TEST(CommandDialogs, NewLaunch) {
-    const Step ok = Click(IDOK);
     const TokenCase cases[] = {
         {"one instance by default",
-         {ExpectChecked(IDC_LAUNCHAPP_CBINSTANCE, true), ExpectChecked(IDC_LAUNCHAPP_CBDEACTIVATE, false),
-          ExpectLimit(IDC_LAUNCHAPP_TXTFILENAME, 80), ExpectLimit(IDC_LAUNCHAPP_TXTPARAM, 50),
-          Type(IDC_LAUNCHAPP_TXTFILENAME, "C:\\Tools\\ed.exe"), ok},
+         {ExpectChecked(IDC_LAUNCHAPP_CBDEACTIVATE, false), ExpectLimit(IDC_LAUNCHAPP_TXTFILENAME, 80),
+          ExpectLimit(IDC_LAUNCHAPP_TXTPARAM, 50), Type(IDC_LAUNCHAPP_TXTFILENAME, "C:\\Tools\\ed.exe"), ok},
          "LAUNCH:I:C:\\Tools\\ed.exe"},
-        {"the file name is not checked", {ok}, "LAUNCH:I:"},
-        {"options and parameters",
-         {Click(IDC_LAUNCHAPP_CBDEACTIVATE), Click(IDC_LAUNCHAPP_CBINSTANCE),
-          Type(IDC_LAUNCHAPP_TXTFILENAME, "notepad.exe"), Type(IDC_LAUNCHAPP_TXTPARAM, "readme.txt"), ok},
-         "LAUNCH:D:notepad.exe readme.txt"},
-        {"a file chosen with the browse button",
+        {"a file from the browse button, options and parameters",
          {Click(IDC_LAUNCHAPP_BTNBROWSE), ChooseFile("C:\\windows\\notepad.exe"),
-          ExpectText(IDC_LAUNCHAPP_TXTFILENAME, "C:\\windows\\notepad.exe"), ok},
-         "LAUNCH:I:C:\\windows\\notepad.exe"},
-        {"cancelled", {Type(IDC_LAUNCHAPP_TXTFILENAME, "x.exe"), Click(IDCANCEL)}, ""},
+          ExpectText(IDC_LAUNCHAPP_TXTFILENAME, "C:\\windows\\notepad.exe"),
+          Click(IDC_LAUNCHAPP_CBDEACTIVATE), Click(IDC_LAUNCHAPP_CBINSTANCE),
+          Type(IDC_LAUNCHAPP_TXTPARAM, "readme.txt"), ok},
+         "LAUNCH:D:C:\\windows\\notepad.exe readme.txt"},
+        {"cancelled", {Type(IDC_LAUNCHAPP_TXTFILENAME, "x.exe"), cancel}, ""},
     };
-    ExpectTokens(cases, [] { return getLaunchCommand(nullptr); });
+    ExpectTokens(cases, [](const char*) { return getLaunchCommand(nullptr); });
+}
+
+// What the launch dialog shows: file, parameters and the two boxes.
+std::vector<Step> Shows(const char* file, const char* parameters, bool deactivate, bool instance) {
+    return {ExpectText(IDC_LAUNCHAPP_TXTFILENAME, file), ExpectText(IDC_LAUNCHAPP_TXTPARAM, parameters),
+            ExpectChecked(IDC_LAUNCHAPP_CBDEACTIVATE, deactivate),
+            ExpectChecked(IDC_LAUNCHAPP_CBINSTANCE, instance)};
+}
+
+std::vector<Step> operator+(std::vector<Step> first, const std::vector<Step>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
 }
 
 TEST(CommandDialogs, EditLaunch) {
-    // What the dialog shows for the command: file, parameters, the two boxes.
-    auto Shows = [](const char* file, const char* parameters, bool deactivate, bool instance) {
-        return std::vector<Step>{ExpectText(IDC_LAUNCHAPP_TXTFILENAME, file),
-                                 ExpectText(IDC_LAUNCHAPP_TXTPARAM, parameters),
-                                 ExpectChecked(IDC_LAUNCHAPP_CBDEACTIVATE, deactivate),
-                                 ExpectChecked(IDC_LAUNCHAPP_CBINSTANCE, instance)};
-    };
-    const struct {
-        const char* token;
-        std::vector<Step> shown;
-        std::vector<Step> steps;
-        std::optional<std::string> result;
-    } cases[] = {
-        {"LAUNCH:I:C:\\Tools\\ed.exe",
-         Shows("C:\\Tools\\ed.exe", "", false, true),
-         {Click(IDOK)},
+    // The name is the command being edited.
+    const TokenCase cases[] = {
+        {"LAUNCH:I:C:\\Tools\\ed.exe", Shows("C:\\Tools\\ed.exe", "", false, true) + std::vector{ok},
          "LAUNCH:I:C:\\Tools\\ed.exe"},
-        {"LAUNCH:D:\\Tools\\x.exe",
-         Shows("D:\\Tools\\x.exe", "", false, false),
-         {Click(IDOK)},
+        {"LAUNCH:D:\\Tools\\x.exe", Shows("D:\\Tools\\x.exe", "", false, false) + std::vector{ok},
          "LAUNCH:D:\\Tools\\x.exe"},
         {"LAUNCH:D:I:C:\\x.bat /y",
-         Shows("C:\\x.bat", "/y", true, true),
-         {Click(IDC_LAUNCHAPP_CBDEACTIVATE), Click(IDOK)},
+         Shows("C:\\x.bat", "/y", true, true) + std::vector{Click(IDC_LAUNCHAPP_CBDEACTIVATE), ok},
          "LAUNCH:I:C:\\x.bat /y"},
-        {"LAUNCH:C:\\Docs\\read me.txt",
-         Shows("C:\\Docs\\read me.txt", "", false, false),
-         {Click(IDOK)},
-         "LAUNCH:C:\\Docs\\read me.txt"},
-        {"LAUNCH:I:C:\\Tools\\ed.exe",
-         {},
-         {Type(IDC_LAUNCHAPP_TXTFILENAME, "y.exe"), Click(IDCANCEL)},
-         std::nullopt},
+        {"LAUNCH:I:y.exe", {Type(IDC_LAUNCHAPP_TXTFILENAME, "z.exe"), cancel}, "cancelled"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.token);
-        std::vector<Step> steps = c.shown;
-        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
-        EXPECT_EQ(Drive(steps, [&] { return editLaunchCommand(nullptr, c.token); }), c.result);
-    }
+    ExpectTokens(cases,
+                 [](const char* token) { return editLaunchCommand(nullptr, token).value_or("cancelled"); });
 }
 
+// Two groups, a macro in each and a general macro.
 class NameDialogs : public ::testing::Test {
   protected:
-    void TearDown() override { DeleteAllItems(); }
-    // Two groups, a macro in each and a general macro.
-    void AddItems() {
+    void SetUp() override {
         const TBGroupRecord groups[] = {GroupRecord("A1", "", "Office"), GroupRecord("A2", "", "Media")};
         const TMacroRecord macros[] = {MacroRecord("M1", "A1", "", "Open"),
                                        MacroRecord("M2", "", "", "Volume"),
@@ -189,116 +142,66 @@ class NameDialogs : public ::testing::Test {
         for (const auto& group : groups) ASSERT_TRUE(addBGroup(&group));
         for (const auto& macro : macros) ASSERT_TRUE(addMacro(&macro));
     }
+    void TearDown() override { DeleteAllItems(); }
 
     TovdataEditStore store_;
 };
 
 TEST_F(NameDialogs, RunMacro) {
-    const struct {
-        const char* name;
-        bool items;
-        const char* groupID;
-        std::vector<Step> steps;
-        std::string token;
-    } cases[] = {
-        {"the group's macros, then the general ones",
-         true,
-         "A1",
-         {ExpectEntries(IDC_RUNMACRO_CMBMACROS, "Open|Volume|"), ExpectText(IDC_RUNMACRO_CMBMACROS, "Open"),
-          Click(IDOK)},
-         "MACRO:Open"},
-        {"another macro chosen",
-         true,
-         "A1",
-         {Key(IDC_RUNMACRO_CMBMACROS, VK_DOWN), ExpectText(IDC_RUNMACRO_CMBMACROS, "Volume"), Click(IDOK)},
-         "MACRO:Volume"},
-        {"a general macro",
-         true,
-         "",
-         {ExpectEntries(IDC_RUNMACRO_CMBMACROS, "Volume|"), Click(IDOK)},
-         "MACRO:Volume"},
-        {"no macros to run", false, "A1", {ExpectEnabled(IDOK, false), Click(IDCANCEL)}, ""},
-        {"cancelled",
-         true,
-         "A2",
-         {ExpectEntries(IDC_RUNMACRO_CMBMACROS, "Play|Volume|"), Click(IDCANCEL)},
-         ""},
+    const int list = IDC_RUNMACRO_CMBMACROS;
+    // The name is the group of the macro being edited.
+    const TokenCase cases[] = {
+        {"A1", {ExpectEntries(list, "Open|Volume|"), ExpectText(list, "Open"), ok}, "MACRO:Open"},
+        {"A2", {ExpectEntries(list, "Play|Volume|"), Key(list, VK_DOWN), ok}, "MACRO:Volume"},
+        {"", {ExpectEntries(list, "Volume|"), cancel}, ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (c.items) AddItems();
-        EXPECT_EQ(Drive(c.steps, [&] { return getMacroCommand(nullptr, store_, c.groupID); }), c.token);
-        TearDown();
-    }
+    ExpectTokens(cases, [&](const char* groupID) { return getMacroCommand(nullptr, store_, groupID); });
 }
 
 TEST_F(NameDialogs, ActivateGroup) {
-    const struct {
-        const char* name;
-        bool items;
-        std::vector<Step> steps;
-        std::string token;
-    } cases[] = {
-        {"every group, the first chosen, the list focused",
-         true,
-         {ExpectEntries(IDC_BGROUP_CMBBGROUPS, "Office|Media|"), AwaitFocus(IDC_BGROUP_CMBBGROUPS),
-          Click(IDOK)},
+    const int list = IDC_BGROUP_CMBBGROUPS;
+    const TokenCase cases[] = {
+        {"the first group, the list focused",
+         {ExpectEntries(list, "Office|Media|"), AwaitFocus(list), ok},
          "GROUP:Office"},
-        {"another group chosen", true, {Key(IDC_BGROUP_CMBBGROUPS, VK_DOWN), Click(IDOK)}, "GROUP:Media"},
-        {"no groups", false, {ExpectEnabled(IDOK, false), Click(IDCANCEL)}, ""},
-        {"cancelled", true, {Click(IDCANCEL)}, ""},
+        {"another group", {Key(list, VK_DOWN), ok}, "GROUP:Media"},
+        {"cancelled", {cancel}, ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (c.items) AddItems();
-        EXPECT_EQ(Drive(c.steps, [&] { return getGroupCommand(nullptr, store_); }), c.token);
-        TearDown();
-    }
+    ExpectTokens(cases, [&](const char*) { return getGroupCommand(nullptr, store_); });
+}
+
+TEST_F(NameDialogs, OkDisabledWithoutNames) {
+    DeleteAllItems();
+    const TokenCase cases[] = {{"nothing to choose", {ExpectEnabled(IDOK, false), cancel}, ""}};
+    ExpectTokens(cases, [&](const char*) { return getMacroCommand(nullptr, store_, "A1"); });
+    ExpectTokens(cases, [&](const char*) { return getGroupCommand(nullptr, store_); });
+}
+
+// Types the three fields.
+std::vector<Step> Fields(const char* message, const char* wParam, const char* lParam) {
+    return {Type(IDC_SENDMESSAGE_TXTMESSAGE, message), Type(IDC_SENDMESSAGE_TXTWPARAM, wParam),
+            Type(IDC_SENDMESSAGE_TXTLPARAM, lParam)};
+}
+// OK refused: the message, the focus in the field, the dialog still open.
+std::vector<Step> Refused(int field) {
+    return {ok, AnswerMessage("Not a valid value!", "Error"), AwaitFocus(field)};
 }
 
 TEST(CommandDialogs, SendWindowMessage) {
-    // Types the three fields.
-    auto Fields = [](const char* message, const char* wParam, const char* lParam) {
-        return std::vector<Step>{Type(IDC_SENDMESSAGE_TXTMESSAGE, message),
-                                 Type(IDC_SENDMESSAGE_TXTWPARAM, wParam),
-                                 Type(IDC_SENDMESSAGE_TXTLPARAM, lParam)};
-    };
-    // OK refused: the message, then the focus in the field.
-    auto Refused = [](int field) {
-        return std::vector<Step>{Click(IDOK), AnswerMessage("Not a valid value!", "Error"),
-                                 AwaitFocus(field)};
-    };
-    const struct {
-        const char* name;
-        std::vector<std::vector<Step>> steps;
-        std::string token;
-    } cases[] = {
-        {"numbers as typed", {Fields("16", "-1", "$FF"), {Click(IDOK)}}, "SENDMESSAGE:16:-1:$FF"},
-        {"the message first",
-         {Fields("x", "", ""),
-          Refused(IDC_SENDMESSAGE_TXTMESSAGE),
-          Fields("274", "61536", "0"),
-          {Click(IDOK)}},
+    const TokenCase cases[] = {
+        {"numbers as typed", Fields("16", "-1", "$FF") + std::vector{ok}, "SENDMESSAGE:16:-1:$FF"},
+        {"the message checked first, then corrected",
+         Fields("x", "", "") + Refused(IDC_SENDMESSAGE_TXTMESSAGE) + Fields("274", "61536", "0") +
+             std::vector{ok},
          "SENDMESSAGE:274:61536:0"},
-        {"an empty wParam",
-         {Fields("16", "", "0"), Refused(IDC_SENDMESSAGE_TXTWPARAM), {Click(IDCANCEL)}},
-         ""},
-        {"a blank in lParam",
-         {Fields("16", "0", "1 2"), Refused(IDC_SENDMESSAGE_TXTLPARAM), {Click(IDCANCEL)}},
+        {"an empty wParam", Fields("16", "", "0") + Refused(IDC_SENDMESSAGE_TXTWPARAM) + std::vector{cancel},
          ""},
         {"cancelled",
-         {{ExpectLimit(IDC_SENDMESSAGE_TXTMESSAGE, 5), ExpectLimit(IDC_SENDMESSAGE_TXTWPARAM, 5),
-           ExpectLimit(IDC_SENDMESSAGE_TXTLPARAM, 5)},
-          Fields("16", "0", "0"),
-          {Click(IDCANCEL)}},
+         {ExpectLimit(IDC_SENDMESSAGE_TXTMESSAGE, 5), ExpectLimit(IDC_SENDMESSAGE_TXTWPARAM, 5),
+          ExpectLimit(IDC_SENDMESSAGE_TXTLPARAM, 5), cancel},
          ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<Step> steps;
-        for (const auto& part : c.steps) steps.insert(steps.end(), part.begin(), part.end());
-        EXPECT_EQ(Drive(steps, [] { return getSendMessageCommand(nullptr); }), c.token);
-    }
+    ExpectTokens(cases, [](const char*) { return getSendMessageCommand(nullptr); });
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 namespace {
 
+// In the order of SendMessageField.
 constexpr int kFieldIDs[] = {IDC_SENDMESSAGE_TXTMESSAGE, IDC_SENDMESSAGE_TXTWPARAM,
                              IDC_SENDMESSAGE_TXTLPARAM};
 
@@ -25,9 +26,9 @@ class TdlgSendMessage : public TTokenDialog {
 };
 
 void TdlgSendMessage::btnOkClick() {
-    const SendMessageOutcome outcome = SendMessageToken({ControlText(FieldID(SendMessageField::Message)),
-                                                         ControlText(FieldID(SendMessageField::WParam)),
-                                                         ControlText(FieldID(SendMessageField::LParam))});
+    const SendMessageOutcome outcome =
+        SendMessageToken({ControlText(IDC_SENDMESSAGE_TXTMESSAGE), ControlText(IDC_SENDMESSAGE_TXTWPARAM),
+                          ControlText(IDC_SENDMESSAGE_TXTLPARAM)});
     if (!outcome.invalid) return CloseWithToken(outcome.token);
     ShowDialogMessage(Handle(), kNotAValidValue);
     SetForegroundWindow(Handle());

@@ -13,6 +13,13 @@ void TDialog::btnHelpClick() {
 
 void TDialog::Close(INT_PTR result) { EndDialog(window_, result); }
 
+std::string TDialog::ControlText(int id) const {
+    HWND control = Control(id);
+    std::string text(GetWindowTextLengthA(control), '\0');
+    text.resize(GetWindowTextA(control, text.data(), static_cast<int>(text.size() + 1)));
+    return text;
+}
+
 void TDialog::FocusControl(int id) {
     // Posted: while the dialog is being made it is neither shown nor active,
     // and the focus would not stay.

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <string>
+
 class TDialog {
   public:
     TDialog(const TDialog&) = delete;
@@ -55,6 +58,9 @@ class TDialog {
 
     void Close(INT_PTR result);
     HWND Control(int id) const { return GetDlgItem(window_, id); }
+    std::string ControlText(int id) const;
+    // The most characters the user can type into the edit.
+    void LimitText(int id, std::size_t length) { SendDlgItemMessageA(window_, id, EM_LIMITTEXT, length, 0); }
     // Gives the control the focus when the dialog opens (from FormCreate)
     // or later.
     void FocusControl(int id);

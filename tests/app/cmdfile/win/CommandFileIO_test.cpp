@@ -10,6 +10,7 @@
 
 #include "CommandFile.h"
 #include "Paths.h"
+#include "StoreReset.h"
 #include "TovdataStoreAccess.h"
 #include "WinTestSupport.h"
 #include "tovdata.h"
@@ -18,18 +19,7 @@ namespace {
 
 class CommandFileIOTest : public ::testing::Test {
   protected:
-    void TearDown() override {
-        int position = -1;
-        while (const TBGroupRecord* group = getNextBGroup(&position)) {
-            deleteItem(group->ID);
-            position = -1;
-        }
-        position = -1;
-        while (const TMacroRecord* macro = getNextMacro(&position, "", true)) {
-            deleteItem(macro->ID);
-            position = -1;
-        }
-    }
+    void TearDown() override { DeleteAllItems(); }
 
     static int ItemCount() {
         int count = 0;

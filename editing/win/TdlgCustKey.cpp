@@ -1,0 +1,68 @@
+// The key or typed-text dialog over CustKeyModel.
+#include "CommandDialogsRes.h"
+#include "CustKeyModel.h"
+#include "ParameterDialogs.h"
+#include "TokenDialog.h"
+
+namespace {
+
+constexpr struct {
+    Modifier modifier;
+    int id;
+} kModifierBoxes[] = {
+    {Modifier::Ctrl, IDC_CUSTKEY_CBCTRL},
+    {Modifier::Alt, IDC_CUSTKEY_CBALT},
+    {Modifier::Shift, IDC_CUSTKEY_CBSHIFT},
+};
+
+class TdlgCustKey : public TTokenDialog {
+  public:
+    TdlgCustKey() : TTokenDialog(IDD_CUSTKEY) {}
+
+  private:
+    void FormCreate() override {
+        LimitText(IDC_CUSTKEY_TXTCHAR, 1);
+        LimitText(IDC_CUSTKEY_TXTTYPED, kMaxTypedLength);
+    }
+    void Command(int id, int notification) override;
+    void btnOkClick() override { CloseWithToken(model_.Token()); }
+    void ShowModel();
+
+    CustKeyModel model_;
+    bool showing_ = false;  // the notifications of ShowModel's own changes are no user input
+};
+
+void TdlgCustKey::Command(int id, int notification) {
+    if (showing_) return;
+    if (id == IDC_CUSTKEY_TXTCHAR && notification == EN_CHANGE) {
+        model_.SetKey(ControlText(id));
+    } else if (id == IDC_CUSTKEY_TXTTYPED && notification == EN_CHANGE) {
+        model_.SetTyped(ControlText(id));
+    } else if (notification == BN_CLICKED) {
+        for (const auto& box : kModifierBoxes) {
+            if (box.id == id)
+                model_.SetModifier(box.modifier, IsDlgButtonChecked(Handle(), id) == BST_CHECKED);
+        }
+    } else {
+        return;
+    }
+    ShowModel();
+}
+
+void TdlgCustKey::ShowModel() {
+    showing_ = true;
+    // Only the edit that the user did not type into changes, so its caret stays.
+    if (ControlText(IDC_CUSTKEY_TXTCHAR) != model_.Key())
+        SetDlgItemTextA(Handle(), IDC_CUSTKEY_TXTCHAR, model_.Key().c_str());
+    if (ControlText(IDC_CUSTKEY_TXTTYPED) != model_.Typed())
+        SetDlgItemTextA(Handle(), IDC_CUSTKEY_TXTTYPED, model_.Typed().c_str());
+    for (const auto& box : kModifierBoxes) {
+        CheckDlgButton(Handle(), box.id, model_.Ticked(box.modifier) ? BST_CHECKED : BST_UNCHECKED);
+        EnableWindow(Control(box.id), model_.Enabled(box.modifier));
+    }
+    showing_ = false;
+}
+
+}  // namespace
+
+std::string getKeyCommand(HWND owner) { return TdlgCustKey().Run(owner).value_or(""); }

@@ -1,0 +1,65 @@
+// The launch dialog: a LAUNCH command's file, parameters and options.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "CommandDialogsRes.h"
+#include "LaunchCommand.h"
+#include "ParameterDialogs.h"
+#include "TokenDialog.h"
+
+namespace {
+
+class TdlgLaunchApp : public TTokenDialog {
+  public:
+    explicit TdlgLaunchApp(LaunchElement fields) : TTokenDialog(IDD_LAUNCHAPP), fields_(std::move(fields)) {}
+
+  private:
+    void FormCreate() override;
+    void Command(int id, int notification) override {
+        if (id == IDC_LAUNCHAPP_BTNBROWSE && notification == BN_CLICKED) Browse();
+    }
+    void btnOkClick() override;
+    const char* HelpAnchor() const override { return "#Launch"; }
+    void Browse();
+
+    LaunchElement fields_;
+};
+
+void TdlgLaunchApp::FormCreate() {
+    LimitText(IDC_LAUNCHAPP_TXTFILENAME, kMaxLaunchFileLength);
+    LimitText(IDC_LAUNCHAPP_TXTPARAM, kMaxLaunchParametersLength);
+    SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTFILENAME, fields_.file.c_str());
+    SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTPARAM, fields_.parameters.c_str());
+    CheckDlgButton(Handle(), IDC_LAUNCHAPP_CBDEACTIVATE, fields_.deactivate ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(Handle(), IDC_LAUNCHAPP_CBINSTANCE, fields_.oneInstance ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void TdlgLaunchApp::btnOkClick() {
+    fields_.file = ControlText(IDC_LAUNCHAPP_TXTFILENAME);
+    fields_.parameters = ControlText(IDC_LAUNCHAPP_TXTPARAM);
+    fields_.deactivate = IsDlgButtonChecked(Handle(), IDC_LAUNCHAPP_CBDEACTIVATE) == BST_CHECKED;
+    fields_.oneInstance = IsDlgButtonChecked(Handle(), IDC_LAUNCHAPP_CBINSTANCE) == BST_CHECKED;
+    CloseWithToken(WriteLaunchElement(fields_));
+}
+
+void TdlgLaunchApp::Browse() {
+    char path[MAX_PATH] = "";
+    OPENFILENAMEA open{};
+    open.lStructSize = sizeof open;
+    open.hwndOwner = Handle();
+    open.lpstrFilter = "All files\0*.*\0";
+    open.lpstrFile = path;
+    open.nMaxFile = sizeof path;
+    open.lpstrInitialDir = "C:\\";
+    // The program's current folder stays where it was.
+    open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameA(&open)) SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTFILENAME, path);
+}
+
+}  // namespace
+
+std::string getLaunchCommand(HWND owner) { return TdlgLaunchApp(NewLaunchFields()).Run(owner).value_or(""); }
+
+std::optional<std::string> editLaunchCommand(HWND owner, const std::string& token) {
+    return TdlgLaunchApp(SplitLaunch(token)).Run(owner);
+}

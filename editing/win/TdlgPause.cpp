@@ -1,0 +1,34 @@
+// The pause dialog: milliseconds in an edit with an up-down control.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "CommandDialogsRes.h"
+#include "ParameterDialogs.h"
+#include "PauseCommand.h"
+#include "TokenDialog.h"
+
+namespace {
+
+class TdlgPause : public TTokenDialog {
+  public:
+    TdlgPause() : TTokenDialog(IDD_PAUSE) {}
+
+  private:
+    void FormCreate() override {
+        LimitText(IDC_PAUSE_TXTPAUSE, kMaxPauseTextLength);
+        SendDlgItemMessageA(Handle(), IDC_PAUSE_UDPAUSE, UDM_SETRANGE32, kPauseMinimum, kPauseMaximum);
+        UDACCEL step{0, kPauseStep};
+        SendDlgItemMessageA(Handle(), IDC_PAUSE_UDPAUSE, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+        SendDlgItemMessageA(Handle(), IDC_PAUSE_UDPAUSE, UDM_SETPOS32, 0, kPauseDefault);
+    }
+    // A time out of range closes the dialog all the same, without a command.
+    void btnOkClick() override { CloseWithToken(PauseToken(ControlText(IDC_PAUSE_TXTPAUSE))); }
+};
+
+}  // namespace
+
+std::string getPauseCommand(HWND owner) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    return TdlgPause().Run(owner).value_or("");
+}

@@ -1,0 +1,19 @@
+// The run-macro dialog: a macro of the group or a general one.
+#include "CommandDialogsRes.h"
+#include "CommandList.h"
+#include "ParameterDialogs.h"
+#include "TdlgNameChoice.h"
+
+namespace {
+
+class TdlgRunMacro : public TdlgNameChoice {
+  public:
+    TdlgRunMacro(EditStore& store, const char* groupID)
+        : TdlgNameChoice(IDD_RUNMACRO, IDC_RUNMACRO_CMBMACROS, MacroChoice(store, groupID), kMacroPrefix) {}
+};
+
+}  // namespace
+
+std::string getMacroCommand(HWND owner, EditStore& store, const char* groupID) {
+    return TdlgRunMacro(store, groupID).Run(owner).value_or("");
+}

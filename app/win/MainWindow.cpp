@@ -226,6 +226,9 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
             SetReceiverActive(true, std::string(caption) == "&Activate", true);
             break;
         }
+        case IDM_SETTINGS:
+            ChangeSettingsCommand();
+            break;
         case IDM_TRAY_SHOW:
             if (IsWindowVisible(Handle()))
                 HideToTray();

@@ -120,6 +120,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void ShowLearntCommand();
     void RemoveLearn();
 
+    // The settings dialog, with the receiver closed around it (MainSettings.cpp).
+    void ChangeSettingsCommand();
+
     // The command file.
     void SaveAllItems();
     void LoadItems(bool fromUser);

@@ -6,6 +6,7 @@
 
 #include "DriverSearch.h"
 #include "OSDPlacement.h"
+#include "PointFont.h"
 #include "SettingsRes.h"
 #include "ThisModule.h"
 #include "tovdrv.h"
@@ -23,15 +24,6 @@ std::string ControlText(HWND control) {
     char text[64] = "";
     GetWindowTextA(control, text, sizeof text);
     return text;
-}
-
-HFONT CreatePageFont(const PageValues& page) {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(page.fontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       page.fontName.c_str());
 }
 
 }  // namespace
@@ -219,7 +211,7 @@ void TdlgSettings::DrawSample(const DRAWITEMSTRUCT& item) const {
     const HBRUSH back = CreateSolidBrush(static_cast<COLORREF>(page.backColor));
     FillRect(item.hDC, &area, back);
     DeleteObject(back);
-    const HFONT font = CreatePageFont(page);
+    const HFONT font = CreatePointFont(page.fontName, page.fontSize);
     const HGDIOBJ previous = SelectObject(item.hDC, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(item.hDC, &metrics);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "OSDPlacement.h"
+#include "PendingMessages.h"
 #include "PointFont.h"
 #include "Settings.h"
 #include "ThisModule.h"
@@ -12,21 +13,6 @@ namespace {
 
 // The selected entry's colour.
 constexpr COLORREF kSelectedColor = RGB(255, 0, 0);
-
-// Lets the thread handle the messages that wait, as the tick does first: a
-// button that arrived meanwhile moves the selection before the silence is
-// counted. A quit message is left for the thread's own loop.
-void ProcessMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 }  // namespace
 
@@ -79,7 +65,9 @@ void TdlgChoose::Timer1Timer() {
     if (inTick_ || executed_) return;
     const std::shared_ptr<bool> alive = alive_;
     inTick_ = true;
-    ProcessMessages();
+    // A button that arrived meanwhile moves the selection before the
+    // silence is counted.
+    ProcessPendingMessages();
     if (!*alive) return;
     inTick_ = false;
     const ChooserStep step = state_.Tick();

@@ -5,6 +5,7 @@
 #include "Settings.h"
 
 #include <windows.h>
+#include <colordlg.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -192,6 +193,27 @@ TEST_F(SettingsDialogTest, ConfigureOpensTheDialogOfTheDriverJustClickedAndOkKee
         EXPECT_NE(listed.find(name), std::string::npos) << listed;
     EXPECT_EQ(std::count(listed.begin(), listed.end(), ';'), 3) << listed;
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovnet.dll");
+}
+
+TEST_F(SettingsDialogTest, TheColourDialogSetsTheBackgroundOfThePageShowing) {
+    HWND colour = nullptr;
+    const bool ok =
+        Run({[&](HWND dialog) {
+                 ShowPage(dialog, 1);
+                 return PostMessageA(GetDlgItem(dialog, IDC_SETTINGS_BTNBACKGROUND), BM_CLICK, 0, 0) != 0;
+             },
+             [&](HWND) {
+                 colour = FindWindowA("#32770", "Color");
+                 if (!colour) return false;
+                 SetDlgItemTextA(colour, COLOR_RED, "10");
+                 SetDlgItemTextA(colour, COLOR_GREEN, "20");
+                 SetDlgItemTextA(colour, COLOR_BLUE, "30");
+                 return PostMessageA(colour, WM_COMMAND, IDOK, 0) != 0;
+             },
+             [&](HWND) { return !IsWindow(colour); }, Press(IDOK)});
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(ReadIntSetting("CmdBackColor", -1), 10 + 20 * 256 + 30 * 65536);
+    EXPECT_EQ(ReadIntSetting("BackColor", -1), 16777215);
 }
 
 TEST_F(SettingsDialogTest, TheDisplaysPageControlsFollowItsCheckBoxAndTheChoosersStayOn) {

@@ -1,5 +1,5 @@
 // The exports of tovshow.dll, the display library: the on-screen display,
-// the learnt-command viewer and queries about running programs, window owners
+// the command chooser, the learnt-command viewer and queries about running programs, window owners
 // and modifier keys. Included
 // by the DLL itself and by the modules that link against it (Tovanix,
 // tovedit). Every export runs on the caller's thread; the windows it opens
@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include "OSDText.h"
+#include "Records.h"
+#include "tovdrv.h"
 
 #ifdef TOVSHOW_BUILD
 #define TOVSHOW_API __declspec(dllexport)
@@ -18,9 +20,25 @@
 
 extern "C" {
 
+// Runs one command of a macro: the macro's record, whether its name may be
+// shown on screen, and the command's index in its list (without a leading
+// REPEAT). A procedure together with its context, passed by value.
+struct TExecuteProc {
+    void (*Proc)(void* Context, TMacroRecord* Macro, bool ShowOSD, int Index);
+    void* Context;
+};
+
 // Flashes the text (a TOSDText, copied at once) in an on-screen display when
 // the OSD setting is exactly 1; otherwise shows nothing. Returns at once.
 TOVSHOW_API void showCommand(const TOSDText text);
+
+// Lets the user pick one command of the macro with the remote control and
+// returns at once: a list of its commands on screen takes the receiver
+// driver's IR command callback, moves its selection with each button, and
+// after CmdTime milliseconds without one gives the callback back to
+// previous and calls execute once with the macro (kept, never changed) and
+// the chosen command's index, 0 when the list shows nothing.
+TOVSHOW_API void chooseAndExecuteCommand(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous);
 
 // Shows the learnt command of the group or macro with that ID (at most 5
 // characters are read) in a modal dialog owned by the caller's active

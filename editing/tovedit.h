@@ -12,6 +12,10 @@
 #define TOVEDIT_API
 #endif
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #else
@@ -31,6 +35,13 @@ enum {
    switches its own receiving off before and takes the driver's IR command
    callback back afterwards; the driver is left deactivated. */
 TOVEDIT_API int learn(const char* id, bool batch);
+
+#ifdef _WIN32
+/* Runs the settings dialog owned by owner; true when it ended with OK.
+   The dialog writes the receiver driver as soon as one is clicked, so the
+   caller closes its driver before and initialises it again afterwards. */
+TOVEDIT_API bool ChangeSettings(HWND owner);
+#endif
 
 #ifdef __cplusplus
 }

@@ -226,6 +226,9 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
             SetReceiverActive(true, std::string(caption) == "&Activate", true);
             break;
         }
+        case IDM_SETTINGS:
+            ChangeSettingsCommand();
+            break;
         case IDM_TRAY_SHOW:
             if (IsWindowVisible(Handle()))
                 HideToTray();
@@ -543,9 +546,22 @@ void TfrmMain::ShowCommand(const char* text) {
     showCommand(osd);
 }
 
-// The on-screen command chooser is not part of this program yet: a macro
-// set to "One command, select" runs nothing until it is.
-void TfrmMain::ChooseAndExecuteCommand(TMacroRecord*) {}
+// The chooser takes the receiver's callback and gives it back before it runs
+// the chosen command.
+void TfrmMain::ChooseAndExecuteCommand(TMacroRecord* macro) {
+    chooseAndExecuteCommand(macro, TExecuteProc{&TfrmMain::ExecuteChosen, this},
+                            TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
+}
+
+// Unlike a macro run by its button, the chosen command leaves the repetition
+// count and the window in front alone.
+void TfrmMain::ExecuteChosen(void* context, TMacroRecord* macro, bool showOSD, int index) {
+    auto* self = static_cast<TfrmMain*>(context);
+    TItemID id;
+    CopyItemID(id, macro->ID);
+    self->executor_.ExecuteMacro(id, showOSD, index);
+    self->UpdateTrayIcon(self->IsReceiverActive(), false);
+}
 
 void TfrmMain::StepVolume(bool up) { volume_->StepVolume(up); }
 void TfrmMain::ToggleMute() { volume_->ToggleMute(); }

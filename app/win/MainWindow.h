@@ -69,6 +69,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     static LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam);
     static void ReceiveIRCommand(void* context, const char* command);
     static void ReceiverStatus(void* context, const char* text);
+    // The command chosen in the command chooser.
+    static void ExecuteChosen(void* context, TMacroRecord* macro, bool showOSD, int index);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Life cycle.
@@ -119,6 +121,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void RevealItem(const std::string& id);
     void ShowLearntCommand();
     void RemoveLearn();
+
+    // The settings dialog, with the receiver closed around it (MainSettings.cpp).
+    void ChangeSettingsCommand();
 
     // The command file.
     void SaveAllItems();

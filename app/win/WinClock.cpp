@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "PendingMessages.h"
+
 uint32_t WinClock::TickCount() { return GetTickCount(); }
 
 void WinClock::Wait(uint32_t milliseconds, bool processMessages) {
@@ -14,15 +16,7 @@ void WinClock::Wait(uint32_t milliseconds, bool processMessages) {
         return;
     }
     for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(message.wParam));
-                return;
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        if (!ProcessPendingMessages()) return;
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= milliseconds) return;
         MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);

@@ -13,6 +13,7 @@
 // Menu commands.
 #define IDM_ACTIVATE 200
 #define IDM_EXIT 201
+#define IDM_SETTINGS 202
 #define IDM_DISABLE 210
 #define IDM_HIDE 211
 #define IDM_CUT 212

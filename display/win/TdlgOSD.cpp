@@ -3,37 +3,14 @@
 #include <memory>
 
 #include "OSDPlacement.h"
+#include "PointFont.h"
 #include "ThisModule.h"
 
-namespace {
-
-HFONT CreateOSDFont(const OSDStyle& style) {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(style.fontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       style.fontName.c_str());
-}
-
-// The text's width and its line height in the font: no margin.
-SIZE MeasureText(HFONT font, const std::string& text) {
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(screen, font);
-    SIZE size{};
-    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(screen, &metrics);
-    size.cy = metrics.tmHeight;
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return size;
-}
-
-}  // namespace
-
 TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
-    : text_(text), font_(CreateOSDFont(style)), textColor_(style.fontColor), backColor_(style.backColor) {}
+    : text_(text),
+      font_(CreatePointFont(style.fontName, style.fontSize)),
+      textColor_(style.fontColor),
+      backColor_(style.backColor) {}
 
 TdlgOSD::~TdlgOSD() { DeleteObject(font_); }
 

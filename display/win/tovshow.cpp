@@ -14,6 +14,7 @@
 #include "Settings.h"
 #include "SystemDesktop.h"
 #include "SystemKeyboardLayout.h"
+#include "TdlgChoose.h"
 #include "TdlgOSD.h"
 #include "TdlgShowLearn.h"
 #include "Text.h"
@@ -28,7 +29,10 @@ constexpr std::size_t kClassNameSize = 256;
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
     // Released by FreeLibrary (not at process end): the display's window
     // class goes with the code of its window procedure.
-    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) TdlgOSD::UnregisterClass();
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        TdlgOSD::UnregisterClass();
+        TdlgChoose::UnregisterClass();
+    }
     return TRUE;
 }
 
@@ -38,6 +42,10 @@ TOVSHOW_API void showCommand(const TOSDText text) {
     Guarded([&] {
         if (ReadSetting(setting::OSD) == 1) TdlgOSD::Show(OSDTextOf(text), ReadOSDStyle());
     });
+}
+
+TOVSHOW_API void chooseAndExecuteCommand(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous) {
+    Guarded([&] { TdlgChoose::Show(macro, execute, previous); });
 }
 
 TOVSHOW_API void showCommands(const char* id) {

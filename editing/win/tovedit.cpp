@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "Records.h"
 #include "TdlgLearn.h"
+#include "TdlgSettings.h"
 #include "TovdataEditStore.h"
 
 extern "C" {
@@ -17,5 +18,9 @@ TOVEDIT_API int learn(const char* id, bool batch) {
         TovdataEditStore store;
         return LearnItem(store, item, batch, GetActiveWindow());
     });
+}
+
+TOVEDIT_API bool ChangeSettings(HWND owner) {
+    return Guarded(false, [&] { return EditSettings(owner); });
 }
 }

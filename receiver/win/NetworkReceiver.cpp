@@ -170,4 +170,4 @@ void ShowSettings(HWND owner) {
 
 }  // namespace
 
-const DriverDefinition kDriver{"Network receiver (lircd, WinLIRC)", &Begin, &ShowSettings};
+const DriverDefinition kDriver{"Network receiver (lircd/WinLIRC)", &Begin, &ShowSettings};

@@ -64,6 +64,12 @@ TEST_F(SampleWalk, NotepadIsStartedTypedIntoAndClosedWithTheRemoteAlone) {
     ASSERT_EQ(Press("KEY_OK"), 0);
     EXPECT_TRUE(WaitFor([&] { return TextOf(edit).find("Hello from Tovanix!") == 0; }, 3000)) << TextOf(edit);
 
+    // The "select" macro: its list opens, the next press moves to the second
+    // phrase, and a second without presses types it.
+    ASSERT_EQ(Press("KEY_INFO"), 0);
+    ASSERT_EQ(Press("KEY_INFO"), 0);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == "Hello from Tovanix!\r\nNo "; }, 4000)) << TextOf(edit);
+
     // Closing asks whether to save; the remote's next button answers it.
     ASSERT_EQ(Press("KEY_STOP"), 0);
     ASSERT_TRUE(WaitFor([&] { return NotepadDialog(notepad) != nullptr; }, 3000));

@@ -1,0 +1,22 @@
+#include "PointFont.h"
+
+HFONT CreatePointFont(const std::string& face, int points) {
+    const HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+}
+
+SIZE MeasureText(HFONT font, const std::string& text) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    size.cy = metrics.tmHeight;
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return size;
+}

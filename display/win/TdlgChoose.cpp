@@ -1,0 +1,147 @@
+#include "TdlgChoose.h"
+
+#include <algorithm>
+
+#include "OSDPlacement.h"
+#include "PendingMessages.h"
+#include "PointFont.h"
+#include "Settings.h"
+#include "ThisModule.h"
+#include "tovdrv.h"
+
+namespace {
+
+// The selected entry's colour.
+constexpr COLORREF kSelectedColor = RGB(255, 0, 0);
+
+}  // namespace
+
+TdlgChoose::TdlgChoose(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous)
+    : macro_(macro),
+      execute_(execute),
+      previous_(previous),
+      entries_(ChooserEntries(FieldText(macro->Commands))),
+      state_(entries_.size(), ChooserLimit(ReadSetting(setting::CmdTime))),
+      location_(ReadSetting(setting::CmdLoc)),
+      font_(CreatePointFont(ReadSetting(setting::CmdFontName), ReadSetting(setting::CmdFontSize))),
+      backColor_(static_cast<COLORREF>(ReadSetting(setting::CmdBackColor))) {}
+
+TdlgChoose::~TdlgChoose() {
+    *alive_ = false;
+    DeleteObject(font_);
+}
+
+void TdlgChoose::Show(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous) {
+    if (!macro) return;
+    auto chooser = std::unique_ptr<TdlgChoose>(new TdlgChoose(macro, execute, previous));
+    TWindowClass windowClass;
+    windowClass.name = kClassName;
+    if (!chooser->Create(windowClass, WS_EX_TOOLWINDOW, "", WS_POPUP, 0, 0, 0, 0)) return;
+    // From here the window owns the chooser and deletes it when destroyed.
+    TdlgChoose& self = *chooser.release();
+    self.DeleteWithWindow();
+    SetTimer(self.Handle(), kTimer1, kChooserTickMs, nullptr);
+    DRV_SetIRCommandProc(TIRCommandProc{&TdlgChoose::ReceiveIRCommand, &self});
+    self.Redraw();
+    ShowWindow(self.Handle(), SW_SHOWNOACTIVATE);
+    UpdateWindow(self.Handle());
+}
+
+void TdlgChoose::UnregisterClass() { ::UnregisterClassA(kClassName, ThisModule()); }
+
+void TdlgChoose::ReceiveIRCommand(void* context, const char* command) {
+    (void)command;
+    // Called from the driver's window procedure: nothing may get back there.
+    try {
+        auto* self = static_cast<TdlgChoose*>(context);
+        if (self->executed_) return;
+        self->state_.Received();
+        self->Redraw();
+    } catch (...) {
+    }
+}
+
+void TdlgChoose::Timer1Timer() {
+    if (inTick_ || executed_) return;
+    const std::shared_ptr<bool> alive = alive_;
+    inTick_ = true;
+    // A button that arrived meanwhile moves the selection before the
+    // silence is counted.
+    ProcessPendingMessages();
+    if (!*alive) return;
+    inTick_ = false;
+    const ChooserStep step = state_.Tick();
+    if (step == ChooserStep::Redraw) Redraw();
+    if (step != ChooserStep::Execute) return;
+
+    executed_ = true;
+    KillTimer(Handle(), kTimer1);
+    ShowWindow(Handle(), SW_HIDE);
+    DRV_SetIRCommandProc(previous_);
+    // An empty list runs index 0, which is no command.
+    const int selected = state_.Selected();
+    const int command = selected < static_cast<int>(entries_.size()) ? entries_[selected].command : 0;
+    if (execute_.Proc) execute_.Proc(execute_.Context, macro_, true, command);
+    if (*alive) DestroyWindow(Handle());
+}
+
+void TdlgChoose::WindowDestroyed() {
+    if (!executed_) DRV_SetIRCommandProc(previous_);
+    executed_ = true;
+}
+
+void TdlgChoose::Redraw() {
+    int width = 0;
+    int height = 0;
+    for (const ChooserEntry& entry : entries_) {
+        const SIZE size = MeasureText(font_, entry.text);
+        width = std::max<int>(width, size.cx);
+        height += size.cy;
+    }
+    RECT workArea{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    const OSDPosition position = PlaceOSD(location_, width, height, workArea.right, workArea.bottom);
+    SetWindowPos(Handle(), HWND_TOPMOST, position.left, position.top, width, height, SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    // Drawn now: the selection must show also while the thread is busy.
+    UpdateWindow(Handle());
+}
+
+void TdlgChoose::Paint() const {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(Handle(), &paint);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const HBRUSH back = CreateSolidBrush(backColor_);
+    FillRect(dc, &client, back);
+    DeleteObject(back);
+    const HGDIOBJ previous = SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    const auto fontColor = static_cast<COLORREF>(ReadSetting(setting::CmdFontColor));
+    int y = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::string& text = entries_[i].text;
+        SetTextColor(dc, static_cast<int>(i) == state_.Selected() ? kSelectedColor : fontColor);
+        TextOutA(dc, 0, y, text.c_str(), static_cast<int>(text.size()));
+        y += MeasureText(font_, text).cy;
+    }
+    SelectObject(dc, previous);
+    EndPaint(Handle(), &paint);
+}
+
+LRESULT TdlgChoose::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wParam != kTimer1) break;
+            Timer1Timer();
+            return 0;
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_ERASEBKGND:
+            return 1;  // painted whole in WM_PAINT
+        case WM_PAINT:
+            Paint();
+            return 0;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}

@@ -37,7 +37,8 @@ std::optional<ButtonGroupModel> ButtonGroupModel::ForEdit(EditStore& store, cons
     const TBGroupRecord* group = store.getBGroup(groupID);
     if (!group) return std::nullopt;
     const std::string_view name = FieldText(group->Name);
-    ButtonGroupModel model(store, std::string(FieldText(group->ID)), "Edit button group " + std::string(name));
+    ButtonGroupModel model(store, std::string(FieldText(group->ID)),
+                           "Edit button group " + std::string(name));
     model.name = name;
     model.FillEntries();
     return model;
@@ -61,7 +62,9 @@ void ButtonGroupModel::SelectMacro(std::string_view macroID) {
     }
 }
 
-bool ButtonGroupModel::EditEnabled() const { return selected_ >= 0 && entries_[selected_].number.has_value(); }
+bool ButtonGroupModel::EditEnabled() const {
+    return selected_ >= 0 && entries_[selected_].number.has_value();
+}
 
 void ButtonGroupModel::Choose(int entry) {
     TBGroupRecord* group = store_->getBGroup(groupID_.c_str());

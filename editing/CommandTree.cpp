@@ -54,7 +54,8 @@ std::vector<CommandCategory> BuildCommandTree(const std::vector<PluginEntry>& pl
     std::vector<CommandCategory> tree{
         {"Keys", NamesFrom(kFirstKeyCode, kLastKeyCode)},
         {"Mouse", NamesFrom(cc::kLButtonClick, cc::kClickToLocation)},
-        {"Tovanix", NamesOf({cc::kActivateReceiver, cc::kDeactivateReceiver, cc::kRunMacro, cc::kActivateGroup})},
+        {"Tovanix",
+         NamesOf({cc::kActivateReceiver, cc::kDeactivateReceiver, cc::kRunMacro, cc::kActivateGroup})},
         {"Volume", NamesOf({cc::kVolumeUp, cc::kVolumeDown, cc::kToggleMute})},
         {"Windows", NamesOf({cc::kMaximizeWindow, cc::kMinimizeWindow, cc::kRestoreWindow, cc::kExitWindows,
                              cc::kSendMessage, cc::kStartKeyDown, cc::kStartKeyUp})},
@@ -63,7 +64,8 @@ std::vector<CommandCategory> BuildCommandTree(const std::vector<PluginEntry>& pl
         {kCustomCommandsCategory, {}},
     };
     tree.front().commands.emplace_back(kCustomKeyCommand);
-    for (const PluginEntry& plugin : plugins) tree.back().commands.push_back(plugin.name);
+    // As WritePluginList keeps the names, so that Add finds them there.
+    for (const PluginEntry& plugin : plugins) tree.back().commands.push_back(CommasToBlanks(plugin.name));
     return tree;
 }
 
@@ -80,14 +82,16 @@ bool TakesModifiers(std::string_view text) {
     return code && *code < kFirstModifierlessCode;
 }
 
-AddRequest AddRequestFor(std::string_view text, std::string_view pluginList, std::string_view modifierPrefix) {
+AddRequest AddRequestFor(std::string_view text, std::string_view pluginList,
+                         std::string_view modifierPrefix) {
     if (const std::optional<int> code = NodeCode(text)) {
         for (const PseudoCommand& pseudo : kPseudoCommands) {
             if (pseudo.code == *code) return {pseudo.kind, std::string(pseudo.token), {}};
         }
     }
     if (text == kCustomKeyCommand) return {AddKind::CustomKey, {}, {}};
-    if (std::optional<std::string> base = PluginBaseFor(pluginList, text)) return {AddKind::Plugin, {}, *base};
+    if (std::optional<std::string> base = PluginBaseFor(pluginList, text))
+        return {AddKind::Plugin, {}, *base};
     const std::string prefix = TakesModifiers(text) ? std::string(modifierPrefix) : std::string();
     return {AddKind::Token, prefix + std::string(text), {}};
 }

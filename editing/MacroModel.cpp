@@ -14,9 +14,11 @@ const DialogMessage kNoMoreSpace{"No more space for another action! You can chai
                                  MessageIcon::Information};
 const DialogMessage kCommaInCommand{"A command cannot hold a comma: commas separate the commands of a macro!",
                                     "Add action", MessageIcon::Information};
-const DialogMessage kNoSpaceForRepeat{"No more space for the repeat marker! Remove an action or chain macros!",
-                                      "Type of command execution", MessageIcon::Information};
-const DialogMessage kSpecifyMacroName{"Please specify name for the macro!", "Add macro", MessageIcon::Information};
+const DialogMessage kNoSpaceForRepeat{
+    "No more space for the repeat marker! Remove an action or chain macros!", "Type of command execution",
+    MessageIcon::Information};
+const DialogMessage kSpecifyMacroName{"Please specify name for the macro!", "Add macro",
+                                      MessageIcon::Information};
 const char* const kCommandListHint =
     "The commands run from top to bottom. Double-click a LAUNCH command to change it.";
 
@@ -92,7 +94,7 @@ void MacroModel::Load(const TMacroRecord& macro) {
     osd = macro.OSD != 0;
     hidden = macro.Hidden != 0;
     groupID_ = FieldText(macro.AppID);
-    exec_ = list.repeat ? ExecType::Repeat
+    exec_ = list.repeat    ? ExecType::Repeat
             : macro.Select ? ExecType::Select
             : macro.Loop   ? ExecType::Loop
                            : ExecType::Normal;
@@ -142,9 +144,13 @@ std::optional<DialogMessage> MacroModel::AddToken(const std::string& token) {
     return std::nullopt;
 }
 
-void MacroModel::SelectRow(int row) { selectedRow_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1; }
+void MacroModel::SelectRow(int row) {
+    selectedRow_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+}
 
-bool MacroModel::DeleteEnabled() const { return selectedRow_ >= 0 && selectedRow_ < static_cast<int>(rows_.size()); }
+bool MacroModel::DeleteEnabled() const {
+    return selectedRow_ >= 0 && selectedRow_ < static_cast<int>(rows_.size());
+}
 
 bool MacroModel::MoveEnabled() const { return DeleteEnabled() && rows_.size() >= 2; }
 
@@ -193,7 +199,8 @@ std::string MacroModel::RowHint(int row) const {
 }
 
 std::optional<DialogMessage> MacroModel::SetExec(ExecType exec) {
-    if ((exec == ExecType::Select || exec == ExecType::Loop) && !SingleCommandTypesEnabled()) return std::nullopt;
+    if ((exec == ExecType::Select || exec == ExecType::Loop) && !SingleCommandTypesEnabled())
+        return std::nullopt;
     if (exec == ExecType::Repeat && !Fits(rows_, exec)) return kNoSpaceForRepeat;
     exec_ = exec;
     return std::nullopt;

@@ -18,51 +18,13 @@ TEST(CommandTree, CategoriesAndTheirCommandsInOrder) {
     EXPECT_EQ(categories, (Names{"Keys", "Mouse", "Tovanix", "Volume", "Windows", "Files", "Utilities",
                                  "Custom commands"}));
 
+    // The named keys from BACKSPACE (8) to F12 (123), then the key dialog.
     const Names& keys = tree[0].commands;
-    const Names expectedKeys{"BACKSPACE",
-                             "TAB",
-                             "ENTER",
-                             "PAUSE/BREAK",
-                             "ESC",
-                             "SPACE",
-                             "PAGEUP",
-                             "PAGEDOWN",
-                             "END",
-                             "HOME",
-                             "LEFT",
-                             "UP",
-                             "RIGHT",
-                             "DOWN",
-                             "INSERT",
-                             "DELETE",
-                             "NUMPAD-0",
-                             "NUMPAD-1",
-                             "NUMPAD-2",
-                             "NUMPAD-3",
-                             "NUMPAD-4",
-                             "NUMPAD-5",
-                             "NUMPAD-6",
-                             "NUMPAD-7",
-                             "NUMPAD-8",
-                             "NUMPAD-9",
-                             "NUMPAD *",
-                             "NUMPAD +",
-                             "NUMPAD -",
-                             "NUMPAD /",
-                             "F1",
-                             "F2",
-                             "F3",
-                             "F4",
-                             "F5",
-                             "F6",
-                             "F7",
-                             "F8",
-                             "F9",
-                             "F10",
-                             "F11",
-                             "F12",
-                             "Custom key/text..."};
-    EXPECT_EQ(keys, expectedKeys);
+    ASSERT_EQ(keys.size(), 43u);
+    const Names someKeys{keys[0],  keys[3],  keys[15], keys[16], keys[26],
+                         keys[29], keys[30], keys[41], keys[42]};
+    EXPECT_EQ(someKeys, (Names{"BACKSPACE", "PAUSE/BREAK", "DELETE", "NUMPAD-0", "NUMPAD *", "NUMPAD /", "F1",
+                               "F12", "Custom key/text..."}));
     EXPECT_EQ(tree[1].commands, (Names{"LBUTTON-CLICK", "RBUTTON-CLICK", "MBUTTON-CLICK", "LBUTTON-DBLCLICK",
                                        "RBUTTON-DBLCLICK", "MBUTTON-DBLCLICK", "MOUSE-UP", "MOUSE-DOWN",
                                        "MOUSE-LEFT", "MOUSE-RIGHT", "Mouse click to location..."}));

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "EditStoreOverItemStore.h"
 #include "MemorySettings.h"
 #include "Settings.h"
@@ -205,11 +203,6 @@ TEST_F(MacroModelTest, SingleCommandTypesNeedTwoRows) {
     TMacroRecord* macro = AddMacro("M1", "A");
     macro->Select = 1;
     EXPECT_EQ(MacroModel::ForEdit(store, "M1").Exec(), ExecType::Normal);
-    model = WithRows({"A", "B"});
-    model.SetExec(ExecType::Repeat);
-    model.SelectRow(0);
-    model.DeleteRow();
-    EXPECT_EQ(model.Exec(), ExecType::Repeat);
 }
 
 // Loading a record into rows and storing them back.
@@ -246,14 +239,6 @@ TEST_F(MacroModelTest, CommandListsLoadIntoRowsAndStoreBack) {
         EXPECT_EQ(macro->Loop != 0, c.exec == ExecType::Loop) << c.stored;
         items.deleteItem("M1");
     }
-}
-
-TEST_F(MacroModelTest, TheSingleCommaRowShowsAsStoredOnceStored) {
-    AddMacro("M1", "A,\"\"");
-    MacroModel model = MacroModel::ForEdit(store, "M1");
-    EXPECT_EQ(model.Rows(), (Rows{"A", ","}));
-    model.StoreRecord();
-    EXPECT_EQ(model.Rows(), (Rows{"A", "\"\""}));
 }
 
 TEST_F(MacroModelTest, EveryFieldOfTheRecord) {
@@ -492,13 +477,6 @@ TEST_F(MacroModelTest, HintsAndLaunchRows) {
     EXPECT_EQ(model.ReplaceRow(3, "LAUNCH:" + std::string(250, 'c')), kNoMoreSpace);
     EXPECT_EQ(model.ReplaceRow(3, "LAUNCH:a,b.exe"), kCommaInCommand);
     EXPECT_EQ(model.Rows()[3], "LAUNCH:b.exe");
-}
-
-TEST_F(MacroModelTest, OnScreenDisplayBoxFollowsTheSetting) {
-    MacroModel model = MacroModel::ForAdd(store, "");
-    EXPECT_TRUE(model.OsdEnabled());
-    WriteSetting(setting::OSD, 0);
-    EXPECT_FALSE(model.OsdEnabled());
 }
 
 }  // namespace

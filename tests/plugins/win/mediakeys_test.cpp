@@ -1,6 +1,5 @@
 // mediakeys.dll as Tovanix meets it: loaded by path from the program folder,
 // its name read, its dialog driven and its keys pressed.
-#include "MediaKeys.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>

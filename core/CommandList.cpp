@@ -44,6 +44,12 @@ std::optional<std::string> CommandAt(std::string_view body, int index) {
     return SplitCommands(body)[static_cast<std::size_t>(index)];
 }
 
+std::string CommasToBlanks(std::string_view text) {
+    std::string blanks(text);
+    std::replace(blanks.begin(), blanks.end(), kSeparator, ' ');
+    return blanks;
+}
+
 std::string JoinCommands(const std::vector<std::string>& elements) {
     std::string list;
     for (std::size_t i = 0; i < elements.size(); ++i) {

@@ -55,6 +55,10 @@ std::optional<std::string> CommandAt(std::string_view body, int index);
 // The elements joined by commas.
 std::string JoinCommands(const std::vector<std::string>& elements);
 
+// Names, captions and typed text have their commas replaced by blanks when
+// they are entered, since a comma would end a command.
+std::string CommasToBlanks(std::string_view text);
+
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }

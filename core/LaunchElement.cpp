@@ -6,12 +6,6 @@
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // A drive path such as D:\Media; a UNC path (\\server\share) after an
 // option letter is no drive, so LAUNCH:I:\\server\app.exe keeps its option.
 bool StartsWithDrivePath(std::string_view text) {

@@ -23,6 +23,12 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     return ToUpperAscii(text).find(ToUpperAscii(part)) != std::string::npos;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string_view FixedText(const char* field, std::size_t capacity) {
     if (field == nullptr || capacity == 0) return {};
     std::size_t length = 0;

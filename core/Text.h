@@ -11,6 +11,8 @@
 std::string ToUpperAscii(std::string_view text);
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);
+// Without the blanks at both ends.
+std::string_view TrimBlanks(std::string_view text);
 
 // A fixed-size field holds a zero-terminated text of at most capacity - 1
 // characters. Its writer may have been another module, so a reader never

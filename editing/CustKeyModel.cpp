@@ -1,18 +1,9 @@
 #include "CustKeyModel.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "CommandList.h"
 #include "KeyNames.h"
-
-namespace {
-
-constexpr std::array<Modifier, 3> kModifiers{Modifier::Ctrl, Modifier::Alt, Modifier::Shift};
-constexpr std::array<const char*, 3> kModifierWords{"CTRL", "ALT", "SHIFT"};
-constexpr int kMaxModifiers = 2;
-
-}  // namespace
 
 void CustKeyModel::SetKey(std::string key) {
     key_ = std::move(key);
@@ -27,28 +18,14 @@ void CustKeyModel::SetTyped(std::string typed) {
 }
 
 void CustKeyModel::SetModifier(Modifier modifier, bool ticked) {
-    if (Enabled(modifier)) ticked_[Index(modifier)] = ticked;
+    if (Enabled(modifier)) modifiers_.Set(modifier, ticked);
 }
 
-int CustKeyModel::TickedCount() const {
-    return static_cast<int>(std::count(ticked_.begin(), ticked_.end(), true));
-}
-
-bool CustKeyModel::Enabled(Modifier modifier) const {
-    return !typing_ && (Ticked(modifier) || TickedCount() < kMaxModifiers);
-}
+bool CustKeyModel::Enabled(Modifier modifier) const { return !typing_ && modifiers_.Enabled(modifier); }
 
 std::string CustKeyModel::Token() const {
-    if (!key_.empty()) {
-        std::string token;
-        for (std::size_t i = 0; i < kModifiers.size(); ++i) {
-            if (Ticked(kModifiers[i]) && Enabled(kModifiers[i]))
-                token += std::string(kModifierWords[i]) + '+';
-        }
-        return token + (key_ == "," ? std::string(kCommaElement) : key_);
-    }
+    // A key clears typing_, so every ticked box is enabled here.
+    if (!key_.empty()) return modifiers_.Prefix() + (key_ == "," ? std::string(kCommaElement) : key_);
     if (typed_.empty()) return {};
-    std::string text = typed_.substr(0, kMaxTypedLength);
-    std::replace(text.begin(), text.end(), ',', ' ');
-    return std::string(kTypePrefix) + text;
+    return std::string(kTypePrefix) + CommasToBlanks(typed_.substr(0, kMaxTypedLength));
 }

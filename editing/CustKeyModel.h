@@ -2,11 +2,10 @@
 // modifiers Ctrl, Alt and Shift, or a text to type.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 
-enum class Modifier { Ctrl, Alt, Shift };
+#include "ModifierBoxes.h"
 
 inline constexpr std::size_t kMaxTypedLength = 200;
 
@@ -20,7 +19,7 @@ class CustKeyModel {
 
     const std::string& Key() const { return key_; }
     const std::string& Typed() const { return typed_; }
-    bool Ticked(Modifier modifier) const { return ticked_[Index(modifier)]; }
+    bool Ticked(Modifier modifier) const { return modifiers_.Ticked(modifier); }
     // At most two modifiers: with two ticked, the third is disabled.
     bool Enabled(Modifier modifier) const;
 
@@ -30,11 +29,8 @@ class CustKeyModel {
     std::string Token() const;
 
   private:
-    static std::size_t Index(Modifier modifier) { return static_cast<std::size_t>(modifier); }
-    int TickedCount() const;
-
     std::string key_;
     std::string typed_;
     bool typing_ = false;  // the typed text was edited last
-    std::array<bool, 3> ticked_{};
+    ModifierBoxes modifiers_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CommandList.h"
 #include "Text.h"
 
 namespace {
@@ -45,7 +46,6 @@ std::vector<WindowNode> BuildWindowTree(const std::vector<ListedWindow>& windows
 WindowChoiceOutcome AcceptWindowChoice(const WindowChoice& choice) {
     if (choice.fileName.empty()) return {std::nullopt, kSpecifyExecutable};
     WindowChoice accepted{choice.fileName.substr(0, kMaxTargetFileLength),
-                          choice.caption.substr(0, kMaxTargetCaptionInput)};
-    std::replace(accepted.caption.begin(), accepted.caption.end(), ',', ' ');
+                          CommasToBlanks(choice.caption.substr(0, kMaxTargetCaptionInput))};
     return {accepted, std::nullopt};
 }

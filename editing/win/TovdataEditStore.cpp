@@ -12,3 +12,10 @@ TMacroRecord* TovdataEditStore::getNextMacro(int& position, const char* groupID)
 bool TovdataEditStore::checkIRCommandConflict(const char* id, const char* command) {
     return ::checkIRCommandConflict(id, command, true);
 }
+std::string TovdataEditStore::getNewMacroID() { return ::getNewMacroID(); }
+std::string TovdataEditStore::getNewBGroupID() { return ::getNewBGroupID(); }
+bool TovdataEditStore::addMacro(const TMacroRecord& record) { return ::addMacro(&record); }
+bool TovdataEditStore::addBGroup(const TBGroupRecord& record) { return ::addBGroup(&record); }
+bool TovdataEditStore::deleteItem(const char* id) { return ::deleteItem(id); }
+bool TovdataEditStore::isDisabled(const char* id) { return ::isDisabled(id); }
+bool TovdataEditStore::toggleDisableEnable(const char* id) { return ::toggleDisableEnable(id); }

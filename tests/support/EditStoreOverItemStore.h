@@ -17,6 +17,13 @@ class EditStoreOverItemStore : public EditStore {
     bool checkIRCommandConflict(const char* id, const char* command) override {
         return store_.checkIRCommandConflict(id, command, true);
     }
+    std::string getNewMacroID() override { return store_.getNewMacroID(); }
+    std::string getNewBGroupID() override { return store_.getNewBGroupID(); }
+    bool addMacro(const TMacroRecord& record) override { return store_.addMacro(record); }
+    bool addBGroup(const TBGroupRecord& record) override { return store_.addBGroup(record); }
+    bool deleteItem(const char* id) override { return store_.deleteItem(id); }
+    bool isDisabled(const char* id) override { return store_.isDisabled(id); }
+    bool toggleDisableEnable(const char* id) override { return store_.toggleDisableEnable(id); }
 
   private:
     ItemStore& store_;

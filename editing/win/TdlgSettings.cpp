@@ -20,12 +20,6 @@ const char* const kTimeLabels[] = {"S&howing time (ms):", "S&election time (ms):
 const int kPageControls[] = {IDC_SETTINGS_TXTTIME, IDC_SETTINGS_UDTIME, IDC_SETTINGS_CMBLOCATION,
                              IDC_SETTINGS_BTNBACKGROUND, IDC_SETTINGS_BTNFONT};
 
-std::string ControlText(HWND control) {
-    char text[64] = "";
-    GetWindowTextA(control, text, sizeof text);
-    return text;
-}
-
 }  // namespace
 
 void TdlgSettings::FormCreate() {
@@ -117,7 +111,7 @@ void TdlgSettings::Command(int id, int notification) {
             break;
         case IDC_SETTINGS_TXTREACTIVATE:
             if (notification == EN_CHANGE) {
-                const int32_t minutes = TypedReactivateTime(ControlText(Control(id)), values_.reactivateTime);
+                const int32_t minutes = TypedReactivateTime(ControlText(id), values_.reactivateTime);
                 if (minutes == values_.reactivateTime) break;
                 values_.reactivateTime = minutes;
                 filling_ = true;

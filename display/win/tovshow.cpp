@@ -14,6 +14,7 @@
 #include "Settings.h"
 #include "SystemDesktop.h"
 #include "SystemKeyboardLayout.h"
+#include "TdlgBtnPanel.h"
 #include "TdlgOSD.h"
 #include "TdlgShowLearn.h"
 #include "Text.h"
@@ -28,7 +29,10 @@ constexpr std::size_t kClassNameSize = 256;
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
     // Released by FreeLibrary (not at process end): the display's window
     // class goes with the code of its window procedure.
-    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) TdlgOSD::UnregisterClass();
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        TdlgOSD::UnregisterClass();
+        TdlgBtnPanel::UnregisterClass();
+    }
     return TRUE;
 }
 
@@ -46,6 +50,10 @@ TOVSHOW_API void showCommands(const char* id) {
         CopyItemID(item, id);
         ShowLearntCommands(item, GetActiveWindow());
     });
+}
+
+TOVSHOW_API void showButtonPanel(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc) {
+    Guarded([&] { TdlgBtnPanel::Show(panelWindowProc, runItemProc); });
 }
 
 TOVSHOW_API char* getApplicationFileName(HWND window) {

@@ -120,6 +120,13 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void ShowLearntCommand();
     void RemoveLearn();
 
+    // The button panel (MainPanel.cpp).
+    void ToggleButtonPanel();
+    void ButtonPanelChanged(HWND window);
+    void CloseButtonPanel();
+    static void PanelWindowProc(void* context, HWND window);
+    static void RunItemProc(void* context, const char* id);
+
     // The command file.
     void SaveAllItems();
     void LoadItems(bool fromUser);
@@ -160,6 +167,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     int IdleSeconds = 0;
     int ReactivateMinutes = 60;
     bool StartUpTimerIsDelay = false;
+    // The open button panel; null when there is none.
+    HWND ButtonPanelWindow = nullptr;
     WindowHandle LaunchedWindow = 0;
     bool building_ = false;
     // The learn dialog has the driver: the tray menu, which it does not

@@ -178,7 +178,7 @@ bool TdlgBtnPanel::ButtonMouse(HWND button, UINT message, int x, int y) {
             target_ = button;
             SetCapture(button);
             if (designMode_) {
-                dragging_ = true;
+                StartDrag();
                 dragStart_ = {x, y};
                 dragStartBox_ = BoxOf(button);
             } else {
@@ -259,7 +259,7 @@ void TdlgBtnPanel::BackgroundMouse(UINT message, int x, int y) {
             }
             break;
         case WM_LBUTTONDOWN:
-            dragging_ = true;
+            StartDrag();
             dragStart_ = {x, y};
             dragStartBox_ = PanelPlace();
             SetCapture(Handle());
@@ -271,6 +271,14 @@ void TdlgBtnPanel::BackgroundMouse(UINT message, int x, int y) {
             BackgroundReleased(true, x, y);
             break;
     }
+}
+
+void TdlgBtnPanel::StartDrag() {
+    dragging_ = true;
+    // Only the window in front keeps the mouse while it leaves the window
+    // (Wine), and a drag often leaves it: arranging takes the panel to the
+    // front, a click on a button does not.
+    SetForegroundWindow(Handle());
 }
 
 void TdlgBtnPanel::BackgroundReleased(bool right, int x, int y) {

@@ -49,6 +49,7 @@ class TdlgBtnPanel final : private TWindow {
     void BackgroundMouse(UINT message, int x, int y);
     void ButtonReleased(HWND button, bool right, int x, int y);
     void BackgroundReleased(bool right, int x, int y);
+    void StartDrag();
     void ButtonClicked(HWND button);
     void RunMenu(HMENU menu, int screenX, int screenY);
     void MenuChosen(UINT command);

@@ -206,8 +206,8 @@ TEST_F(ButtonPanelTest, AClickRunsTheButtonsItemAndLeavesTheWindowInFrontWhereIt
     WriteList(Entry(1, 5, 5, 50, 25, "M7", "Play") + Entry(2, 5, 40, 50, 25, "", "None"));
     const HWND panel = Open();
     ASSERT_NE(panel, nullptr);
-    const HWND front = CreateWindowExA(0, "STATIC", "front", WS_POPUP | WS_VISIBLE, 300, 300, 100, 100, nullptr,
-                                       nullptr, nullptr, nullptr);
+    const HWND front = CreateWindowExA(0, "STATIC", "front", WS_POPUP | WS_VISIBLE, 300, 300, 100, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
     PumpMessages(100);
     ASSERT_EQ(GetForegroundWindow(), front);

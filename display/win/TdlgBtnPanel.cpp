@@ -122,6 +122,13 @@ LRESULT TdlgBtnPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_PAINT:
             Paint();
             return 0;
+        case WM_CAPTURECHANGED:
+            CaptureLost();
+            return 0;
+        case WM_ENDSESSION:
+            // Windows ends the program without destroying its windows.
+            if (wParam && !closed_) WriteList();
+            return 0;
         case WM_DESTROY:
             if (!closed_) WriteList();
             return 0;
@@ -146,6 +153,9 @@ LRESULT CALLBACK TdlgBtnPanel::ButtonProcedure(HWND button, UINT message, WPARAM
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
                 if (self->ButtonMouse(button, message, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) return 0;
+                break;
+            case WM_CAPTURECHANGED:
+                self->CaptureLost();
                 break;
             case WM_NCDESTROY:
                 RemoveWindowSubclass(button, &ButtonProcedure, id);
@@ -176,7 +186,6 @@ bool TdlgBtnPanel::ButtonMouse(HWND button, UINT message, int x, int y) {
             return true;
         case WM_LBUTTONDOWN:
             target_ = button;
-            SetCapture(button);
             if (designMode_) {
                 StartDrag();
                 dragStart_ = {x, y};
@@ -186,6 +195,7 @@ bool TdlgBtnPanel::ButtonMouse(HWND button, UINT message, int x, int y) {
                 pressed_ = button;
                 SendMessageA(button, BM_SETSTATE, TRUE, 0);
             }
+            SetCapture(button);
             return true;
         case WM_LBUTTONUP:
             ButtonReleased(button, false, x, y);
@@ -279,6 +289,15 @@ void TdlgBtnPanel::StartDrag() {
     // (Wine), and a drag often leaves it: arranging takes the panel to the
     // front, a click on a button does not.
     SetForegroundWindow(Handle());
+}
+
+// The mouse was taken away mid-press (another window took it): the drag or
+// the click ends where it is, so that the next move drags nothing.
+void TdlgBtnPanel::CaptureLost() {
+    dragging_ = false;
+    zone_ = 0;
+    if (pressed_) SendMessageA(pressed_, BM_SETSTATE, FALSE, 0);
+    pressed_ = nullptr;
 }
 
 void TdlgBtnPanel::BackgroundReleased(bool right, int x, int y) {

@@ -50,6 +50,7 @@ class TdlgBtnPanel final : private TWindow {
     void ButtonReleased(HWND button, bool right, int x, int y);
     void BackgroundReleased(bool right, int x, int y);
     void StartDrag();
+    void CaptureLost();
     void ButtonClicked(HWND button);
     void RunMenu(HMENU menu, int screenX, int screenY);
     void MenuChosen(UINT command);

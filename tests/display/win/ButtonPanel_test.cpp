@@ -277,6 +277,25 @@ TEST_F(ButtonPanelTest, DraggingTheBackgroundMovesThePanelAndStoresItsPlace) {
     EXPECT_EQ(ReadSetting(setting::BtnPanelW), 60);
 }
 
+TEST_F(ButtonPanelTest, ADragWhoseMouseIsTakenAwayEnds) {
+    WriteSetting(setting::BtnPanelX, 100);
+    WriteSetting(setting::BtnPanelY, 100);
+    const HWND panel = Open();
+    ASSERT_NE(panel, nullptr);
+    MoveMouse(At(panel, 20, 45));
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    // Another window takes the mouse, and the pointer moves on over the panel.
+    const HWND other =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetCapture(other);
+    ReleaseCapture();
+    MoveMouse(At(panel, 30, 55));
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(WindowRect(panel).left, 100);
+    EXPECT_EQ(WindowRect(panel).top, 100);
+    DestroyWindow(other);
+}
+
 TEST_F(ButtonPanelTest, ButtonsAreAddedAndDeletedFromTheMenusAndClosingWritesThem) {
     WriteSetting(setting::BtnPanelW, 100);
     const HWND panel = Open();
@@ -318,6 +337,10 @@ TEST_F(ButtonPanelTest, DestroyingThePanelWritesItsButtons) {
     WriteList("note\r\n" + list);
     const HWND panel = Open();
     ASSERT_NE(panel, nullptr);
+    // Windows ending the session ends the program without destroying it.
+    SendMessageA(panel, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(List(), list);
+    WriteList("");
     DestroyWindow(panel);
     EXPECT_EQ(List(), list);
     EXPECT_EQ(told_, std::vector<HWND>{panel});

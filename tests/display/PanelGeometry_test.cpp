@@ -54,8 +54,7 @@ TEST(PanelGeometry, DraggingAButtonMovesItOrPullsOneEdge) {
         PanelBox current;
         PanelBox expected;
     } cases[] = {
-        {0, start, {15, 23, 30, 40}}, {0, {15, 23, 30, 40}, {20, 26, 30, 40}},  // the next move adds to where
-                                                                                // it is
+        {0, start, {15, 23, 30, 40}}, {0, {15, 23, 30, 40}, {20, 26, 30, 40}},  // moved on from there
         {1, start, {15, 20, 25, 40}}, {1, {15, 20, 25, 40}, {20, 20, 20, 40}}, {2, start, {10, 23, 30, 37}},
         {3, start, {10, 20, 35, 40}}, {3, {10, 20, 35, 40}, {10, 20, 35, 40}},  // sizes count from the press
         {4, start, {10, 20, 30, 43}},

@@ -1,5 +1,5 @@
 // The exports of tovshow.dll, the display library: the on-screen display,
-// the command chooser, the learnt-command viewer and queries about running programs, window owners
+// the command chooser, the learnt-command viewer, the button panel and queries about running programs, window owners
 // and modifier keys. Included
 // by the DLL itself and by the modules that link against it (Tovanix,
 // tovedit). Every export runs on the caller's thread; the windows it opens
@@ -17,6 +17,21 @@
 #else
 #define TOVSHOW_API __declspec(dllimport)
 #endif
+
+// The button panel's callbacks: a procedure together with its context,
+// passed by value; a null Proc means no callback.
+// Told the panel's window when the panel is shown, 0 when it is closed from
+// its own menu.
+struct TPanelWindowProc {
+    void (*Proc)(void* Context, HWND Window);
+    void* Context;
+};
+// Runs the item (a group or macro ID of at most 5 characters, which the
+// callee copies) of a button that was clicked.
+struct TRunItemProc {
+    void (*Proc)(void* Context, const char* ID);
+    void* Context;
+};
 
 extern "C" {
 
@@ -44,6 +59,11 @@ TOVSHOW_API void chooseAndExecuteCommand(TMacroRecord* macro, TExecuteProc execu
 // characters are read) in a modal dialog owned by the caller's active
 // window; returns when it closes, at once when there is no such item.
 TOVSHOW_API void showCommands(const char* id);
+
+// Opens a new button panel with the buttons of BTNLIST.TXT in the program
+// folder and returns at once; the panel lives on the calling thread's message
+// loop until its window is destroyed, which writes the buttons back.
+TOVSHOW_API void showButtonPanel(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc);
 
 // The program file of the process that made the window, as the process-name
 // library of the program folder reports it (RXNT.DLL, on Windows 95 family

@@ -127,6 +127,8 @@ void TfrmMain::FormCreate() {
     }
     // 13.
     CloseAllowed = true;
+    // 14.
+    if (ReadSetting(setting::BtnPanelStart) == 1) ToggleButtonPanel();
     splash_ = nullptr;
 }
 
@@ -208,6 +210,8 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
+            // The panel writes its buttons as it goes.
+            CloseButtonPanel();
             TrayIcon1.SetActive(false);
             PostQuitMessage(0);
             return 0;
@@ -296,6 +300,10 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
             break;
         case IDM_EXPORT:
             ExportSelected();
+            break;
+        case IDM_BUTTONPANEL:
+        case IDM_TRAY_BTNPANEL:
+            ToggleButtonPanel();
             break;
         case IDM_CONTENTS:
             ShowHelp(Handle(), "#Index");

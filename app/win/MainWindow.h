@@ -124,6 +124,12 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
 
     // The settings dialog, with the receiver closed around it (MainSettings.cpp).
     void ChangeSettingsCommand();
+    // The button panel (MainPanel.cpp).
+    void ToggleButtonPanel();
+    void ButtonPanelChanged(HWND window);
+    void CloseButtonPanel();
+    static void PanelWindowProc(void* context, HWND window);
+    static void RunItemProc(void* context, const char* id);
 
     // The command file.
     void SaveAllItems();
@@ -165,6 +171,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     int IdleSeconds = 0;
     int ReactivateMinutes = 60;
     bool StartUpTimerIsDelay = false;
+    // The open button panel; null when there is none.
+    HWND ButtonPanelWindow = nullptr;
     WindowHandle LaunchedWindow = 0;
     bool building_ = false;
     // The learn dialog has the driver: the tray menu, which it does not

@@ -26,6 +26,7 @@
 #define IDM_REMOVELEARN 223
 #define IDM_IMPORT 230
 #define IDM_EXPORT 231
+#define IDM_BUTTONPANEL 232
 #define IDM_CONTENTS 240
 #define IDM_HELP 241
 #define IDM_ABOUT 242
@@ -38,6 +39,7 @@
 #define IDM_TRAY_SHOW 260
 #define IDM_TRAY_ACTIVATE 261
 #define IDM_TRAY_CLOSE 262
+#define IDM_TRAY_BTNPANEL 263
 
 // Controls of the main window.
 #define IDC_MAIN_TREE 300

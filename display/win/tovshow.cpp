@@ -15,6 +15,7 @@
 #include "SystemDesktop.h"
 #include "SystemKeyboardLayout.h"
 #include "TdlgChoose.h"
+#include "TdlgBtnPanel.h"
 #include "TdlgOSD.h"
 #include "TdlgShowLearn.h"
 #include "Text.h"
@@ -32,6 +33,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         TdlgOSD::UnregisterClass();
         TdlgChoose::UnregisterClass();
+        TdlgBtnPanel::UnregisterClass();
     }
     return TRUE;
 }
@@ -54,6 +56,10 @@ TOVSHOW_API void showCommands(const char* id) {
         CopyItemID(item, id);
         ShowLearntCommands(item, GetActiveWindow());
     });
+}
+
+TOVSHOW_API void showButtonPanel(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc) {
+    Guarded([&] { TdlgBtnPanel::Show(panelWindowProc, runItemProc); });
 }
 
 TOVSHOW_API char* getApplicationFileName(HWND window) {

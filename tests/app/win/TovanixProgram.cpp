@@ -143,6 +143,16 @@ bool TovanixProgram::ChooseFromTrayMenu(char mnemonic) {
     return WaitFor([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, 3000);
 }
 
+HWND TovanixProgram::ButtonPanel() const {
+    for (HWND panel = FindWindowA("TdlgBtnPanel", nullptr); panel;
+         panel = FindWindowExA(nullptr, panel, "TdlgBtnPanel", nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(panel, &process);
+        if (process == process_.dwProcessId && IsWindowVisible(panel)) return panel;
+    }
+    return nullptr;
+}
+
 HWND TovanixProgram::SplashWindow() const { return FindWindowOfClass("TdlgSplash"); }
 
 void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

@@ -42,6 +42,9 @@ class TovanixProgram {
     // Pops the tray menu up as a right click on the icon does and chooses the
     // item with that mnemonic; false when the menu did not open or close.
     bool ChooseFromTrayMenu(char mnemonic);
+    // The button panel on the screen, if one is (a panel closed from its own
+    // menu stays, hidden).
+    HWND ButtonPanel() const;
     // The splash window while the program starts.
     HWND SplashWindow() const;
 

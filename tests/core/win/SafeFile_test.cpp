@@ -26,7 +26,7 @@ std::tuple<DWORD, DWORD, DWORD> IdentityOf(const std::string& path) {
     return {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
-class CommandFileSafeWriteTest : public ::testing::Test {
+class SafeFileTest : public ::testing::Test {
   protected:
     // Everything in the folder: no temporary file may stay behind.
     std::set<std::string> Entries() const {
@@ -53,7 +53,7 @@ class CommandFileSafeWriteTest : public ::testing::Test {
     const std::string target = folder.path() + "TOVANIX.CMD";
 };
 
-TEST_F(CommandFileSafeWriteTest, WritesNewAndReplacesOldFilesByteForByte) {
+TEST_F(SafeFileTest, WritesNewAndReplacesOldFilesByteForByte) {
     const WriteResult result = WriteFileSafely(target, kText);
     EXPECT_TRUE(result.ok) << result.message;
     EXPECT_EQ(ReadWholeFile(target), kText);
@@ -67,7 +67,7 @@ TEST_F(CommandFileSafeWriteTest, WritesNewAndReplacesOldFilesByteForByte) {
 
 // The old file is never opened for writing: the new text arrives as
 // another file that takes the name in one step.
-TEST_F(CommandFileSafeWriteTest, NewTextArrivesAsAnotherFile) {
+TEST_F(SafeFileTest, NewTextArrivesAsAnotherFile) {
     WriteWholeFile(target, "ID:M1\r\nNAME:old\r\n");
     const auto old = IdentityOf(target);
     ASSERT_TRUE(WriteFileSafely(target, kText).ok);
@@ -75,7 +75,7 @@ TEST_F(CommandFileSafeWriteTest, NewTextArrivesAsAnotherFile) {
     EXPECT_EQ(ReadWholeFile(target), kText);
 }
 
-TEST_F(CommandFileSafeWriteTest, BareNamesAndForwardSlashesServe) {
+TEST_F(SafeFileTest, BareNamesAndForwardSlashesServe) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.path().c_str()));
@@ -88,7 +88,7 @@ TEST_F(CommandFileSafeWriteTest, BareNamesAndForwardSlashesServe) {
     EXPECT_EQ(Entries(), (std::set<std::string>{"bare.cmd", "slashed.cmd"}));
 }
 
-TEST_F(CommandFileSafeWriteTest, FailedWritesKeepTheOldFile) {
+TEST_F(SafeFileTest, FailedWritesKeepTheOldFile) {
     // The folder does not exist: not even a temporary file can be made.
     ExpectKept(folder.path() + "missing\\TOVANIX.CMD", {});
     // Another program holds the file open and lets nobody remove it.
@@ -109,7 +109,7 @@ TEST_F(CommandFileSafeWriteTest, FailedWritesKeepTheOldFile) {
 
 // One temporary name per file: a stale one is overwritten and moved away,
 // so that saves cut short never pile files up in the program folder.
-TEST_F(CommandFileSafeWriteTest, AStaleTemporaryFileIsReusedAndRemoved) {
+TEST_F(SafeFileTest, AStaleTemporaryFileIsReusedAndRemoved) {
     EXPECT_EQ(TemporaryFileOf(target), target + ".tmp");
     WriteWholeFile(target + ".tmp", "half a save");
     for (int save = 0; save < 3; ++save) {
@@ -124,7 +124,7 @@ TEST_F(CommandFileSafeWriteTest, AStaleTemporaryFileIsReusedAndRemoved) {
 }
 
 // A program that saves over and over is killed midway, again and again.
-TEST_F(CommandFileSafeWriteTest, SavesKilledMidwayLeaveOneTemporaryFileAtMost) {
+TEST_F(SafeFileTest, SavesKilledMidwayLeaveOneTemporaryFileAtMost) {
     const std::string writer = TestProgramFolder() + "safe_writer.exe";
     const std::string command = "\"" + writer + "\" \"" + target + "\"";
     const std::set<std::string> allowed = {"TOVANIX.CMD", "TOVANIX.CMD.tmp"};
@@ -153,7 +153,7 @@ TEST_F(CommandFileSafeWriteTest, SavesKilledMidwayLeaveOneTemporaryFileAtMost) {
     EXPECT_EQ(Entries(), std::set<std::string>{"TOVANIX.CMD"});
 }
 
-TEST_F(CommandFileSafeWriteTest, ReadsEveryByteOrFails) {
+TEST_F(SafeFileTest, ReadsEveryByteOrFails) {
     std::string text;
     for (int i = 0; i < 300000; ++i) text += static_cast<char>(i % 251);
     WriteWholeFile(target, text);
@@ -167,7 +167,7 @@ TEST_F(CommandFileSafeWriteTest, ReadsEveryByteOrFails) {
     EXPECT_FALSE(ReadFileText(folder.path(), read));
 }
 
-TEST_F(CommandFileSafeWriteTest, ReadsAFileThatAnotherProgramIsWriting) {
+TEST_F(SafeFileTest, ReadsAFileThatAnotherProgramIsWriting) {
     WriteWholeFile(target, kText);
     HANDLE writer = CreateFileA(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);

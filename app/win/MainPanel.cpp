@@ -1,0 +1,37 @@
+// The main window's side of the button panel: opening and closing it from
+// the Tools menu, its shortcut and the tray menu, and the captions that
+// follow it.
+#include "MainWindow.h"
+#include "resource.h"
+#include "tovshow.h"
+
+void TfrmMain::ToggleButtonPanel() {
+    if (!IsWindowHandle(reinterpret_cast<WindowHandle>(ButtonPanelWindow))) {
+        showButtonPanel(TPanelWindowProc{&TfrmMain::PanelWindowProc, this},
+                        TRunItemProc{&TfrmMain::RunItemProc, this});
+        return;
+    }
+    CloseButtonPanel();
+}
+
+void TfrmMain::CloseButtonPanel() {
+    if (!IsWindowHandle(reinterpret_cast<WindowHandle>(ButtonPanelWindow))) return;
+    DestroyWindow(ButtonPanelWindow);
+    ButtonPanelChanged(nullptr);
+}
+
+void TfrmMain::ButtonPanelChanged(HWND window) {
+    ButtonPanelWindow = window;
+    CheckMenuItem(mainMenu_, IDM_BUTTONPANEL, MF_BYCOMMAND | (window ? MF_CHECKED : MF_UNCHECKED));
+    ModifyMenuA(trayMenu_, IDM_TRAY_BTNPANEL, MF_BYCOMMAND | MF_STRING, IDM_TRAY_BTNPANEL,
+                window ? "Hide &button panel" : "Show &button panel");
+}
+
+void TfrmMain::PanelWindowProc(void* context, HWND window) {
+    static_cast<TfrmMain*>(context)->ButtonPanelChanged(window);
+}
+
+// A click on a panel button runs its item as the item's remote button would.
+void TfrmMain::RunItemProc(void* context, const char* id) {
+    static_cast<TfrmMain*>(context)->dispatcher_.ExecuteItem(id);
+}

@@ -1,0 +1,37 @@
+// The button panel's two dialogs: the properties of one button and of the
+// panel itself.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ButtonItems.h"
+#include "ButtonList.h"
+#include "Dialog.h"
+
+// A button's caption or picture (never both: filling one empties the other)
+// and the group or macro it runs. OK copies them into the entry; Cancel
+// leaves it as it was.
+class TdlgBtnProperties : public TDialog {
+  public:
+    explicit TdlgBtnProperties(TBtnEntry& entry);
+
+  private:
+    void FormCreate() override;
+    void Command(int id, int notification) override;
+    void btnOkClick() override;
+
+    TBtnEntry& entry_;
+    std::vector<ButtonItem> items_;
+    std::string mid_;
+    // Set while one field empties the other, so that the change does not echo back.
+    bool clearing_ = false;
+};
+
+// The panel's background picture, kept in the BtnPanelBack setting.
+class TdlgPanelProp : public TDialog {
+  private:
+    void FormCreate() override;
+    void Command(int id, int notification) override;
+    void btnOkClick() override;
+};

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "ClickElement.h"
-#include "WindowHandle.h"
+#include "WindowQueries.h"
 
 struct WindowRect {
     int left = 0;
@@ -17,29 +16,11 @@ struct WindowRect {
     int bottom = 0;
 };
 
-class Desktop {
+// The window queries are a virtual base, so that the Win32 desktop can take
+// their implementation from the one that tovedit shares.
+class Desktop : public virtual WindowQueries {
   public:
-    virtual ~Desktop() = default;
-
-    // Windows.
-    virtual WindowHandle ForegroundWindow() = 0;
-    // Makes the window the foreground window despite the foreground lock;
-    // true when it is the foreground window afterwards.
-    virtual bool SetForeground(WindowHandle window) = 0;
-    virtual bool IsWindow(WindowHandle window) = 0;
-    virtual bool IsVisible(WindowHandle window) = 0;
-    virtual bool IsMinimized(WindowHandle window) = 0;
-    virtual void Restore(WindowHandle window) = 0;
-    // The top-level windows from the top of the Z order down.
-    virtual std::vector<WindowHandle> TopLevelWindows() = 0;
-    virtual std::string WindowTitle(WindowHandle window) = 0;
-    // The full path of the program that owns the window; "" when unknown.
-    virtual std::string ProgramFileOf(WindowHandle window) = 0;
-    // The top of the window's owner/parent chain.
-    virtual WindowHandle OwnerParent(WindowHandle window) = 0;
     virtual std::optional<WindowRect> WindowRectOf(WindowHandle window) = 0;
-    virtual void SendWindowMessage(WindowHandle window, uint32_t message, intptr_t wParam,
-                                   intptr_t lParam) = 0;
 
     // Keyboard: key presses go to the thread that owns the target window,
     // so input is attached to it for the length of a press.

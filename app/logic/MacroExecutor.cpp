@@ -8,8 +8,8 @@
 #include "KeyNames.h"
 #include "LaunchElement.h"
 #include "NumberFields.h"
-#include "Paths.h"
 #include "Settings.h"
+#include "TargetWindow.h"
 #include "Text.h"
 
 namespace {
@@ -321,14 +321,14 @@ void MacroExecutor::LaunchCommand(const std::string& token) {
 
     WindowHandle window = 0;
     if (launch.oneInstance) {
-        window = FindAppWindow(launch.file);
+        window = FindAppWindow(desktop_, launch.file);
         if (IsWindowHandle(window)) BringToFront(window);
     }
     if (!IsWindowHandle(window) && desktop_.OpenFile(launch.file, launch.parameters) > 32) {
         // Wait for the program's window, sleeping between looks.
         const uint32_t start = clock_.TickCount();
         for (;;) {
-            window = FindAppWindow(launch.file);
+            window = FindAppWindow(desktop_, launch.file);
             if (IsWindowHandle(window) || clock_.TickCount() - start >= kLaunchWindowWaitMs) break;
             clock_.Wait(kLaunchWindowPollMs, false);
         }
@@ -352,59 +352,7 @@ void MacroExecutor::RunPluginCommand(const std::string& token, WindowHandle wind
 
 WindowHandle MacroExecutor::ResolveTargetWindow(const char* id) {
     TMacroRecord* macro = items_.getMacro(id);
-    if (!macro) return 0;
-    const std::string caption(FieldText(macro->TargetCaption));
-    const std::string file(FieldText(macro->TargetFile));
-    if (macro->CurrentWindow || (caption.empty() && file.empty())) {
-        macro->TargetWindow = 0;
-        return desktop_.ForegroundWindow();
-    }
-
-    const WindowHandle cached = HandleFromStored(macro->TargetWindow);
-    if (IsWindowHandle(cached)) {
-        if (desktop_.IsWindow(cached)) return cached;
-        // The window is gone: look for the program's window anew.
-        macro->TargetWindow = 0;
-    }
-
-    WindowHandle found = 0;
-    if (!caption.empty()) {
-        found = FindWindowByCaption(caption, file);
-    } else {
-        found = FindAppWindow(file);
-        if (IsWindowHandle(found) && !macro->DontFocus && desktop_.IsMinimized(found)) {
-            desktop_.SendWindowMessage(found, kSysCommand, kScRestore, 0);
-            found = FindAppWindow(file);
-        }
-    }
-    if (!IsWindowHandle(found)) return 0;
-    macro->TargetWindow = StoredHandle(found);
-    return found;
+    return macro ? ::ResolveTargetWindow(desktop_, *macro) : 0;
 }
 
-WindowHandle MacroExecutor::FindWindowByCaption(const std::string& caption, const std::string& file) {
-    for (WindowHandle window : desktop_.TopLevelWindows()) {
-        if (!IsWindowHandle(window)) continue;
-        if (!ContainsIgnoringCase(desktop_.WindowTitle(window), caption)) continue;
-        if (!file.empty() && !EqualIgnoringCase(FileNameOf(desktop_.ProgramFileOf(window)), file)) continue;
-        return window;
-    }
-    return 0;
-}
-
-WindowHandle MacroExecutor::FindAppWindow(const std::string& file) {
-    const std::string name = FileNameOf(file);
-    if (name.empty()) return 0;
-    for (WindowHandle window : desktop_.TopLevelWindows()) {
-        if (!IsWindowHandle(window) || !desktop_.IsVisible(window)) continue;
-        if (EqualIgnoringCase(FileNameOf(desktop_.ProgramFileOf(window)), name))
-            return desktop_.OwnerParent(window);
-    }
-    return 0;
-}
-
-bool MacroExecutor::BringToFront(WindowHandle window) {
-    const WindowHandle owner = desktop_.OwnerParent(window);
-    if (desktop_.IsMinimized(owner)) desktop_.Restore(owner);
-    return desktop_.SetForeground(window);
-}
+bool MacroExecutor::BringToFront(WindowHandle window) { return ::BringToFront(desktop_, window); }

@@ -30,12 +30,9 @@ class MacroExecutor {
     // Runs the whole list (index -1) or the one command at index.
     void ExecuteMacro(const char* id, bool showOSD, int index);
 
-    // The window a macro runs in: the foreground window for CurrentWindow
-    // (or no target named), else its cached window, else the first window
-    // whose caption and program match. 0 when none is found.
+    // The window a macro runs in (see TargetWindow.h); 0 when the macro or
+    // its window is not found.
     WindowHandle ResolveTargetWindow(const char* id);
-    // The top-level owner of the first visible window of that program file.
-    WindowHandle FindAppWindow(const std::string& file);
     bool BringToFront(WindowHandle window);
 
     // The count of back-to-back repetitions of one macro, kept by the
@@ -61,7 +58,6 @@ class MacroExecutor {
     void LaunchCommand(const std::string& token);
     void SendMessageCommand(const std::string& token, WindowHandle window);
     void RunPluginCommand(const std::string& token, WindowHandle window);
-    WindowHandle FindWindowByCaption(const std::string& caption, const std::string& file);
 
     Items& items_;
     Desktop& desktop_;

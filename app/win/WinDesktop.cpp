@@ -5,7 +5,6 @@
 #include "CommandPlugin.h"
 #include "Paths.h"
 #include "Text.h"
-#include "tovshow.h"
 
 namespace {
 // Keys that sit outside the numeric pad on a full keyboard: without the
@@ -55,67 +54,12 @@ bool IsPlainName(const std::string& base) {
            base.find("..") == std::string::npos;
 }
 
-constexpr std::size_t kMaxTitle = 254;  // at most 253 characters are read
-constexpr std::size_t kMaxTopLevelWindows = 100000;
 }  // namespace
-
-WindowHandle WinDesktop::ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
-
-bool WinDesktop::SetForeground(WindowHandle window) {
-    const HWND target = ToHwnd(window);
-    if (!::IsWindow(target)) return false;
-    // A program may set the foreground only in some cases; sharing the input
-    // of the foreground window's thread for the call lifts that lock.
-    const DWORD self = GetCurrentThreadId();
-    for (int attempt = 0; attempt < 3 && GetForegroundWindow() != target; ++attempt) {
-        const HWND foreground = GetForegroundWindow();
-        const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
-        const bool attached = foregroundThread != 0 && foregroundThread != self &&
-                              AttachThreadInput(self, foregroundThread, TRUE);
-        SetForegroundWindow(target);
-        if (attached) AttachThreadInput(self, foregroundThread, FALSE);
-    }
-    return GetForegroundWindow() == target;
-}
-
-bool WinDesktop::IsWindow(WindowHandle window) { return ::IsWindow(ToHwnd(window)) != FALSE; }
-bool WinDesktop::IsVisible(WindowHandle window) { return IsWindowVisible(ToHwnd(window)) != FALSE; }
-bool WinDesktop::IsMinimized(WindowHandle window) { return IsIconic(ToHwnd(window)) != FALSE; }
-void WinDesktop::Restore(WindowHandle window) { ShowWindow(ToHwnd(window), SW_RESTORE); }
-
-std::vector<WindowHandle> WinDesktop::TopLevelWindows() {
-    std::vector<WindowHandle> windows;
-    for (HWND window = FindWindowA(nullptr, nullptr);
-         IsWindowHandle(FromHwnd(window)) && windows.size() < kMaxTopLevelWindows;
-         window = GetWindow(window, GW_HWNDNEXT))
-        windows.push_back(FromHwnd(window));
-    return windows;
-}
-
-std::string WinDesktop::WindowTitle(WindowHandle window) {
-    char title[kMaxTitle] = "";
-    const int length = GetWindowTextA(ToHwnd(window), title, sizeof title);
-    return std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
-
-std::string WinDesktop::ProgramFileOf(WindowHandle window) {
-    char* file = getApplicationFileName(ToHwnd(window));
-    if (!file) return "";
-    std::string result(file);
-    freeApplicationFileName(file);
-    return result;
-}
-
-WindowHandle WinDesktop::OwnerParent(WindowHandle window) { return FromHwnd(getOwnerParent(ToHwnd(window))); }
 
 std::optional<WindowRect> WinDesktop::WindowRectOf(WindowHandle window) {
     RECT rect;
     if (!GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
     return WindowRect{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-void WinDesktop::SendWindowMessage(WindowHandle window, uint32_t message, intptr_t wParam, intptr_t lParam) {
-    SendMessageA(ToHwnd(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
 }
 
 bool WinDesktop::AttachInputTo(WindowHandle window) {

@@ -4,27 +4,14 @@
 #include <windows.h>
 
 #include "Desktop.h"
+#include "WinWindowQueries.h"
 
-inline HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
-inline WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
-
-class WinDesktop : public Desktop {
+class WinDesktop : public Desktop, public WinWindowQueries {
   public:
     // owner: the window that owns what the shell opens (the main window).
     explicit WinDesktop(HWND owner = nullptr) : owner_(owner) {}
 
-    WindowHandle ForegroundWindow() override;
-    bool SetForeground(WindowHandle window) override;
-    bool IsWindow(WindowHandle window) override;
-    bool IsVisible(WindowHandle window) override;
-    bool IsMinimized(WindowHandle window) override;
-    void Restore(WindowHandle window) override;
-    std::vector<WindowHandle> TopLevelWindows() override;
-    std::string WindowTitle(WindowHandle window) override;
-    std::string ProgramFileOf(WindowHandle window) override;
-    WindowHandle OwnerParent(WindowHandle window) override;
     std::optional<WindowRect> WindowRectOf(WindowHandle window) override;
-    void SendWindowMessage(WindowHandle window, uint32_t message, intptr_t wParam, intptr_t lParam) override;
     bool AttachInputTo(WindowHandle window) override;
     void DetachInputFrom(WindowHandle window) override;
     void KeyEvent(uint8_t virtualKey, bool up) override;

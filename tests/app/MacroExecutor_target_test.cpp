@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ExecutorFixture.h"
+#include "TargetWindow.h"
 
 namespace {
 
@@ -46,8 +47,8 @@ TEST_F(MacroExecutorTarget, ProgramFileMatchesWithoutCaseAndGivesTheTopOwner) {
 
 TEST_F(MacroExecutorTarget, InvisibleWindowsAreNotAProgramsWindow) {
     desktop.windows[200].visible = false;
-    EXPECT_EQ(executor.FindAppWindow("editor.exe"), 300u);
-    EXPECT_EQ(executor.FindAppWindow(""), 0u);
+    EXPECT_EQ(FindAppWindow(desktop, "editor.exe"), 300u);
+    EXPECT_EQ(FindAppWindow(desktop, ""), 0u);
 }
 
 TEST_F(MacroExecutorTarget, MinimizedProgramWindowIsRestoredUnlessDontFocus) {

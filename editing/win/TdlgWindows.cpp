@@ -1,0 +1,127 @@
+#include "TdlgWindows.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <string>
+
+#include "DialogMessageBox.h"
+#include "ParameterDialogs.h"
+#include "ThisModule.h"
+#include "WindowsRes.h"
+
+namespace {
+
+std::string ItemText(HWND dialog, int id) {
+    char text[MAX_PATH] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+}  // namespace
+
+void TdlgWindows::FormCreate() {
+    SendDlgItemMessageA(Handle(), IDC_WINDOWS_TXTFILENAME, EM_LIMITTEXT, kMaxTargetFileLength, 0);
+    SendDlgItemMessageA(Handle(), IDC_WINDOWS_TXTCAPTION, EM_LIMITTEXT, kMaxTargetCaptionInput, 0);
+    CheckRadioButton(Handle(), IDC_WINDOWS_RBVISIBLE, IDC_WINDOWS_RBALL, IDC_WINDOWS_RBVISIBLE);
+    FillTree();
+}
+
+void TdlgWindows::Command(int id, int notification) {
+    if (notification != BN_CLICKED) return;
+    switch (id) {
+        case IDC_WINDOWS_BTNREFRESH:
+        case IDC_WINDOWS_RBVISIBLE:
+        case IDC_WINDOWS_RBALL:
+            FillTree();
+            break;
+        case IDC_WINDOWS_BTNBROWSE:
+            Browse();
+            break;
+    }
+}
+
+LRESULT TdlgWindows::Notify(const NMHDR& header) {
+    // The A and W forms of the notification place the new node alike.
+    if (header.idFrom == IDC_WINDOWS_OUTWINDOWS &&
+        (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW))
+        NodeSelected(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.hItem);
+    return 0;
+}
+
+void TdlgWindows::btnOkClick() {
+    const WindowChoiceOutcome outcome = AcceptWindowChoice(
+        {ItemText(Handle(), IDC_WINDOWS_TXTFILENAME), ItemText(Handle(), IDC_WINDOWS_TXTCAPTION)});
+    if (outcome.refusal) {
+        ShowDialogMessage(Handle(), *outcome.refusal);
+        return;
+    }
+    choice_ = outcome.accepted;
+    Close(IDOK);
+}
+
+void TdlgWindows::FillTree() {
+    const HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    std::vector<ListedWindow> windows;
+    for (WindowHandle window : desktop_.TopLevelWindows())
+        windows.push_back(
+            {window, desktop_.WindowTitle(window), desktop_.OwnerParent(window), desktop_.IsVisible(window)});
+    const WindowShow show = IsDlgButtonChecked(Handle(), IDC_WINDOWS_RBALL) == BST_CHECKED
+                                ? WindowShow::All
+                                : WindowShow::Visible;
+    TreeView_DeleteAllItems(Control(IDC_WINDOWS_OUTWINDOWS));
+    AddNodes(TVI_ROOT, BuildWindowTree(windows, show));
+    SetCursor(previous);
+}
+
+void TdlgWindows::AddNodes(HTREEITEM parent, const std::vector<WindowNode>& nodes) {
+    for (const WindowNode& node : nodes) {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+        std::string caption = node.caption;
+        insert.item.pszText = caption.data();
+        insert.item.lParam = static_cast<LPARAM>(node.handle);
+        const auto item = reinterpret_cast<HTREEITEM>(SendDlgItemMessageA(
+            Handle(), IDC_WINDOWS_OUTWINDOWS, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        if (item) AddNodes(item, node.children);
+    }
+}
+
+void TdlgWindows::NodeSelected(HTREEITEM node) {
+    if (!node) return;
+    char caption[kMaxListedCaptionLength + 1] = "";
+    TVITEMA item{};
+    item.mask = TVIF_TEXT | TVIF_PARAM;
+    item.hItem = node;
+    item.pszText = caption;
+    item.cchTextMax = sizeof caption;
+    if (!SendDlgItemMessageA(Handle(), IDC_WINDOWS_OUTWINDOWS, TVM_GETITEMA, 0,
+                             reinterpret_cast<LPARAM>(&item)))
+        return;
+    SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTCAPTION, caption);
+    const std::string file = desktop_.ProgramFileOf(static_cast<WindowHandle>(item.lParam));
+    SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTFILENAME, file.c_str());
+}
+
+void TdlgWindows::Browse() {
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = "*.EXE\0*.EXE\0*.COM\0*.COM\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrInitialDir = "C:\\";
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameA(&dialog)) SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTFILENAME, file);
+}
+
+std::optional<WindowChoice> selectWindow(HWND owner) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    TdlgWindows dialog;
+    if (dialog.ShowModal(ThisModule(), IDD_WINDOWS, owner) != IDOK) return std::nullopt;
+    return dialog.Choice();
+}

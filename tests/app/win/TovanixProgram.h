@@ -12,6 +12,8 @@ class TovanixProgram {
   public:
     // Copies Tovanix.exe and its libraries into the folder.
     explicit TovanixProgram(const TempFolder& folder);
+    // The program that is already in the folder (which ends in "\").
+    explicit TovanixProgram(std::string folder);
     ~TovanixProgram();
     TovanixProgram(const TovanixProgram&) = delete;
     TovanixProgram& operator=(const TovanixProgram&) = delete;

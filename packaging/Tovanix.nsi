@@ -51,10 +51,11 @@ Section "Tovanix" SecProgram
   !insertmacro WaitUntilTovanixCloses
   SetShellVarContext current
   !insertmacro InstallPayload
-  ; The sample only where the user has no command file of their own.
+  ; The samples only where the user has no command file or button list of their own.
   SetOutPath "$INSTDIR"
   SetOverwrite off
   File "${PAYLOAD}\TOVANIX.CMD"
+  File "${PAYLOAD}\BTNLIST.TXT"
   SetOverwrite on
 
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"

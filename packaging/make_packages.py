@@ -15,7 +15,7 @@ import zipfile
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent
 # Installed by Tovanix.nsi itself, never over the user's own.
-USER_FILES = {"TOVANIX.CMD"}
+USER_FILES = {"TOVANIX.CMD", "BTNLIST.TXT"}
 
 
 def project_version(build):

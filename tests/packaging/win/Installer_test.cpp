@@ -22,7 +22,8 @@ const char* const kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 std::string PackageFolder() { return TestProgramFolder() + "..\\package\\"; }
 
 // The files the packages were made from, relative to the program folder:
-// the installer's payload apart from the command file, which is the user's.
+// the installer's payload apart from the command file and the button list,
+// which are the user's.
 std::vector<std::string> PayloadFiles(const std::string& folder = PackageFolder() + "work\\payload\\",
                                       const std::string& relative = "") {
     std::vector<std::string> files;
@@ -31,7 +32,7 @@ std::vector<std::string> PayloadFiles(const std::string& folder = PackageFolder(
     if (search == INVALID_HANDLE_VALUE) return files;
     do {
         const std::string name = relative + found.cFileName;
-        if (found.cFileName[0] == '.' || name == "TOVANIX.CMD") continue;
+        if (found.cFileName[0] == '.' || name == "TOVANIX.CMD" || name == "BTNLIST.TXT") continue;
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             files.push_back(name);
             continue;
@@ -111,6 +112,7 @@ TEST_F(Installer, InstallsRunsAndUninstallsKeepingTheUsersFiles) {
     EXPECT_TRUE(FileExists(installed + "Uninstall.exe"));
     EXPECT_EQ(ReadWholeFile(installed + "TOVANIX.CMD"),
               ReadWholeFile(TestProgramFolder() + "sample_TOVANIX.CMD"));
+    EXPECT_TRUE(FileExists(installed + "BTNLIST.TXT"));
     EXPECT_TRUE(FileExists(StartMenuShortcut()));
     EXPECT_EQ(UserValue(kRunKey, "Tovanix"), "\"" + installed + "Tovanix.exe\"");
     EXPECT_EQ(UserValue(kUninstallKey, "DisplayName"), "Tovanix");
@@ -138,9 +140,10 @@ TEST_F(Installer, InstallsRunsAndUninstallsKeepingTheUsersFiles) {
         ASSERT_TRUE(tovanix.Close());
     }
 
-    // A second install keeps the user's command file.
+    // A second install keeps the user's command file and button list.
     ASSERT_EQ(Install(), 0);
     EXPECT_EQ(ReadWholeFile(installed + "TOVANIX.CMD"), commandFile);
+    EXPECT_EQ(ReadWholeFile(installed + "BTNLIST.TXT"), buttonList);
 
     // The uninstaller runs from a copy of itself and returns at once: its
     // last step takes the key away.

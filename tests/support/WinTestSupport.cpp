@@ -77,6 +77,54 @@ int RunProgram(const std::string& program, const std::string& arguments, DWORD t
 }
 
 namespace {
+const char* const kHtmlHandler = "TovanixTestHtml";
+
+std::string HtmlFileType() {
+    char type[256] = "";
+    LONG size = sizeof type;
+    RegQueryValueA(HKEY_CLASSES_ROOT, ".html", type, &size);
+    return type;
+}
+
+void SetHtmlFileType(const std::string& type) {
+    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, type.c_str(), static_cast<DWORD>(type.size()));
+}
+}  // namespace
+
+HtmlAssociation::HtmlAssociation(const std::string& openCommand) : previousType_(HtmlFileType()) {
+    SetHtmlFileType(kHtmlHandler);
+    if (openCommand.empty()) {
+        RegSetValueA(HKEY_CLASSES_ROOT, kHtmlHandler, REG_SZ, "Test", 4);
+    } else {
+        const std::string key = std::string(kHtmlHandler) + "\\shell\\open\\command";
+        RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, openCommand.c_str(),
+                     static_cast<DWORD>(openCommand.size()));
+    }
+}
+
+HtmlAssociation::~HtmlAssociation() {
+    SetHtmlFileType(previousType_);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kHtmlHandler);
+}
+
+// The record file is named in the environment, which the started program inherits.
+RecordingBrowser::RecordingBrowser(const std::string& program)
+    : record_(folder_.path() + "arguments.txt"), association_("\"" + program + "\" \"%1\"") {
+    SetEnvironmentVariableA("TOVANIX_RECORD_FILE", record_.c_str());
+}
+
+RecordingBrowser::~RecordingBrowser() { SetEnvironmentVariableA("TOVANIX_RECORD_FILE", nullptr); }
+
+std::string RecordingBrowser::Arguments() const {
+    for (int i = 0; i < 100; ++i) {
+        std::string text = ReadWholeFile(record_);
+        if (!text.empty()) return text;
+        Sleep(50);
+    }
+    return "";
+}
+
+namespace {
 MessageBoxAnswerer* activeAnswerer = nullptr;
 
 std::string WindowText(HWND window) {

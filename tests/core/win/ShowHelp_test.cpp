@@ -9,19 +9,6 @@
 
 namespace {
 
-const char* const kHandler = "TovanixTestHtml";
-
-std::string HtmlFileType() {
-    char type[256] = "";
-    LONG size = sizeof type;
-    RegQueryValueA(HKEY_CLASSES_ROOT, ".html", type, &size);
-    return type;
-}
-
-void SetHtmlFileType(const std::string& type) {
-    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, type.c_str(), static_cast<DWORD>(type.size()));
-}
-
 // Runs with a fresh current folder: the test program is not Tovanix.exe, so
 // the help file is looked up relative to the current folder.
 class ShowHelpTest : public ::testing::Test {
@@ -29,44 +16,33 @@ class ShowHelpTest : public ::testing::Test {
     void SetUp() override {
         GetCurrentDirectoryA(MAX_PATH, previousFolder);
         SetCurrentDirectoryA(folder.path().c_str());
-        previousHtmlType = HtmlFileType();
     }
-    void TearDown() override {
-        SetCurrentDirectoryA(previousFolder);
-        SetHtmlFileType(previousHtmlType);
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, kHandler);
-        SetEnvironmentVariableA("TOVANIX_RECORD_FILE", nullptr);
-    }
-
-    // Makes .html files open with the given command (none: no open command).
-    // The shell reads associations from the machine's classes, which is this
-    // test prefix's own; the previous association comes back in TearDown.
-    static void AssociateHtml(const std::string& openCommand) {
-        SetHtmlFileType(kHandler);
-        if (openCommand.empty()) {
-            RegSetValueA(HKEY_CLASSES_ROOT, kHandler, REG_SZ, "Test", 4);
-        } else {
-            const std::string key = std::string(kHandler) + "\\shell\\open\\command";
-            RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, openCommand.c_str(),
-                         static_cast<DWORD>(openCommand.size()));
-        }
-    }
-
-    static std::string WaitForFile(const std::string& path) {
-        for (int i = 0; i < 100; ++i) {
-            std::string text = ReadWholeFile(path);
-            if (!text.empty()) return text;
-            Sleep(50);
-        }
-        return "";
-    }
+    void TearDown() override { SetCurrentDirectoryA(previousFolder); }
 
     TempFolder folder;
     char previousFolder[MAX_PATH] = "";
-    std::string previousHtmlType;
+};
+
+// The shell also looks for a file beside the running program, where the
+// build puts the help file: it is moved aside while it lives.
+class HelpFileMovedAside {
+  public:
+    explicit HelpFileMovedAside(const std::string& aside)
+        : file_(TestProgramFolder() + "Tovanix.html"), aside_(aside) {
+        MoveFileExA(file_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+    ~HelpFileMovedAside() { MoveFileExA(aside_.c_str(), file_.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    HelpFileMovedAside(const HelpFileMovedAside&) = delete;
+    HelpFileMovedAside& operator=(const HelpFileMovedAside&) = delete;
+
+  private:
+    const std::string file_;
+    const std::string aside_;
 };
 
 TEST_F(ShowHelpTest, WithoutTheHelpFileSaysItIsNotFound) {
+    TempFolder aside;
+    HelpFileMovedAside moved(aside.path() + "Tovanix.html");
     MessageBoxAnswerer answerer;
     ShowHelp(nullptr, "#Index");
     EXPECT_EQ(answerer.count(), 1);
@@ -77,13 +53,11 @@ TEST_F(ShowHelpTest, WithoutTheHelpFileSaysItIsNotFound) {
 TEST_F(ShowHelpTest, OpensTheHelpFileAtTheAnchorWithTheAssociatedProgram) {
     WriteWholeFile(folder.path() + "Tovanix.html",
                    "<html><body><a name=\"Mainwindow\">Help</a></body></html>");
-    AssociateHtml("\"" + TestProgramFolder() + "arg_recorder.exe\" \"%1\"");
-    const std::string record = folder.path() + "arguments.txt";
-    SetEnvironmentVariableA("TOVANIX_RECORD_FILE", record.c_str());
+    RecordingBrowser browser;
 
     MessageBoxAnswerer answerer;
     ShowHelp(nullptr, "#Mainwindow");
-    EXPECT_EQ(WaitForFile(record), "Tovanix.html#Mainwindow\n");
+    EXPECT_EQ(browser.Arguments(), "Tovanix.html#Mainwindow\n");
     EXPECT_EQ(answerer.count(), 0);
 }
 
@@ -99,19 +73,17 @@ TEST_F(ShowHelpTest, StartsAnAssociatedProgramWhosePathIsLongerThan256Characters
     ASSERT_EQ(program.size(), 257u);
     ASSERT_TRUE(CopyFileA((TestProgramFolder() + "arg_recorder.exe").c_str(), program.c_str(), FALSE));
     WriteWholeFile(folder.path() + "Tovanix.html", "<html></html>");
-    AssociateHtml("\"" + program + "\" \"%1\"");
-    const std::string record = folder.path() + "arguments.txt";
-    SetEnvironmentVariableA("TOVANIX_RECORD_FILE", record.c_str());
+    RecordingBrowser browser(program);
 
     MessageBoxAnswerer answerer;
     ShowHelp(nullptr, "#Settings");
-    EXPECT_EQ(WaitForFile(record), "Tovanix.html#Settings\n");
+    EXPECT_EQ(browser.Arguments(), "Tovanix.html#Settings\n");
     EXPECT_EQ(answerer.count(), 0);
 }
 
 TEST_F(ShowHelpTest, WithoutAnAssociationForHtmlSaysSo) {
     WriteWholeFile(folder.path() + "Tovanix.html", "<html></html>");
-    AssociateHtml("");
+    HtmlAssociation noProgram("");
     MessageBoxAnswerer answerer;
     ShowHelp(nullptr, "#Index");
     EXPECT_EQ(answerer.count(), 1);

@@ -141,4 +141,27 @@ TEST_F(LearnExport, ResultsAndWhatIsStored) {
     }
 }
 
+TEST_F(LearnExport, F1OpensTheHelpFileBesideTheProgramAtTheLearnTopic) {
+    // The current folder is the program folder, which the build gives the help file.
+    SettingOverride driver(setting::Driver, "");
+    ASSERT_TRUE(DRV_Init());
+    const TMacroRecord macro = MacroRecord("M2", "", "", "Learnt");
+    ASSERT_TRUE(addMacro(&macro));
+    RecordingBrowser browser;
+    // A help that fails shows a message box: answered, the test fails instead of hanging.
+    MessageBoxAnswerer answerer;
+
+    const Step f1 = [](HWND dialog) {
+        SetForegroundWindow(dialog);
+        keybd_event(VK_F1, 0x3B, 0, 0);
+        keybd_event(VK_F1, 0x3B, KEYEVENTF_KEYUP, 0);
+        return true;
+    };
+    const Step cancel = [](HWND dialog) { return PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0) != 0; };
+    DialogScript script({AwaitSampling(), f1, Wait(200), cancel});
+    EXPECT_EQ(learn("M2", false), kNotLearnt);
+    EXPECT_EQ(script.done(), 4u);
+    EXPECT_EQ(browser.Arguments(), "Tovanix.html#Learn\n");
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "PointFont.h"
 #include "Settings.h"
 #include "ThisModule.h"
+#include "tovdata.h"
 #include "tovdrv.h"
 
 namespace {
@@ -17,14 +18,15 @@ constexpr COLORREF kSelectedColor = RGB(255, 0, 0);
 }  // namespace
 
 TdlgChoose::TdlgChoose(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous)
-    : macro_(macro),
-      execute_(execute),
+    : execute_(execute),
       previous_(previous),
       entries_(ChooserEntries(FieldText(macro->Commands))),
       state_(entries_.size(), ChooserLimit(ReadSetting(setting::CmdTime))),
       location_(ReadSetting(setting::CmdLoc)),
       font_(CreatePointFont(ReadSetting(setting::CmdFontName), ReadSetting(setting::CmdFontSize))),
-      backColor_(static_cast<COLORREF>(ReadSetting(setting::CmdBackColor))) {}
+      backColor_(static_cast<COLORREF>(ReadSetting(setting::CmdBackColor))) {
+    CopyItemID(macroID_, macro->ID);
+}
 
 TdlgChoose::~TdlgChoose() {
     *alive_ = false;
@@ -81,7 +83,8 @@ void TdlgChoose::Timer1Timer() {
     // An empty list runs index 0, which is no command.
     const int selected = state_.Selected();
     const int command = selected < static_cast<int>(entries_.size()) ? entries_[selected].command : 0;
-    if (execute_.Proc) execute_.Proc(execute_.Context, macro_, true, command);
+    TMacroRecord* macro = getMacro(macroID_);
+    if (execute_.Proc && macro) execute_.Proc(execute_.Context, macro, true, command);
     if (*alive) DestroyWindow(Handle());
 }
 

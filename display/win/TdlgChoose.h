@@ -43,7 +43,9 @@ class TdlgChoose final : private TWindow {
     void Redraw();
     void Paint() const;
 
-    TMacroRecord* macro_;
+    // The macro is looked up again when its command runs: it may have been
+    // deleted while the chooser was open.
+    TItemID macroID_;
     TExecuteProc execute_;
     TIRCommandProc previous_;
     std::vector<ChooserEntry> entries_;

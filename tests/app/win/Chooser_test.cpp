@@ -4,6 +4,7 @@
 // command in a window of another program, and the next press is an
 // ordinary button again.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +13,7 @@
 #include "ProgramFixture.h"
 #include "ProgramItems.h"
 #include "TargetProgram.h"
+#include "resource.h"
 
 namespace {
 
@@ -115,6 +117,25 @@ TEST_F(ChooserTest, AListThatShowsNothingRunsNothingAndGivesTheReceiverBack) {
 
     ASSERT_EQ(Press("KEY_MENU"), 0);
     WaitFor([] { return false; }, 800);
+    ASSERT_EQ(Press("KEY_OK"), 0);
+    EXPECT_TRUE(WaitFor([&] { return target.EditText() == "x"; }, 2000)) << target.EditText();
+}
+
+TEST_F(ChooserTest, AMacroDeletedWhileItsChooserIsOpenRunsNothing) {
+    TargetProgram target("Chooser target");
+    WriteStartSetting(true);
+    Start(SelectMacro("M1", "Pick", "TYPE:a,TYPE:b", "KEY_MENU", "Chooser target") +
+          Macro("M2", "Enter x", "TYPE:x", "", "KEY_OK", "Chooser target"));
+    ASSERT_TRUE(WaitFor([&] { return program->Caption() == "Tovanix - receiving"; }, 9000));
+
+    ASSERT_EQ(Press("KEY_MENU"), 0);
+    HWND chooser = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (chooser = Chooser()) != nullptr; }, 3000));
+    ASSERT_TRUE(program->SelectNode(1));  // "Pick", after "Enter x"
+    PostMessageA(program->MainWindow(), WM_COMMAND, IDM_DELETE, 0);
+    ASSERT_TRUE(WaitFor([&] { return TreeView_GetCount(program->Tree()) == 1u; }, 3000));
+
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }, 3000));
     ASSERT_EQ(Press("KEY_OK"), 0);
     EXPECT_TRUE(WaitFor([&] { return target.EditText() == "x"; }, 2000)) << target.EditText();
 }

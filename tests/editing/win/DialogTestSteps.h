@@ -12,38 +12,16 @@
 
 #include "DialogMessage.h"
 #include "DialogScript.h"
+#include "DialogScriptSteps.h"
 
 using Step = DialogScript::Step;
 
-inline std::string WindowTextOf(HWND window) {
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
+using steps::Click;
+using steps::OwnedDialog;
+using steps::Type;
+using steps::WindowText;
 
-inline std::string ControlText(HWND dialog, int id) { return WindowTextOf(GetDlgItem(dialog, id)); }
-
-// The visible dialog window (message box, file dialog) that the dialog owns.
-inline HWND OwnedDialog(HWND dialog) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{dialog, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(data);
-            char className[16] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (std::string(className) != "#32770" || GetWindow(window, GW_OWNER) != search.owner ||
-                !IsWindowVisible(window))
-                return TRUE;
-            search.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+inline std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 // How a message box is noted: "caption: text".
 inline std::string BoxLine(const DialogMessage& message) { return message.caption + ": " + message.text; }
@@ -53,20 +31,10 @@ inline Step Answer(std::vector<std::string>& boxes) {
     return [&boxes](HWND dialog) {
         const HWND box = OwnedDialog(dialog);
         if (!box) return false;
-        boxes.push_back(WindowTextOf(box) + ": " + WindowTextOf(GetDlgItem(box, 0xFFFF)));
+        boxes.push_back(WindowText(box) + ": " + WindowText(GetDlgItem(box, 0xFFFF)));
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         return true;
     };
-}
-
-// Posted, as a click is: a handler that opens a message box must not run
-// inside the step.
-inline Step Click(int id) {
-    return [id](HWND dialog) { return PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0) != FALSE; };
-}
-
-inline Step SetText(int id, const char* text) {
-    return [id, text](HWND dialog) { return SetDlgItemTextA(dialog, id, text) != FALSE; };
 }
 
 // Runs the checks once.

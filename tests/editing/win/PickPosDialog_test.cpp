@@ -86,8 +86,8 @@ TEST_F(PickPosDialog, CapturesChecksAndWritesTheClickCommand) {
           }),
           ExpectPosition("7", "3"), Click(IDC_PICKPOS_RBSCREEN), ExpectPosition(screenX, screenY),
           Check([](HWND dialog) { EXPECT_EQ(ControlText(dialog, IDC_PICKPOS_TXTNAME), ""); }),
-          Click(IDC_PICKPOS_RBWINDOW), ExpectPosition("7", "3"), SetText(IDC_PICKPOS_TXTX, "-5"), Click(IDOK),
-          Answer(boxes), SetText(IDC_PICKPOS_TXTX, "7"),
+          Click(IDC_PICKPOS_RBWINDOW), ExpectPosition("7", "3"), Type(IDC_PICKPOS_TXTX, "-5"), Click(IDOK),
+          Answer(boxes), Type(IDC_PICKPOS_TXTX, "7"),
           [this](HWND dialog) {
               SetForegroundWindow(target_);
               return SetForegroundWindow(dialog) != FALSE;
@@ -109,9 +109,8 @@ TEST_F(PickPosDialog, CapturesChecksAndWritesTheClickCommand) {
           }),
           Click(IDC_PICKPOS_CBDOUBLECLICK), Click(IDC_PICKPOS_RBDOWN),
           Check([](HWND dialog) { EXPECT_FALSE(Enabled(dialog, IDC_PICKPOS_CBDOUBLECLICK)); }),
-          SetText(IDC_PICKPOS_TXTY, "-1"), Click(IDOK), Answer(boxes), SetText(IDC_PICKPOS_TXTY, "4a"),
-          Click(IDOK), Answer(boxes), SetText(IDC_PICKPOS_TXTY, "45"), Click(IDC_PICKPOS_RBRIGHT),
-          Click(IDOK)},
+          Type(IDC_PICKPOS_TXTY, "-1"), Click(IDOK), Answer(boxes), Type(IDC_PICKPOS_TXTY, "4a"), Click(IDOK),
+          Answer(boxes), Type(IDC_PICKPOS_TXTY, "45"), Click(IDC_PICKPOS_RBRIGHT), Click(IDOK)},
          "CLICK:0123:0045:R:S:DOWN",
          {prompt, BoxLine(kLocationSaved), BoxLine(kCoordinatesOutOfRange), BoxLine(kCoordinatesOutOfRange)}},
         {"a target window that is not open",

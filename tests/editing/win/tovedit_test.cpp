@@ -12,6 +12,7 @@
 
 #include "DialogScript.h"
 #include "LearnRes.h"
+#include "ReceiverTestSupport.h"
 #include "SettingOverride.h"
 #include "StoreTestItems.h"
 #include "WinTestSupport.h"
@@ -139,6 +140,35 @@ TEST_F(LearnExport, ResultsAndWhatIsStored) {
         TearDown();
         SetUp();
     }
+}
+
+TEST_F(LearnExport, LearnsAButtonPressedOnARemoteOfLircd) {
+    Peers peers;
+    ASSERT_TRUE(peers.ready());
+    const std::string reply = peers.Command("lircd start");
+    ASSERT_EQ(reply.substr(0, 3), "ok ") << reply;
+    SettingOverride driver(setting::Driver, "tovnet.dll");
+    SettingOverride host(setting::NetworkHost, "127.0.0.1");
+    SettingOverride port(setting::NetworkPort, std::stoi(reply.substr(3)));
+    SettingOverride samples(setting::SampleCount, 3);
+    ASSERT_TRUE(DRV_Init());
+    const TMacroRecord macro = MacroRecord("M2", "", "", "Learnt");
+    ASSERT_TRUE(addMacro(&macro));
+
+    // The receiver connects once the dialog has switched it on: the button
+    // is pressed every 200 ms until the dialog has its samples and closes.
+    auto lastPress = std::make_shared<DWORD>(0);
+    const Step keepPressing = [&peers, lastPress](HWND) {
+        if (GetTickCount() - *lastPress >= 200) {
+            peers.Command("lircd send " + LircdLine("KEY_PLAY", 0));
+            *lastPress = GetTickCount();
+        }
+        return false;
+    };
+    DialogScript script({AwaitSampling(), keepPressing});
+    EXPECT_EQ(learn("M2", false), kLearnt);
+    EXPECT_EQ(FieldText(getMacro("M2")->IRCommand), "testremote.KEY_PLAY");
+    EXPECT_FALSE(DRV_IsActivated());
 }
 
 TEST_F(LearnExport, F1OpensTheHelpFileBesideTheProgramAtTheLearnTopic) {

@@ -1,9 +1,8 @@
 #include "PanelDialogs.h"
 
-#include <commdlg.h>
-
 #include <optional>
 
+#include "OpenFileDialog.h"
 #include "PanelRes.h"
 #include "Settings.h"
 #include "Text.h"
@@ -22,16 +21,9 @@ std::string TextOf(HWND control) {
 
 // Starts from the path in the field and puts the chosen one there.
 void BrowseBitmap(HWND owner, HWND field) {
-    char path[MAX_PATH] = "";
-    CopyText(path, TextOf(field));
-    OPENFILENAMEA chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = owner;
-    chooser.lpstrFilter = "Bitmaps (*.bmp)\0*.bmp\0";
-    chooser.lpstrFile = path;
-    chooser.nMaxFile = sizeof path;
-    chooser.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&chooser)) SetWindowTextA(field, path);
+    if (const auto path = ChooseFileToOpen(owner, {"Bitmaps (*.bmp)\0*.bmp\0", nullptr, TextOf(field),
+                                                   OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST}))
+        SetWindowTextA(field, path->c_str());
 }
 
 template <class Record>

@@ -1,9 +1,9 @@
 // The launch dialog: a LAUNCH command's file, parameters and options.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "CommandDialogsRes.h"
 #include "LaunchCommand.h"
+#include "OpenFileDialog.h"
 #include "ParameterDialogs.h"
 #include "TokenDialog.h"
 
@@ -43,17 +43,8 @@ void TdlgLaunchApp::btnOkClick() {
 }
 
 void TdlgLaunchApp::Browse() {
-    char path[MAX_PATH] = "";
-    OPENFILENAMEA open{};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = Handle();
-    open.lpstrFilter = "All files\0*.*\0";
-    open.lpstrFile = path;
-    open.nMaxFile = sizeof path;
-    open.lpstrInitialDir = "C:\\";
-    // The program's current folder stays where it was.
-    open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&open)) SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTFILENAME, path);
+    if (const auto path = ChooseFileToOpen(Handle(), {"All files\0*.*\0", "C:\\"}))
+        SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTFILENAME, path->c_str());
 }
 
 }  // namespace

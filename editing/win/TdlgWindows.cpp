@@ -1,11 +1,11 @@
 #include "TdlgWindows.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <string>
 
 #include "DialogMessageBox.h"
+#include "OpenFileDialog.h"
 #include "ParameterDialogs.h"
 #include "ThisModule.h"
 #include "WindowsRes.h"
@@ -106,16 +106,9 @@ void TdlgWindows::NodeSelected(HTREEITEM node) {
 }
 
 void TdlgWindows::Browse() {
-    char file[MAX_PATH] = "";
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = "*.EXE\0*.EXE\0*.COM\0*.COM\0";
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof file;
-    dialog.lpstrInitialDir = "C:\\";
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&dialog)) SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTFILENAME, file);
+    if (const auto file =
+            ChooseFileToOpen(Handle(), {"*.EXE\0*.EXE\0*.COM\0*.COM\0", "C:\\", "", OFN_FILEMUSTEXIST}))
+        SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTFILENAME, file->c_str());
 }
 
 std::optional<WindowChoice> selectWindow(HWND owner) {

@@ -81,6 +81,12 @@ bool TovanixProgram::Close() {
     return WaitFor([&] { return !Running(); }, 10000);
 }
 
+void TovanixProgram::Kill() {
+    if (!Running()) return;
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 10000);
+}
+
 bool TovanixProgram::Running() const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }

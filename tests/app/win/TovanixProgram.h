@@ -26,6 +26,8 @@ class TovanixProgram {
     bool Start();
     // Closes the main window and waits for the program to end.
     bool Close();
+    // Ends the program at once, as a crash or a power cut would.
+    void Kill();
     bool Running() const;
 
     HWND MainWindow() const;

@@ -30,6 +30,14 @@ inline Step Type(int id, std::string text) {
 inline Step Click(int id) {
     return [=](HWND dialog) { return PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0) != 0; };
 }
+// Goes on once that many milliseconds have passed since the step was first tried.
+inline Step Wait(DWORD milliseconds) {
+    auto started = std::make_shared<DWORD>(0);
+    return [=](HWND) {
+        if (!*started) *started = GetTickCount();
+        return GetTickCount() - *started >= milliseconds;
+    };
+}
 // A key pressed in the control (an arrow key in an edit or a list).
 inline Step Key(int id, WPARAM key) {
     return [=](HWND dialog) {

@@ -19,6 +19,7 @@ using Step = DialogScript::Step;
 using steps::Click;
 using steps::OwnedDialog;
 using steps::Type;
+using steps::Wait;
 using steps::WindowText;
 
 inline std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
@@ -42,13 +43,5 @@ inline Step Check(std::function<void(HWND)> checks) {
     return [checks](HWND dialog) {
         checks(dialog);
         return true;
-    };
-}
-
-inline Step Wait(DWORD milliseconds) {
-    auto started = std::make_shared<DWORD>(0);
-    return [=](HWND) {
-        if (!*started) *started = GetTickCount();
-        return GetTickCount() - *started >= milliseconds;
     };
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "DialogScript.h"
+#include "DialogScriptSteps.h"
 #include "LearnRes.h"
 #include "ReceiverTestSupport.h"
 #include "SettingOverride.h"
@@ -31,6 +32,7 @@ std::string Text(HWND dialog, int id) {
 }
 
 using Step = DialogScript::Step;
+using steps::Wait;
 
 Step AwaitSampling() {
     return [](HWND dialog) { return Text(dialog, IDC_LEARN_LBLTIP) == kSamplingTip; };
@@ -47,13 +49,6 @@ Step Press(const std::string& button, int times) {
         for (int i = 1; i < times; ++i) buttons += " " + button;
         EXPECT_EQ(RunProgram(TestProgramFolder() + "tovsend.exe", buttons), 0);
         return true;
-    };
-}
-Step Wait(DWORD milliseconds) {
-    auto started = std::make_shared<DWORD>(0);
-    return [=](HWND) {
-        if (!*started) *started = GetTickCount();
-        return GetTickCount() - *started >= milliseconds;
     };
 }
 

@@ -12,6 +12,12 @@
 #define TOVEDIT_API
 #endif
 
+#if defined(_WIN32) && !defined(TOVEDIT_BUILD)
+#define TOVEDIT_RENAMED_API __declspec(dllimport)
+#else
+#define TOVEDIT_RENAMED_API
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -35,6 +41,22 @@ enum {
    switches its own receiving off before and takes the driver's IR command
    callback back afterwards; the driver is left deactivated. */
 TOVEDIT_API int learn(const char* id, bool batch);
+
+/* The macro editor, adding a macro to the group with that ID ("" for a
+   general macro). True when a macro was created; the store's newest macro
+   is the new one. Exported as addMacro; as tovdata.dll exports an addMacro
+   of its own, which adds a record, tovedit defines it under this name
+   (tovedit.def) and modules import it through the import library
+   tovedit_imports (tovedit-imports.def), never through tovedit's own. */
+TOVEDIT_RENAMED_API bool addMacroInEditor(const char* groupID);
+/* The macro editor for the macro with that ID; true when it ended with OK. */
+TOVEDIT_API bool editMacro(const char* macroID);
+/* The button group editor adding a group; true when it ended with OK. The
+   store's newest group is the new one. */
+TOVEDIT_API bool addButtonGroup(void);
+/* The button group editor for the group with that ID; false at once when
+   the store has no such group, else true when it ended with OK. */
+TOVEDIT_API bool editButtonGroup(const char* groupID);
 
 #ifdef _WIN32
 /* Runs the settings dialog owned by owner; true when it ended with OK.

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "EditorDialogs.h"
 #include "Guarded.h"
 #include "Records.h"
 #include "TdlgLearn.h"
@@ -17,6 +18,40 @@ TOVEDIT_API int learn(const char* id, bool batch) {
         CopyItemID(item, id);
         TovdataEditStore store;
         return LearnItem(store, item, batch, GetActiveWindow());
+    });
+}
+
+bool addMacroInEditor(const char* groupID) {
+    return Guarded(false, [&] {
+        TItemID group;
+        CopyItemID(group, groupID);
+        TovdataEditStore store;
+        return !newMacro(GetActiveWindow(), store, group).empty();
+    });
+}
+
+TOVEDIT_API bool editMacro(const char* macroID) {
+    return Guarded(false, [&] {
+        TItemID macro;
+        CopyItemID(macro, macroID);
+        TovdataEditStore store;
+        return editMacro(GetActiveWindow(), store, macro);
+    });
+}
+
+TOVEDIT_API bool addButtonGroup(void) {
+    return Guarded(false, [&] {
+        TovdataEditStore store;
+        return addButtonGroup(GetActiveWindow(), store);
+    });
+}
+
+TOVEDIT_API bool editButtonGroup(const char* groupID) {
+    return Guarded(false, [&] {
+        TItemID group;
+        CopyItemID(group, groupID);
+        TovdataEditStore store;
+        return editButtonGroup(GetActiveWindow(), store, group);
     });
 }
 

@@ -75,6 +75,13 @@ LRESULT TfrmMain::OnTreeNotify(NMHDR* header) {
             if (group && (view->action & TVE_COLLAPSE)) group->Expanded = 0;
             return 0;
         }
+        case NM_DBLCLK:
+            // A group opens and closes as usual; a macro opens its editor.
+            if (getMacro(SelectedID().c_str())) {
+                EditItemCommand();
+                return 1;
+            }
+            return 0;
         case NM_RCLICK:
             ShowTreeMenu();
             return 1;
@@ -162,8 +169,10 @@ void TfrmMain::SortTree() {
 }
 
 void TfrmMain::RefreshNode() {
-    HTREEITEM node = TreeView_GetSelection(outActions_);
-    if (!node) return;
+    if (HTREEITEM node = TreeView_GetSelection(outActions_)) RefreshNodeText(node);
+}
+
+void TfrmMain::RefreshNodeText(HTREEITEM node) {
     const char* id = IDOf(NodeData(outActions_, node));
     TVITEMA item{};
     item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
@@ -182,6 +191,16 @@ void TfrmMain::RefreshNode() {
     item.pszText = const_cast<char*>(name.c_str());
     TreeView_SetItem(outActions_, &item);
     InvalidateRect(outActions_, nullptr, TRUE);
+}
+
+void TfrmMain::RefreshGroupNodes(const std::string& groupID) {
+    HTREEITEM group = FindNode(TreeView_GetRoot(outActions_), getBGroup(groupID.c_str()));
+    if (!group) return;
+    RefreshNodeText(group);
+    for (HTREEITEM node = TreeView_GetChild(outActions_, group); node;
+         node = TreeView_GetNextSibling(outActions_, node))
+        RefreshNodeText(node);
+    SortTree();
 }
 
 bool TfrmMain::SelectItem(const std::string& id) {
@@ -241,6 +260,10 @@ void TfrmMain::UpdateMenus() {
     Enable(mainMenu_, IDM_COPY, state.copy);
     Enable(mainMenu_, IDM_PASTE, state.paste);
     Enable(mainMenu_, IDM_DELETE, state.remove);
+    Enable(mainMenu_, IDM_ADDGROUPMACRO, state.addGroupMacro);
+    Enable(popup, IDM_POPUP_ADDGROUPMACRO, state.addGroupMacro);
+    Enable(mainMenu_, IDM_EDITITEM, state.edit);
+    Enable(popup, IDM_POPUP_EDITITEM, state.edit);
     Enable(mainMenu_, IDM_LEARN, state.learn);
     Enable(popup, IDM_POPUP_LEARN, state.learn);
     Enable(mainMenu_, IDM_BATCHLEARN, state.batchLearn);

@@ -259,6 +259,22 @@ void TfrmMain::OnCommand(int id, int notification, HWND control) {
                 WriteSetting(setting::Action, index <= 0 ? 0 : cmbActions_.Value(index));
             }
             break;
+        case IDM_ADDGROUP:
+        case IDM_POPUP_ADDGROUP:
+            AddGroupCommand();
+            break;
+        case IDM_ADDGROUPMACRO:
+        case IDM_POPUP_ADDGROUPMACRO:
+            AddGroupMacroCommand();
+            break;
+        case IDM_ADDMACRO:
+        case IDM_POPUP_ADDMACRO:
+            AddMacroCommand("");
+            break;
+        case IDM_EDITITEM:
+        case IDM_POPUP_EDITITEM:
+            EditItemCommand();
+            break;
         case IDM_DISABLE:
         case IDM_POPUP_DISABLE:
             ToggleDisabled();

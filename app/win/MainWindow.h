@@ -100,6 +100,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     HTREEITEM FindNode(HTREEITEM first, const void* record) const;
     void SortTree();
     void RefreshNode();
+    void RefreshNodeText(HTREEITEM node);
     bool SelectItem(const std::string& id);
     std::string SelectedID() const;
     HTREEITEM ParentGroupNode(HTREEITEM node) const;
@@ -112,6 +113,17 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void CopyMacro(bool cut);
     void PasteMacro();
     void ShowTreeMenu();
+
+    // Adding and editing items in tovedit's editors (MainEdit.cpp).
+    void AddGroupCommand();
+    // A macro of the selected group, or of the selected macro's group.
+    void AddGroupMacroCommand();
+    // groupID "": a general macro.
+    void AddMacroCommand(const std::string& groupID);
+    void EditItemCommand();
+    // After an editor: the nodes of the group and its macros show their
+    // names again, and the tree its order.
+    void RefreshGroupNodes(const std::string& groupID);
 
     // Learning (MainLearn.cpp).
     int LearnItem(bool batch);

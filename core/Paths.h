@@ -16,4 +16,9 @@ std::string ProgramFolderOf(std::string_view programFile);
 // the program that loaded it, not of the library file).
 std::string ProgramFolder();
 
+// Where the libraries that Tovanix loads by name (drivers, plug-ins) lie:
+// the program folder, or the current folder for a program that is not
+// Tovanix.exe (a test program). Empty when neither can be read.
+std::string LibraryFolder();
+
 inline constexpr const char* kProgramFileName = "Tovanix.exe";

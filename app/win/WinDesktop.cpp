@@ -122,8 +122,7 @@ bool WinDesktop::IsStartMenuOpen() {
 void WinDesktop::ToggleStartMenu() { SendMessageA(GetDesktopWindow(), WM_SYSCOMMAND, SC_TASKLIST, 0); }
 
 void WinDesktop::RunPlugin(const std::string& base, const std::string& parameters, WindowHandle window) {
-    // Plug-ins come from the program folder only.
-    const std::string folder = ProgramFolder();
+    const std::string folder = LibraryFolder();
     if (folder.empty() || !IsPlainName(base)) return;
     const std::string path = folder + base + ".DLL";
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;

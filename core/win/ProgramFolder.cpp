@@ -14,3 +14,12 @@ std::string ProgramFolder() {
         path.resize(path.size() * 2);
     }
 }
+
+std::string LibraryFolder() {
+    const std::string folder = ProgramFolder();
+    if (!folder.empty()) return folder;
+    char current[MAX_PATH] = "";
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+    if (length == 0 || length >= MAX_PATH) return "";
+    return std::string(current) + "\\";
+}

@@ -11,16 +11,6 @@ namespace {
 constexpr std::size_t kDriverNameSize = 33;
 using GetDriverName = void (*)(char* name);
 
-std::string SearchFolder() {
-    const std::string folder = ProgramFolder();
-    if (!folder.empty()) return folder;
-    // Not Tovanix.exe: the current folder, as the driver itself is looked up.
-    char current[MAX_PATH] = "";
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
-    if (length == 0 || length >= MAX_PATH) return "";
-    return std::string(current) + "\\";
-}
-
 std::string DriverName(const std::string& path) {
     // A library that cannot be loaded must not stop the search with a message box.
     const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
@@ -39,7 +29,7 @@ std::string DriverName(const std::string& path) {
 
 std::vector<DriverEntry> FindDrivers() {
     std::vector<DriverEntry> drivers;
-    const std::string folder = SearchFolder();
+    const std::string folder = LibraryFolder();
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((folder + "*.DLL").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return drivers;

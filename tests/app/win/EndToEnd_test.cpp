@@ -3,12 +3,22 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Settings.h"
 #include "WinExecutorFixture.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"
 
 namespace {
+
+std::vector<DWORD> keysDown;
+
+LRESULT CALLBACK RecordKeysDown(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == WM_KEYDOWN)
+        keysDown.push_back(reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 class EndToEnd : public WinExecutorFixture {
   protected:
@@ -53,6 +63,18 @@ TEST_F(EndToEnd, UnknownButtonDoesNothing) {
     ASSERT_EQ(Send("KEY_NOTHING"), 0);
     PumpMessages(200);
     EXPECT_EQ(target.EditText(), "");
+}
+
+// mediakeys.dll sits in the program folder, as the installer puts it.
+TEST_F(EndToEnd, APluginCommandRunsInItsLibrary) {
+    AddMacro("mediakeys:NEXT", "", "", "KEY_OK");
+    keysDown.clear();
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, RecordKeysDown, GetModuleHandleA(nullptr), 0);
+    ASSERT_NE(hook, nullptr);
+    ASSERT_EQ(Send("KEY_OK"), 0);
+    PumpMessages(300);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(keysDown, std::vector<DWORD>{VK_MEDIA_NEXT_TRACK});
 }
 
 }  // namespace

@@ -113,20 +113,86 @@ HWND TovanixProgram::MessageBoxWindow() const {
     return box && !TextOf(GetDlgItem(box, 0xFFFF)).empty() ? box : nullptr;
 }
 
-bool TovanixProgram::SelectNode(int topIndex, int childIndex) {
-    HWND tree = Tree();
+HTREEITEM TreeNode(HWND tree, int topIndex, int childIndex) {
     HTREEITEM node = TreeView_GetRoot(tree);
     for (int i = 0; node && i < topIndex; ++i) node = TreeView_GetNextSibling(tree, node);
     if (node && childIndex >= 0) {
         node = TreeView_GetChild(tree, node);
         for (int i = 0; node && i < childIndex; ++i) node = TreeView_GetNextSibling(tree, node);
     }
-    return node && TreeView_SelectItem(tree, node);
+    return node;
+}
+
+bool TovanixProgram::SelectNode(int topIndex, int childIndex) {
+    HTREEITEM node = TreeNode(Tree(), topIndex, childIndex);
+    return node && TreeView_SelectItem(Tree(), node);
+}
+
+// The tree's messages that fill a structure need it in the program's memory.
+std::string TovanixProgram::NodeText(int topIndex, int childIndex) const {
+    HTREEITEM node = TreeNode(Tree(), topIndex, childIndex);
+    if (!node) return "";
+    struct Remote {
+        TVITEMA item;
+        char text[256];
+    };
+    void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return "";
+    Remote local{};
+    local.item.mask = TVIF_TEXT;
+    local.item.hItem = node;
+    local.item.pszText = static_cast<Remote*>(remote)->text;
+    local.item.cchTextMax = sizeof local.text;
+    std::string text;
+    if (WriteProcessMemory(process_.hProcess, remote, &local, sizeof local, nullptr) &&
+        SendMessageA(Tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(process_.hProcess, remote, &local, sizeof local, nullptr))
+        text = local.text;
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    return text;
+}
+
+bool TovanixProgram::DoubleClickNode(int topIndex, int childIndex) {
+    HWND tree = Tree();
+    HTREEITEM node = TreeNode(tree, topIndex, childIndex);
+    if (!node) return false;
+    // TVM_GETITEMRECT takes the node in the rectangle it fills.
+    void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return false;
+    RECT rect{};
+    *reinterpret_cast<HTREEITEM*>(&rect) = node;
+    const bool found = WriteProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr) &&
+                       SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)) &&
+                       ReadProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    if (!found) return false;
+    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(tree, &point);
+    SetForegroundWindow(MainWindow());
+    SetCursorPos(point.x, point.y);
+    INPUT clicks[4] = {};
+    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = flags[i];
+    }
+    return SendInput(4, clicks, sizeof(INPUT)) == 4;
 }
 
 HWND TovanixProgram::DialogWindow() const {
     const HWND dialog = FindWindowOfClass("#32770");
     return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+HWND TovanixProgram::DialogWindow(const std::string& caption) const {
+    for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
+         window = FindWindowExA(nullptr, window, "#32770", nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == process_.dwProcessId && IsWindowVisible(window) && TextOf(window) == caption)
+            return window;
+    }
+    return nullptr;
 }
 
 HWND TovanixProgram::TrayWindow() const { return FindWindowOfClass(TTrayIcon::kClassName); }

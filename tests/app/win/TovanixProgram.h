@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -37,6 +38,10 @@ class TovanixProgram {
     // Selects a top-level node of the tree by its place in the order, or
     // one of its children. (The tree's texts live in the other program.)
     bool SelectNode(int topIndex, int childIndex = -1);
+    // The text of a node of the tree, read from the program's memory.
+    std::string NodeText(int topIndex, int childIndex = -1) const;
+    // Double-clicks the node with the real mouse.
+    bool DoubleClickNode(int topIndex, int childIndex = -1);
     void Command(int id);
 
     // The hidden window that receives the tray icon's notifications.
@@ -56,6 +61,8 @@ class TovanixProgram {
     HWND MessageBoxWindow() const;
     // Any dialog of the program (an open or save dialog, say), if one is open.
     HWND DialogWindow() const;
+    // The program's visible dialog with that caption, if one is open.
+    HWND DialogWindow(const std::string& caption) const;
 
   private:
     // The first top-level window of the program with that class.
@@ -80,6 +87,9 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
 }
+
+// A node of a tree view: a top-level node by its place, or one of its children.
+HTREEITEM TreeNode(HWND tree, int topIndex, int childIndex = -1);
 
 // The text of a window of another program.
 std::string TextOf(HWND window);

@@ -42,28 +42,14 @@ Step InOwned(Step step) {
     });
 }
 
-HTREEITEM FindNode(HWND tree, HTREEITEM parent, const std::string& text) {
-    for (HTREEITEM node = TreeView_GetChild(tree, parent); node; node = TreeView_GetNextSibling(tree, node)) {
-        char found[64] = "";
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = found;
-        item.cchTextMax = sizeof found;
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        if (text == found) return node;
-    }
-    return nullptr;
-}
-
 // The node of the command under the category; the category itself when
 // command is empty.
 HTREEITEM Node(HWND dialog, const std::string& category, const std::string& command) {
     const HWND tree = GetDlgItem(dialog, IDC_MACRO_TVCMDS);
-    const HTREEITEM node = FindNode(tree, TVI_ROOT, category);
+    const HTREEITEM node = FindTreeNode(tree, TVI_ROOT, category);
     EXPECT_TRUE(node) << category;
     if (!node || command.empty()) return node;
-    const HTREEITEM child = FindNode(tree, node, command);
+    const HTREEITEM child = FindTreeNode(tree, node, command);
     EXPECT_TRUE(child) << command;
     return child;
 }

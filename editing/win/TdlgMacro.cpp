@@ -118,16 +118,12 @@ void TdlgMacro::FillTree() {
 }
 
 void TdlgMacro::Command(int id, int notification) {
-    switch (id) {
-        case IDC_MACRO_LBMACRO:
-            if (notification == LBN_SELCHANGE) ListClicked();
-            if (notification == LBN_DBLCLK) lbMacroDblClick();
-            return;
-        case IDC_MACRO_TXTNAME:
-        case IDC_MACRO_TXTTARGETAPP:
-        case IDC_MACRO_TXTTARGETWINDOW:
-            return;
+    if (id == IDC_MACRO_LBMACRO) {
+        if (notification == LBN_SELCHANGE) ListClicked();
+        if (notification == LBN_DBLCLK) lbMacroDblClick();
+        return;
     }
+    // The edits are read when the model needs them.
     if (notification != BN_CLICKED) return;
     switch (id) {
         case IDC_MACRO_BTNADD:

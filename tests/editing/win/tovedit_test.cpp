@@ -218,3 +218,15 @@ TEST_F(MacroExports, OpenTheMacroEditorWhoseHelpIsTheMacroTopic) {
     ASSERT_TRUE(added) << newest;
     EXPECT_EQ(FieldText(added->Name), "Stop");
 }
+
+TEST_F(MacroExports, LearnWaitsWhileTheReceiverIsActive) {
+    SettingOverride driver(setting::Driver, "");
+    SettingOverride plugins(setting::Plugins, "");
+    ASSERT_TRUE(DRV_Init() && DRV_Activate());
+    const TMacroRecord macro = MacroRecord("M2", "", "", "Play");
+    ASSERT_TRUE(addMacro(&macro));
+    DialogScript script({steps::ExpectEnabled(IDC_MACRO_BTNLEARN, false), steps::Click(IDCANCEL)});
+    EXPECT_FALSE(editMacro("M2"));
+    EXPECT_EQ(script.done(), 2u);
+    DRV_Deactivate();
+}

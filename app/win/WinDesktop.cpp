@@ -4,6 +4,7 @@
 
 #include "CommandPlugin.h"
 #include "Paths.h"
+#include "ProgramLibraries.h"
 #include "Text.h"
 
 namespace {
@@ -124,16 +125,10 @@ void WinDesktop::ToggleStartMenu() { SendMessageA(GetDesktopWindow(), WM_SYSCOMM
 void WinDesktop::RunPlugin(const std::string& base, const std::string& parameters, WindowHandle window) {
     const std::string folder = LibraryFolder();
     if (folder.empty() || !IsPlainName(base)) return;
-    const std::string path = folder + base + ".DLL";
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (!library) return;
-    // The export's address, taken as the plug-in function it is.
-    if (auto execute = reinterpret_cast<TExecutePlugin>(
-            reinterpret_cast<void*>(GetProcAddress(library, kExecutePluginExport)))) {
-        char buffer[256];
-        CopyText(buffer, parameters);
-        execute(buffer, ToHwnd(window));
-    }
-    FreeLibrary(library);
+    char buffer[256];
+    CopyText(buffer, parameters);
+    CallLibraryExport(folder + base + ".DLL", kExecutePluginExport, [&](FARPROC function) {
+        // The export's address, taken as the plug-in function it is.
+        reinterpret_cast<TExecutePlugin>(reinterpret_cast<void*>(function))(buffer, ToHwnd(window));
+    });
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <memory>
@@ -44,4 +45,23 @@ inline Step Check(std::function<void(HWND)> checks) {
         checks(dialog);
         return true;
     };
+}
+
+inline std::string TreeNodeText(HWND tree, HTREEITEM node) {
+    char text[128] = "";
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = node;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// The node with that text among the children of parent (TVI_ROOT: the
+// roots); null when there is none.
+inline HTREEITEM FindTreeNode(HWND tree, HTREEITEM parent, const std::string& text) {
+    for (HTREEITEM node = TreeView_GetChild(tree, parent); node; node = TreeView_GetNextSibling(tree, node))
+        if (TreeNodeText(tree, node) == text) return node;
+    return nullptr;
 }

@@ -16,29 +16,8 @@
 
 namespace {
 
-std::string NodeText(HWND tree, HTREEITEM node) {
-    char text[128] = "";
-    TVITEMA item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = node;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
-HTREEITEM Next(HWND tree, HTREEITEM node, WPARAM relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
-}
-
-// The node with that text among the children of parent (TVI_ROOT: the roots).
 HTREEITEM FindNode(HWND dialog, HTREEITEM parent, const std::string& text) {
-    const HWND tree = GetDlgItem(dialog, IDC_WINDOWS_OUTWINDOWS);
-    HTREEITEM node = parent == TVI_ROOT ? Next(tree, nullptr, TVGN_ROOT) : Next(tree, parent, TVGN_CHILD);
-    for (; node; node = Next(tree, node, TVGN_NEXT))
-        if (NodeText(tree, node) == text) return node;
-    return nullptr;
+    return FindTreeNode(GetDlgItem(dialog, IDC_WINDOWS_OUTWINDOWS), parent, text);
 }
 
 // Selects the node as a click does; path: the root's text, then a child's.

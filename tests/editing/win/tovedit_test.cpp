@@ -1,4 +1,4 @@
-// tovedit's learn export through the real DLL: the item store of tovdata.dll,
+// tovedit's learn and macro exports through the real DLL: the item store of tovdata.dll,
 // the receiver driver tovdrv.dll with the local receiver, and presses from
 // the sender tool, while the test drives the dialog on its own thread.
 #include "tovedit.h"
@@ -13,6 +13,7 @@
 #include "DialogScript.h"
 #include "DialogScriptSteps.h"
 #include "LearnRes.h"
+#include "MacroRes.h"
 #include "ReceiverTestSupport.h"
 #include "SettingOverride.h"
 #include "StoreTestItems.h"
@@ -190,3 +191,42 @@ TEST_F(LearnExport, F1OpensTheHelpFileBesideTheProgramAtTheLearnTopic) {
 }
 
 }  // namespace
+
+class MacroExports : public LearnExport {};
+
+TEST_F(MacroExports, OpenTheMacroEditorWhoseHelpIsTheMacroTopic) {
+    const TMacroRecord macro = MacroRecord("M2", "", "", "Play");
+    ASSERT_TRUE(addMacro(&macro));
+    // The editor writes the plug-ins it finds beside the program.
+    SettingOverride plugins(setting::Plugins, "");
+    RecordingBrowser browser;
+    const Step help = [](HWND dialog) {
+        EXPECT_EQ(steps::WindowText(dialog), "Edit macro Play");
+        return PostMessageA(dialog, WM_COMMAND, IDHELP, 0) != 0;
+    };
+    {
+        DialogScript edit({help, Wait(200), steps::Click(IDCANCEL)});
+        EXPECT_FALSE(editMacro("M2"));
+        EXPECT_EQ(browser.Arguments(), "Tovanix.html#Macro\n");
+    }
+    DialogScript add({steps::Type(IDC_MACRO_TXTNAME, "Stop"), steps::Click(IDOK)});
+    EXPECT_TRUE(addMacroInEditor(""));
+    // As Tovanix finds the macro that was added.
+    TItemID newest = "";
+    getNewestItem(1, newest);
+    const TMacroRecord* added = getMacro(newest);
+    ASSERT_TRUE(added) << newest;
+    EXPECT_EQ(FieldText(added->Name), "Stop");
+}
+
+TEST_F(MacroExports, LearnWaitsWhileTheReceiverIsActive) {
+    SettingOverride driver(setting::Driver, "");
+    SettingOverride plugins(setting::Plugins, "");
+    ASSERT_TRUE(DRV_Init() && DRV_Activate());
+    const TMacroRecord macro = MacroRecord("M2", "", "", "Play");
+    ASSERT_TRUE(addMacro(&macro));
+    DialogScript script({steps::ExpectEnabled(IDC_MACRO_BTNLEARN, false), steps::Click(IDCANCEL)});
+    EXPECT_FALSE(editMacro("M2"));
+    EXPECT_EQ(script.done(), 2u);
+    DRV_Deactivate();
+}

@@ -1,0 +1,165 @@
+// Groups and macros made and changed from the main window of the real
+// Tovanix.exe, through tovedit's editors as a user works them: the tree, the
+// start-up list and the command file follow.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ButtonGrpRes.h"
+#include "MacroRes.h"
+#include "ProgramFixture.h"
+#include "ProgramItems.h"
+#include "resource.h"
+
+namespace {
+
+// The macro editor's command tree: categories and commands by their place.
+struct TreeCommand {
+    int category;
+    int command;
+};
+constexpr TreeCommand kTab{0, 1};
+constexpr TreeCommand kEnter{0, 2};
+constexpr TreeCommand kVolumeUp{3, 0};
+
+class EditingFromTheMainWindow : public ProgramTest {
+  protected:
+    HWND AwaitDialog(const std::string& caption) {
+        HWND dialog = nullptr;
+        WaitFor([&] { return (dialog = program->DialogWindow(caption)) != nullptr; }, 8000);
+        return dialog;
+    }
+    static void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+    static void SetText(HWND dialog, int id, const char* text) {
+        SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    // Selects the command in the macro editor's tree and presses "&Add",
+    // with the modifier box ticked first when one is given.
+    static void AddCommand(HWND editor, TreeCommand command, int modifierBox = 0) {
+        HWND tree = GetDlgItem(editor, IDC_MACRO_TVCMDS);
+        TreeView_SelectItem(tree, TreeNode(tree, command.category, command.command));
+        if (modifierBox) SendMessageA(GetDlgItem(editor, modifierBox), BM_CLICK, 0, 0);
+        SendMessageA(GetDlgItem(editor, IDC_MACRO_BTNADD), BM_CLICK, 0, 0);
+    }
+    bool Closed(HWND dialog) {
+        return WaitFor([&] { return !IsWindow(dialog); }, 5000);
+    }
+    bool FileHolds(const std::string& part) {
+        return WaitFor([&] { return program->CommandFile().find(part) != std::string::npos; }, 3000);
+    }
+    static void PressCtrl(BYTE key) {
+        INPUT keys[4] = {};
+        const BYTE codes[4] = {VK_CONTROL, key, key, VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = codes[i];
+            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        SendInput(4, keys, sizeof(INPUT));
+    }
+};
+
+TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeAndChanged) {
+    TovanixProgram& tovanix = Start("");
+    ASSERT_TRUE(WaitUntilShown());
+
+    // A group, and its start macro made with "&New...".
+    tovanix.Command(IDM_ADDGROUP);
+    HWND group = AwaitDialog("Add button group");
+    ASSERT_NE(group, nullptr);
+    SetText(group, IDC_BUTTONGRP_TXTNAME, "Editor");
+    Click(group, IDC_BUTTONGRP_BTNNEW);
+    HWND editor = AwaitDialog("Add macro to group Editor");
+    ASSERT_NE(editor, nullptr);
+    SetText(editor, IDC_MACRO_TXTNAME, "Start");
+    AddCommand(editor, kTab, IDC_MACRO_CBCTRL);
+    AddCommand(editor, kVolumeUp);
+    EXPECT_EQ(SendDlgItemMessageA(editor, IDC_MACRO_LBMACRO, LB_GETCOUNT, 0, 0), 2);
+    Click(editor, IDOK);
+    ASSERT_TRUE(Closed(editor));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(group, IDC_BUTTONGRP_BTNEDIT)));
+    Click(group, IDOK);
+    ASSERT_TRUE(Closed(group));
+
+    EXPECT_TRUE(FileHolds("ID:A1\r\nNAME:Editor\r\nIRCOMMAND:\r\nMACROID:M1\r\nDISABLED:0\r\n"));
+    EXPECT_TRUE(FileHolds("ID:M1\r\nNAME:Start\r\nAPPID:A1\r\nIRCOMMAND:\r\nCOMMANDS:CTRL+TAB,Volume up\r\n"
+                          "DISABLED:0\r\nCURRENTWINDOW:1\r\nTARGETFILE:\r\nTARGETCAPTION:\r\nLEAVEWINDOW:1\r\n"
+                          "DONTFOCUS:0\r\nOSD:1\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n"));
+    EXPECT_EQ(tovanix.NodeText(0), "Editor");
+    EXPECT_EQ(tovanix.NodeText(0, 0), "Start");
+
+    // A general macro from Ctrl+G, typed at the main window.
+    SetForegroundWindow(tovanix.MainWindow());
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == tovanix.MainWindow(); }, 3000));
+    PressCtrl('G');
+    editor = AwaitDialog("Add general macro");
+    ASSERT_NE(editor, nullptr);
+    SetText(editor, IDC_MACRO_TXTNAME, "Mail");
+    AddCommand(editor, kEnter);
+    Click(editor, IDOK);
+    ASSERT_TRUE(Closed(editor));
+    EXPECT_TRUE(FileHolds("ID:M2\r\nNAME:Mail\r\nAPPID:\r\nIRCOMMAND:\r\nCOMMANDS:ENTER\r\n"));
+    EXPECT_EQ(tovanix.NodeText(1), "Mail");
+    // The start-up list: its empty entry and the general macro.
+    EXPECT_EQ(SendDlgItemMessageA(tovanix.MainWindow(), IDC_MAIN_ACTIONS, CB_GETCOUNT, 0, 0), 2);
+
+    // A double click on the macro opens it; the new name reaches the tree
+    // and the file.
+    ASSERT_TRUE(tovanix.DoubleClickNode(1));
+    editor = AwaitDialog("Edit macro Mail");
+    ASSERT_NE(editor, nullptr);
+    SetText(editor, IDC_MACRO_TXTNAME, "Mail home");
+    Click(editor, IDOK);
+    ASSERT_TRUE(Closed(editor));
+    EXPECT_TRUE(FileHolds("ID:M2\r\nNAME:Mail home\r\n"));
+    EXPECT_EQ(tovanix.NodeText(1), "Mail home");
+
+    // "&Edit item..." on the group renames it.
+    ASSERT_TRUE(tovanix.SelectNode(0));
+    tovanix.Command(IDM_EDITITEM);
+    group = AwaitDialog("Edit button group Editor");
+    ASSERT_NE(group, nullptr);
+    SetText(group, IDC_BUTTONGRP_TXTNAME, "Writer");
+    Click(group, IDOK);
+    ASSERT_TRUE(Closed(group));
+    EXPECT_TRUE(FileHolds("ID:A1\r\nNAME:Writer\r\n"));
+    EXPECT_EQ(tovanix.NodeText(0), "Writer");
+}
+
+TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupAndCancelAddsNothing) {
+    TovanixProgram& tovanix =
+        Start(Group("A1", "Player", "", "M1") + Macro("M1", "Play", "ENTER", "A1") + Macro("M2", "Mute", "Toggle mute"));
+    ASSERT_TRUE(WaitUntilShown());
+    const std::string before = tovanix.CommandFile();
+
+    ASSERT_TRUE(tovanix.SelectNode(1));  // the general macro
+    tovanix.Command(IDM_ADDGROUPMACRO);
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(tovanix.DialogWindow(), nullptr);
+
+    ASSERT_TRUE(tovanix.SelectNode(0, 0));  // a macro of the group
+    tovanix.Command(IDM_ADDGROUPMACRO);
+    HWND editor = AwaitDialog("Add macro to group Player");
+    ASSERT_NE(editor, nullptr);
+    SetText(editor, IDC_MACRO_TXTNAME, "Pause");
+    AddCommand(editor, kEnter);
+    Click(editor, IDCANCEL);
+    ASSERT_TRUE(Closed(editor));
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(tovanix.CommandFile(), before);
+    EXPECT_EQ(tovanix.NodeText(0, 1), "");
+
+    tovanix.Command(IDM_ADDGROUPMACRO);
+    editor = AwaitDialog("Add macro to group Player");
+    ASSERT_NE(editor, nullptr);
+    SetText(editor, IDC_MACRO_TXTNAME, "Queue");
+    AddCommand(editor, kEnter);
+    Click(editor, IDOK);
+    ASSERT_TRUE(Closed(editor));
+    EXPECT_TRUE(FileHolds("ID:M3\r\nNAME:Queue\r\nAPPID:A1\r\n"));
+    EXPECT_EQ(tovanix.NodeText(0, 1), "Queue");
+}
+
+}  // namespace

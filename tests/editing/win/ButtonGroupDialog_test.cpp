@@ -70,14 +70,11 @@ class ButtonGroupDialog : public ::testing::Test {
     // name) and checks its result and the store; the store is emptied after each.
     template <std::size_t N, class Open>
     void ExpectCases(const GroupCase (&cases)[N], Open open) {
-        for (const GroupCase& c : cases) {
-            SCOPED_TRACE(c.name);
-            DialogScript script(c.steps);
+        RunScripts(cases, [&](const GroupCase& c) {
             EXPECT_EQ(open(c.name), c.accepted);
-            EXPECT_EQ(script.done(), c.steps.size());
             EXPECT_EQ(StoredGroups(), c.stored);
             DeleteAllItems();
-        }
+        });
     }
 
     TovdataEditStore store_;

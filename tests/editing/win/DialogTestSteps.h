@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -44,4 +45,16 @@ inline Step Check(std::function<void(HWND)> checks) {
         checks(dialog);
         return true;
     };
+}
+
+// Runs each case's steps in the dialog that run opens (run gets the case and
+// checks what it cares about) and checks that every step was done.
+template <class Cases, class Run>
+void RunScripts(const Cases& cases, Run run) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DialogScript script(c.steps);
+        run(c);
+        EXPECT_EQ(script.done(), c.steps.size());
+    }
 }

@@ -11,9 +11,12 @@
 #include "ButtonGrpRes.h"
 #include "DialogTestSteps.h"
 #include "EditorDialogs.h"
+#include "SettingOverride.h"
 #include "StoreReset.h"
 #include "StoreTestItems.h"
 #include "TovdataEditStore.h"
+#include "WinTestSupport.h"
+#include "tovdrv.h"
 
 namespace {
 
@@ -141,6 +144,17 @@ TEST_F(ButtonGroupDialog, EditShowsTheStartMacroAndAChoiceIsStoredAtOnce) {
             EXPECT_TRUE(store_.addMacro(macro));
         return editButtonGroup(nullptr, store_, "A1");
     });
+}
+
+TEST_F(ButtonGroupDialog, LearnIsOffWhileTheReceiverIsActive) {
+    // The local receiver, whose library lies beside the test program.
+    SettingOverride driver{setting::Driver, ""};
+    SetCurrentDirectoryA(TestProgramFolder().c_str());
+    ASSERT_TRUE(DRV_Init());
+    ASSERT_TRUE(DRV_Activate());
+    const GroupCase cases[] = {{"active", {ExpectEnabled(IDC_BUTTONGRP_BTNLEARN, false), cancel}, false, {}}};
+    ExpectCases(cases, [&](const char*) { return addButtonGroup(nullptr, store_); });
+    DRV_Close();
 }
 
 TEST_F(ButtonGroupDialog, AnUnknownGroupOpensNothing) {

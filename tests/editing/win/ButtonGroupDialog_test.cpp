@@ -11,6 +11,7 @@
 #include "ButtonGrpRes.h"
 #include "DialogTestSteps.h"
 #include "EditorDialogs.h"
+#include "MacroRes.h"
 #include "SettingOverride.h"
 #include "StoreReset.h"
 #include "StoreTestItems.h"
@@ -44,6 +45,15 @@ Step InOwned(std::string caption, std::function<void(HWND)> action) {
     });
 }
 void Press(HWND dialog, int button) { PostMessageA(dialog, WM_COMMAND, button, 0); }
+// Names the macro in the macro editor and closes it with OK.
+void SaveMacro(HWND editor, const char* name) {
+    SetDlgItemTextA(editor, IDC_MACRO_TXTNAME, name);
+    Press(editor, IDOK);
+}
+// The list shows the entry chosen once the editor that it waits for has closed.
+Step AwaitChosen(std::string entry) {
+    return Await("the entry " + entry, [=](HWND dialog) { return ControlText(dialog, kMacros) == entry; });
+}
 
 struct GroupCase {
     const char* name;
@@ -56,13 +66,16 @@ class ButtonGroupDialog : public ::testing::Test {
   protected:
     void TearDown() override { DeleteAllItems(); }
 
-    // "name:start macro" of each group, in the store's order.
+    // "name:start macro" of each group, in the store's order; the start macro
+    // by its name, or by its ID when the store has no such macro.
     Groups StoredGroups() {
         Groups groups;
         int position = -1;
-        while (const TBGroupRecord* group = store_.getNextBGroup(position))
+        while (const TBGroupRecord* group = store_.getNextBGroup(position)) {
+            const TMacroRecord* start = store_.getMacro(group->MacroID);
             groups.push_back(std::string(FieldText(group->Name)) + ":" +
-                             std::string(FieldText(group->MacroID)));
+                             std::string(start ? FieldText(start->Name) : FieldText(group->MacroID)));
+        }
         return groups;
     }
     Step ExpectStored(Groups groups) {
@@ -84,7 +97,7 @@ class ButtonGroupDialog : public ::testing::Test {
 };
 
 // A new group is stored by the first of OK with a name, "&New..." and
-// "&Learn...", and Cancel keeps one stored that way.
+// "&Learn...", and Cancel keeps one stored that way, with its start macro.
 TEST_F(ButtonGroupDialog, AddStoresTheGroupOnOkNewOrLearn) {
     const GroupCase cases[] = {
         {"a comma becomes a blank",
@@ -104,10 +117,13 @@ TEST_F(ButtonGroupDialog, AddStoresTheGroupOnOkNewOrLearn) {
           InOwned("Learn Tuner", [](HWND learn) { Press(learn, IDCANCEL); }), cancel},
          false,
          {"Tuner:"}},
-        {"&New...",
-         {Type(kName, "Tuner"), Click(IDC_BUTTONGRP_BTNNEW), ExpectStored({"Tuner:"}), cancel},
+        {"&New...: the macro editor adds to the group stored under the name typed, and its macro "
+         "becomes the start macro",
+         {Type(kName, "Tuner"), Click(IDC_BUTTONGRP_BTNNEW),
+          InOwned("Add macro to group Tuner", [](HWND editor) { SaveMacro(editor, "Scan"); }),
+          AwaitChosen("Scan"), ExpectEntries(kMacros, "|Scan|"), ExpectEnabled(kEdit, true), cancel},
          false,
-         {"Tuner:"}},
+         {"Tuner:Scan"}},
     };
     ExpectCases(cases, [&](const char*) { return addButtonGroup(nullptr, store_); });
 }
@@ -121,7 +137,7 @@ TEST_F(ButtonGroupDialog, EditShowsTheStartMacroAndAChoiceIsStoredAtOnce) {
           ExpectEntries(kMacros, "|Play|Stop|"), ExpectText(kMacros, "Stop"), ExpectEnabled(kEdit, true),
           Type(kName, "Video"), ok},
          true,
-         {"Video:M12"}},
+         {"Video:Stop"}},
         {"M99", {ExpectSelected(-1), ExpectEnabled(kEdit, false), cancel}, false, {"Player:M99"}},
         {"M3",
          {Type(kName, "Renamed"), Key(kMacros, VK_UP), ExpectSelected(0), ExpectEnabled(kEdit, false),
@@ -130,9 +146,15 @@ TEST_F(ButtonGroupDialog, EditShowsTheStartMacroAndAChoiceIsStoredAtOnce) {
          {"Player:"}},
         {"",
          {Key(kMacros, VK_DOWN), ExpectText(kMacros, "Play"), ExpectEnabled(kEdit, true),
-          ExpectStored({"Player:M3"}), cancel},
+          ExpectStored({"Player:Play"}), cancel},
          false,
-         {"Player:M3"}},
+         {"Player:Play"}},
+        {"M3",
+         {Click(kEdit), InOwned("Edit macro Player/Play", [](HWND editor) { SaveMacro(editor, "Play all"); }),
+          AwaitChosen("Play all"), ExpectEntries(kMacros, "|Play all|Stop|"), ExpectEnabled(kEdit, true),
+          cancel},
+         false,
+         {"Player:Play all"}},
     };
     ExpectCases(cases, [&](const char* startMacro) {
         TBGroupRecord group = GroupRecord("A1", "", "Player");

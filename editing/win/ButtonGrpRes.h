@@ -1,2 +1,9 @@
 // The button group editor (resource IDs 5300-5399).
 #pragma once
+
+#define IDD_BUTTONGRP 5300
+#define IDC_BUTTONGRP_TXTNAME 5301
+#define IDC_BUTTONGRP_CMBMACROS 5302
+#define IDC_BUTTONGRP_BTNNEW 5303
+#define IDC_BUTTONGRP_BTNEDIT 5304
+#define IDC_BUTTONGRP_BTNLEARN 5305

@@ -1,6 +1,134 @@
-// The button group editor.
+// The button group editor: the group's name and its start macro, with the
+// macro editor and the learn dialog for the group one click away.
+#include <windows.h>
+#include <windowsx.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "ButtonGroupModel.h"
+#include "ButtonGrpRes.h"
+#include "Dialog.h"
+#include "DialogMessageBox.h"
 #include "EditorDialogs.h"
+#include "TdlgLearn.h"
+#include "ThisModule.h"
+#include "tovdrv.h"
 
-bool addButtonGroup(HWND, EditStore&) { return false; }
+namespace {
 
-bool editButtonGroup(HWND, EditStore&, const char*) { return false; }
+class TdlgButtonGrp : public TDialog {
+  public:
+    TdlgButtonGrp(EditStore& store, ButtonGroupModel model) : store_(store), model_(std::move(model)) {}
+
+    // True when the dialog ended with OK.
+    bool Run(HWND owner) { return ShowModal(ThisModule(), IDD_BUTTONGRP, owner) == IDOK; }
+
+  private:
+    // TDialog.
+    void FormCreate() override;
+    void Command(int id, int notification) override;
+    void btnOkClick() override;
+    const char* HelpAnchor() const override { return "#Buttongroup"; }
+
+    void cmbMacrosChange();
+    void btnNewClick();
+    void btnEditClick();
+    void btnLearnClick();
+    // The group is created with the name as typed so far.
+    void EnsureGroup();
+    void ShowMacros();
+
+    EditStore& store_;
+    ButtonGroupModel model_;
+};
+
+void TdlgButtonGrp::FormCreate() {
+    SetWindowTextA(Handle(), model_.Caption().c_str());
+    LimitText(IDC_BUTTONGRP_TXTNAME, kMaxGroupNameLength);
+    SetDlgItemTextA(Handle(), IDC_BUTTONGRP_TXTNAME, model_.name.c_str());
+    ShowMacros();
+    // Learning needs the receiver to itself.
+    EnableWindow(Control(IDC_BUTTONGRP_BTNLEARN), !DRV_IsActivated());
+    FocusControl(IDC_BUTTONGRP_TXTNAME);
+}
+
+void TdlgButtonGrp::ShowMacros() {
+    HWND list = Control(IDC_BUTTONGRP_CMBMACROS);
+    ComboBox_ResetContent(list);
+    for (const StartMacroEntry& entry : model_.Entries()) ComboBox_AddString(list, entry.name.c_str());
+    ComboBox_SetCurSel(list, model_.Selected());
+    EnableWindow(Control(IDC_BUTTONGRP_BTNEDIT), model_.EditEnabled());
+}
+
+void TdlgButtonGrp::Command(int id, int notification) {
+    switch (id) {
+        case IDC_BUTTONGRP_CMBMACROS:
+            if (notification == CBN_SELCHANGE) cmbMacrosChange();
+            break;
+        case IDC_BUTTONGRP_BTNNEW:
+            btnNewClick();
+            break;
+        case IDC_BUTTONGRP_BTNEDIT:
+            btnEditClick();
+            break;
+        case IDC_BUTTONGRP_BTNLEARN:
+            btnLearnClick();
+            break;
+    }
+}
+
+void TdlgButtonGrp::cmbMacrosChange() {
+    model_.Choose(ComboBox_GetCurSel(Control(IDC_BUTTONGRP_CMBMACROS)));
+    EnableWindow(Control(IDC_BUTTONGRP_BTNEDIT), model_.EditEnabled());
+}
+
+void TdlgButtonGrp::EnsureGroup() {
+    model_.name = ControlText(IDC_BUTTONGRP_TXTNAME);
+    model_.EnsureGroup();
+}
+
+void TdlgButtonGrp::btnNewClick() {
+    EnsureGroup();
+    const std::string macroID = newMacro(Handle(), store_, model_.GroupID().c_str());
+    if (macroID.empty()) return;
+    model_.MacroSaved(macroID.c_str());
+    ShowMacros();
+}
+
+void TdlgButtonGrp::btnEditClick() {
+    const std::string macroID = model_.StartMacroToEdit();
+    if (macroID.empty() || !editMacro(Handle(), store_, macroID.c_str())) return;
+    model_.MacroSaved(macroID.c_str());
+    ShowMacros();
+}
+
+void TdlgButtonGrp::btnLearnClick() {
+    EnsureGroup();
+    LearnItem(store_, model_.GroupID().c_str(), false, Handle());
+}
+
+void TdlgButtonGrp::btnOkClick() {
+    model_.name = ControlText(IDC_BUTTONGRP_TXTNAME);
+    const std::optional<DialogMessage> refusal = model_.Accept();
+    // Accept has turned the commas into blanks.
+    SetDlgItemTextA(Handle(), IDC_BUTTONGRP_TXTNAME, model_.name.c_str());
+    if (!refusal) {
+        Close(IDOK);
+        return;
+    }
+    ShowDialogMessage(Handle(), *refusal);
+    FocusControl(IDC_BUTTONGRP_TXTNAME);
+}
+
+}  // namespace
+
+bool addButtonGroup(HWND owner, EditStore& store) {
+    return TdlgButtonGrp(store, ButtonGroupModel::ForAdd(store)).Run(owner);
+}
+
+bool editButtonGroup(HWND owner, EditStore& store, const char* groupID) {
+    std::optional<ButtonGroupModel> model = ButtonGroupModel::ForEdit(store, groupID);
+    return model && TdlgButtonGrp(store, std::move(*model)).Run(owner);
+}

@@ -10,6 +10,7 @@
 
 #include "CommandDialogsRes.h"
 #include "DialogScriptSteps.h"
+#include "DialogTestSteps.h"
 #include "ParameterDialogs.h"
 #include "StoreReset.h"
 #include "StoreTestItems.h"
@@ -28,12 +29,7 @@ struct TokenCase {
 // Runs each case's steps in the dialog that run opens and checks the command.
 template <std::size_t N, class Run>
 void ExpectTokens(const TokenCase (&cases)[N], Run run) {
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        DialogScript script(c.steps);
-        EXPECT_EQ(run(c.name), c.token);
-        EXPECT_EQ(script.done(), c.steps.size());
-    }
+    RunScripts(cases, [&](const TokenCase& c) { EXPECT_EQ(run(c.name), c.token); });
 }
 
 const Step ok = Click(IDOK), cancel = Click(IDCANCEL);

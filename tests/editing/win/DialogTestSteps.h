@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -64,4 +65,16 @@ inline HTREEITEM FindTreeNode(HWND tree, HTREEITEM parent, const std::string& te
     for (HTREEITEM node = TreeView_GetChild(tree, parent); node; node = TreeView_GetNextSibling(tree, node))
         if (TreeNodeText(tree, node) == text) return node;
     return nullptr;
+}
+
+// Runs each case's steps in the dialog that run opens (run gets the case and
+// checks what it cares about) and checks that every step was done.
+template <class Cases, class Run>
+void RunScripts(const Cases& cases, Run run) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DialogScript script(c.steps);
+        run(c);
+        EXPECT_EQ(script.done(), c.steps.size());
+    }
 }

@@ -43,6 +43,8 @@ class EditingFromTheMainWindow : public ProgramTest {
         if (modifierBox) SendMessageA(GetDlgItem(editor, modifierBox), BM_CLICK, 0, 0);
         SendMessageA(GetDlgItem(editor, IDC_MACRO_BTNADD), BM_CLICK, 0, 0);
     }
+    // Posted: the editor's modal loop runs inside the command.
+    void Post(int command) { PostMessageA(program->MainWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0); }
     bool Closed(HWND dialog) {
         return WaitFor([&] { return !IsWindow(dialog); }, 5000);
     }
@@ -66,7 +68,7 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
     ASSERT_TRUE(WaitUntilShown());
 
     // A group, and its start macro made with "&New...".
-    tovanix.Command(IDM_ADDGROUP);
+    Post(IDM_ADDGROUP);
     HWND group = AwaitDialog("Add button group");
     ASSERT_NE(group, nullptr);
     SetText(group, IDC_BUTTONGRP_TXTNAME, "Editor");
@@ -118,7 +120,7 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
 
     // "&Edit item..." on the group renames it.
     ASSERT_TRUE(tovanix.SelectNode(0));
-    tovanix.Command(IDM_EDITITEM);
+    Post(IDM_EDITITEM);
     group = AwaitDialog("Edit button group Editor");
     ASSERT_NE(group, nullptr);
     SetText(group, IDC_BUTTONGRP_TXTNAME, "Writer");
@@ -135,12 +137,12 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupAndCancel
     const std::string before = tovanix.CommandFile();
 
     ASSERT_TRUE(tovanix.SelectNode(1));  // the general macro
-    tovanix.Command(IDM_ADDGROUPMACRO);
+    Post(IDM_ADDGROUPMACRO);
     WaitFor([] { return false; }, 500);
     EXPECT_EQ(tovanix.DialogWindow(), nullptr);
 
     ASSERT_TRUE(tovanix.SelectNode(0, 0));  // a macro of the group
-    tovanix.Command(IDM_ADDGROUPMACRO);
+    Post(IDM_ADDGROUPMACRO);
     HWND editor = AwaitDialog("Add macro to group Player");
     ASSERT_NE(editor, nullptr);
     SetText(editor, IDC_MACRO_TXTNAME, "Pause");
@@ -151,7 +153,7 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupAndCancel
     EXPECT_EQ(tovanix.CommandFile(), before);
     EXPECT_EQ(tovanix.NodeText(0, 1), "");
 
-    tovanix.Command(IDM_ADDGROUPMACRO);
+    Post(IDM_ADDGROUPMACRO);
     editor = AwaitDialog("Add macro to group Player");
     ASSERT_NE(editor, nullptr);
     SetText(editor, IDC_MACRO_TXTNAME, "Queue");

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -160,7 +161,7 @@ bool TovanixProgram::DoubleClickNode(int topIndex, int childIndex) {
     void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
     if (!remote) return false;
     RECT rect{};
-    *reinterpret_cast<HTREEITEM*>(&rect) = node;
+    std::memcpy(&rect, &node, sizeof node);
     const bool found = WriteProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr) &&
                        SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)) &&
                        ReadProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr);

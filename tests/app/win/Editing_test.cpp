@@ -130,7 +130,7 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
     EXPECT_EQ(tovanix.NodeText(0), "Writer");
 }
 
-TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupAndCancelAddsNothing) {
+TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupCancelAddsNothingAndAutoLearnFollowsOk) {
     TovanixProgram& tovanix =
         Start(Group("A1", "Player", "", "M1") + Macro("M1", "Play", "ENTER", "A1") + Macro("M2", "Mute", "Toggle mute"));
     ASSERT_TRUE(WaitUntilShown());
@@ -153,6 +153,8 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupAndCancel
     EXPECT_EQ(tovanix.CommandFile(), before);
     EXPECT_EQ(tovanix.NodeText(0, 1), "");
 
+    // With AutoLearn the new macro, selected in the tree, goes on to learning.
+    WriteSetting(setting::AutoLearn, 1);
     Post(IDM_ADDGROUPMACRO);
     editor = AwaitDialog("Add macro to group Player");
     ASSERT_NE(editor, nullptr);
@@ -162,6 +164,10 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupAndCancel
     ASSERT_TRUE(Closed(editor));
     EXPECT_TRUE(FileHolds("ID:M3\r\nNAME:Queue\r\nAPPID:A1\r\n"));
     EXPECT_EQ(tovanix.NodeText(0, 1), "Queue");
+    HWND learn = AwaitDialog("Learn Player/Queue");
+    ASSERT_NE(learn, nullptr);
+    Click(learn, IDCANCEL);
+    EXPECT_TRUE(Closed(learn));
 }
 
 }  // namespace

@@ -339,7 +339,8 @@ void TdlgMacro::ShowModel() {
 
 // Runs the editor: the macro's ID when it ended with OK.
 std::optional<std::string> RunEditor(HWND owner, EditStore& store, MacroModel model) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES};
+    // The tree view; its class brings the tooltip's along.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     TdlgMacro dialog(store, std::move(model));
     if (dialog.ShowModal(ThisModule(), IDD_MACRO, owner) != IDOK) return std::nullopt;

@@ -1,8 +1,8 @@
 // Tovanix.exe: the main window and its message loop.
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
+#include "CommonControls.h"
 #include "MainWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -11,8 +11,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     SetDllDirectoryA("");
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    RegisterCommonControls(ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     int result = 0;

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "Reactivation.h"
@@ -46,6 +45,7 @@ TfrmMain::~TfrmMain() {
     if (shutdownHook_) UnhookWindowsHookEx(shutdownHook_);
     hookedWindow = nullptr;
     if (imageList_) ImageList_Destroy(imageList_);
+    if (font_) DeleteObject(font_);
     if (popupMenu_) DestroyMenu(popupMenu_);
     if (trayMenu_) DestroyMenu(trayMenu_);
 }
@@ -71,9 +71,10 @@ void TfrmMain::FormCreate() {
     windowClass.smallIcon = NamedIcon(instance_, "MAINICON", 16);
     windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     mainMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_MAINMENU));
+    dpi_ = WindowDpi(nullptr);
     Create(windowClass, 0, kInactiveText,
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
-           CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kDefaultHeight, nullptr, mainMenu_);
+           CW_USEDEFAULT, CW_USEDEFAULT, Scaled(kWidth), Scaled(kDefaultHeight), nullptr, mainMenu_);
     accelerators_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDA_MAIN));
     popupMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_POPUP));
     trayMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_TRAY));
@@ -132,48 +133,6 @@ void TfrmMain::FormCreate() {
     splash_ = nullptr;
 }
 
-void TfrmMain::CreateControls() {
-    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    auto create = [&](const char* className, const char* text, DWORD style, int id) {
-        HWND control =
-            CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, Handle(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        return control;
-    };
-    outActions_ =
-        create(WC_TREEVIEWA, "",
-               WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-               IDC_MAIN_TREE);
-    lblStartup_ = create("STATIC", "Macro to run in startup", 0, IDC_MAIN_STARTUPLABEL);
-    cmbActions_.Attach(create("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, IDC_MAIN_ACTIONS));
-    cbStart_ = create("BUTTON", "Activate in &startup", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_MAIN_START);
-    cbHidden_ = create("BUTTON", "S&how hidden macros", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_MAIN_HIDDEN);
-    btnActivate_ = create("BUTTON", "&Activate", WS_TABSTOP | BS_DEFPUSHBUTTON, IDC_MAIN_ACTIVATE);
-
-    imageList_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 9, 0);
-    for (int i = 1; i <= 9; ++i) {
-        HICON icon = NamedIcon(instance_, ("TREE" + std::to_string(i)).c_str(), 16);
-        ImageList_AddIcon(imageList_, icon);
-        DestroyIcon(icon);
-    }
-    TreeView_SetImageList(outActions_, imageList_, TVSIL_NORMAL);
-    FormResize();
-}
-
-void TfrmMain::FormResize() {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const int width = client.right;
-    const int height = client.bottom;
-    MoveWindow(outActions_, 4, 4, width - 8, std::max(0, height - 113), TRUE);
-    MoveWindow(lblStartup_, 8, height - 98, width - 16, 14, TRUE);
-    MoveWindow(cmbActions_.Handle(), 8, height - 82, width - 16, 200, TRUE);
-    MoveWindow(cbStart_, 8, height - 55, (width - 16) / 2, 18, TRUE);
-    MoveWindow(cbHidden_, 8 + (width - 16) / 2, height - 55, (width - 16) / 2, 18, TRUE);
-    MoveWindow(btnActivate_, (width - 90) / 2, height - 29, 90, 24, TRUE);
-}
-
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
@@ -192,10 +151,13 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETMINMAXINFO: {
             // The width is fixed.
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize.x = limits->ptMaxTrackSize.x = kWidth;
-            limits->ptMinTrackSize.y = 200;
+            limits->ptMinTrackSize.x = limits->ptMaxTrackSize.x = Scaled(kWidth);
+            limits->ptMinTrackSize.y = Scaled(kMinimumHeight);
             return 0;
         }
+        case WM_DPICHANGED:
+            DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_SYSCOMMAND:
             // Minimizing hides the window to the tray.
             if ((wParam & 0xFFF0) == SC_MINIMIZE) {
@@ -524,11 +486,13 @@ void TfrmMain::RestorePosition() {
     const int unset = INT32_MIN;
     const int left = ReadIntSetting(setting::Left.name, unset);
     const int top = ReadIntSetting(setting::Top.name, unset);
-    const Placement placement =
-        RestoredPlacement(left == unset ? std::nullopt : std::optional<int>(left),
-                          top == unset ? std::nullopt : std::optional<int>(top), ReadSetting(setting::Height),
-                          kWidth, screenWidth, screenHeight);
-    SetWindowPos(Handle(), nullptr, placement.left, placement.top, kWidth, placement.height,
+    // A stored height is the user's, in pixels; the first one follows the DPI.
+    const int height = ReadIntSetting(setting::Height.name, unset) == unset ? Scaled(kDefaultHeight)
+                                                                            : ReadSetting(setting::Height);
+    const Placement placement = RestoredPlacement(left == unset ? std::nullopt : std::optional<int>(left),
+                                                  top == unset ? std::nullopt : std::optional<int>(top),
+                                                  height, Scaled(kWidth), screenWidth, screenHeight);
+    SetWindowPos(Handle(), nullptr, placement.left, placement.top, Scaled(kWidth), placement.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -10,6 +10,7 @@
 
 #include "ComboBox2.h"
 #include "Dispatcher.h"
+#include "Dpi.h"
 #include "MacroExecutor.h"
 #include "ProgramHooks.h"
 #include "Records.h"
@@ -25,8 +26,10 @@ class TdlgSplash;
 
 class TfrmMain : public ProgramHooks, public Timers, public TWindow {
   public:
+    // At 96 DPI; the window scales them for its monitor's DPI.
     static constexpr int kWidth = 296;
     static constexpr int kDefaultHeight = 472;
+    static constexpr int kMinimumHeight = 200;
     static constexpr const char* kClassName = "TfrmMain";
 
     // Creates the window and runs the start-up (splash, items, receiver).
@@ -78,7 +81,13 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void CreateControls();
     bool FormCloseQuery();
     void FormClose();
+    // The controls, their places and the DPI (MainLayout.cpp).
     void FormResize();
+    int Scaled(int pixels) const { return ScaleForDpi(pixels, dpi_); }
+    // The font and the tree's pictures for the window's DPI.
+    void ApplyDpi();
+    // Moved to a monitor of another DPI: Windows suggests the new rectangle.
+    void DpiChanged(UINT dpi, const RECT& suggested);
     void OnCommand(int id, int notification, HWND control);
     void OnTimer(UINT_PTR timer);
     void DoStartUp();
@@ -166,6 +175,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     HMENU trayMenu_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HIMAGELIST imageList_ = nullptr;
+    UINT dpi_ = kDefaultDpi;
+    HFONT font_ = nullptr;
     HHOOK shutdownHook_ = nullptr;
     TTrayIcon TrayIcon1;
     HICON trayIcons_[3] = {};  // indexed by TrayImage

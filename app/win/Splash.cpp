@@ -1,14 +1,17 @@
 #include "Splash.h"
 
+#include "PointFont.h"
 #include "resource.h"
 
 namespace {
+// Sizes at 96 DPI.
 constexpr int kSplashWidth = 320;
 constexpr int kSplashHeight = 140;
+constexpr int kIconSize = 64;
 
 INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
-        SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, "Version 1.0.0");
+        SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, "Version " TOVANIX_VERSION);
         return TRUE;
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
@@ -24,10 +27,12 @@ TdlgSplash::TdlgSplash(HINSTANCE instance) : instance_(instance) {
     windowClass.name = kClassName;
     windowClass.module = instance;
     windowClass.cursor = LoadCursor(nullptr, IDC_WAIT);
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kSplashWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kSplashHeight) / 2;
-    if (!Create(windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Tovanix", WS_POPUP, left, top, kSplashWidth,
-                kSplashHeight))
+    const UINT dpi = WindowDpi(nullptr);
+    const int width = ScaleForDpi(kSplashWidth, dpi);
+    const int height = ScaleForDpi(kSplashHeight, dpi);
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    if (!Create(windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Tovanix", WS_POPUP, left, top, width, height))
         return;
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     UpdateWindow(Handle());
@@ -42,23 +47,30 @@ LRESULT TdlgSplash::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TdlgSplash::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
+    const UINT dpi = WindowDpi(Handle());
+    auto scaled = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
     RECT client;
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-    HICON icon = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, 64, 64, 0));
-    DrawIconEx(dc, 24, (client.bottom - 64) / 2, icon, 64, 64, 0, nullptr, DI_NORMAL);
+    const int iconSize = scaled(kIconSize);
+    HICON icon = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, iconSize, iconSize, 0));
+    DrawIconEx(dc, scaled(24), (client.bottom - iconSize) / 2, icon, iconSize, iconSize, 0, nullptr,
+               DI_NORMAL);
     DestroyIcon(icon);
-    HFONT title = CreateFontA(36, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HFONT title =
+        CreateFontA(scaled(36), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HFONT body = CreateDialogFont(dpi);
     HGDIOBJ previous = SelectObject(dc, title);
     SetBkMode(dc, TRANSPARENT);
-    RECT text{104, 30, client.right - 12, 80};
+    RECT text{scaled(104), scaled(30), client.right - scaled(12), scaled(80)};
     DrawTextA(dc, "Tovanix", -1, &text, DT_LEFT | DT_SINGLELINE);
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    RECT line{106, 82, client.right - 12, 110};
+    SelectObject(dc, body);
+    RECT line{scaled(106), scaled(82), client.right - scaled(12), scaled(110)};
     DrawTextA(dc, "Your remote control as keyboard, mouse and launcher", -1, &line, DT_LEFT | DT_WORDBREAK);
     SelectObject(dc, previous);
     DeleteObject(title);
+    DeleteObject(body);
     EndPaint(Handle(), &paint);
 }
 

@@ -1,12 +1,14 @@
 #include "PointFont.h"
 
-HFONT CreatePointFont(const std::string& face, int points) {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
+
+HFONT CreatePointFont(const std::string& face, int points, UINT dpi) {
+    return CreateFontA(-PointsToPixels(points, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face.c_str());
 }
+
+HFONT CreateDialogFont(UINT dpi) { return CreatePointFont("MS Shell Dlg", 8, dpi); }
 
 SIZE MeasureText(HFONT font, const std::string& text) {
     const HDC screen = GetDC(nullptr);

@@ -5,9 +5,18 @@
 
 #include <string>
 
-// A normal-weight font of that face and size on the screen; the caller
-// deletes it.
-HFONT CreatePointFont(const std::string& face, int points);
+#include "Dpi.h"
+
+// The character height in pixels of a font of that many points.
+int PointsToPixels(int points, UINT dpi);
+
+// A normal-weight font of that face and size at that DPI (the screen's by
+// default); the caller deletes it.
+HFONT CreatePointFont(const std::string& face, int points, UINT dpi = WindowDpi(nullptr));
+
+// The font of the dialog templates (8-point "MS Shell Dlg") at that DPI, for
+// windows that lay out their own controls; the caller deletes it.
+HFONT CreateDialogFont(UINT dpi);
 
 // The text's width and the font's line height on the screen: no margin.
 SIZE MeasureText(HFONT font, const std::string& text);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "CommonControls.h"
 #include "DialogMessageBox.h"
 #include "LearnOutcome.h"
 #include "LearnRes.h"
@@ -143,8 +144,7 @@ void TdlgLearn::ShowMessage(const DialogMessage& message) { ShowDialogMessage(Ha
 int LearnItem(EditStore& store, const char* id, bool batch, HWND owner) {
     const std::optional<std::string> title = LearnTitle(store, id);
     if (!title) return kNotLearnt;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&controls);
+    RegisterCommonControls(ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS);
     TdlgLearn dialog(*title, batch);
     dialog.ShowModal(ThisModule(), IDD_LEARN, owner);
     return StoreLearnt(store, id, dialog.End(), dialog.Learnt());

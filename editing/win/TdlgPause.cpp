@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "CommandDialogsRes.h"
+#include "CommonControls.h"
 #include "ParameterDialogs.h"
 #include "PauseCommand.h"
 #include "TokenDialog.h"
@@ -28,7 +29,6 @@ class TdlgPause : public TTokenDialog {
 }  // namespace
 
 std::string getPauseCommand(HWND owner) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&controls);
+    RegisterCommonControls(ICC_UPDOWN_CLASS);
     return TdlgPause().Run(owner).value_or("");
 }

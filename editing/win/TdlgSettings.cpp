@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <windowsx.h>
 
+#include "CommonControls.h"
 #include "DriverSearch.h"
 #include "OSDPlacement.h"
 #include "PointFont.h"
@@ -160,9 +161,8 @@ LRESULT TdlgSettings::Notify(const NMHDR& header) {
 
 void TdlgSettings::btnFontClick() {
     LOGFONTA font{};
-    const HDC screen = GetDC(nullptr);
-    font.lfHeight = -MulDiv(Page().fontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    // The font dialog reads the size back at the screen's DPI.
+    font.lfHeight = -PointsToPixels(Page().fontSize, WindowDpi(nullptr));
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, Page().fontName.c_str(), LF_FACESIZE);
     CHOOSEFONTA choice{};
@@ -205,7 +205,7 @@ void TdlgSettings::DrawSample(const DRAWITEMSTRUCT& item) const {
     const HBRUSH back = CreateSolidBrush(static_cast<COLORREF>(page.backColor));
     FillRect(item.hDC, &area, back);
     DeleteObject(back);
-    const HFONT font = CreatePointFont(page.fontName, page.fontSize);
+    const HFONT font = CreatePointFont(page.fontName, page.fontSize, WindowDpi(Handle()));
     const HGDIOBJ previous = SelectObject(item.hDC, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(item.hDC, &metrics);
@@ -244,8 +244,7 @@ void TdlgSettings::btnOkClick() {
 }
 
 bool EditSettings(HWND owner) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&controls);
+    RegisterCommonControls(ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES);
     TdlgSettings dialog;
     dialog.ShowModal(ThisModule(), IDD_SETTINGS, owner);
     return dialog.Accepted();

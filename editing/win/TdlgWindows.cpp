@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "CommonControls.h"
 #include "DialogMessageBox.h"
 #include "OpenFileDialog.h"
 #include "ParameterDialogs.h"
@@ -112,8 +113,7 @@ void TdlgWindows::Browse() {
 }
 
 std::optional<WindowChoice> selectWindow(HWND owner) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
+    RegisterCommonControls(ICC_TREEVIEW_CLASSES);
     TdlgWindows dialog;
     if (dialog.ShowModal(ThisModule(), IDD_WINDOWS, owner) != IDOK) return std::nullopt;
     return dialog.Choice();

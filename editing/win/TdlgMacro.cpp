@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "CommandTreeView.h"
+#include "CommonControls.h"
 #include "Dialog.h"
 #include "DialogMessageBox.h"
 #include "EditorDialogs.h"
@@ -339,9 +340,8 @@ void TdlgMacro::ShowModel() {
 
 // Runs the editor: the macro's ID when it ended with OK.
 std::optional<std::string> RunEditor(HWND owner, EditStore& store, MacroModel model) {
-    // The tree view; its class brings the tooltip's along.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
+    // The tree view; its tooltips, which the list's hint uses, come with it.
+    RegisterCommonControls(ICC_TREEVIEW_CLASSES);
     TdlgMacro dialog(store, std::move(model));
     if (dialog.ShowModal(ThisModule(), IDD_MACRO, owner) != IDOK) return std::nullopt;
     return dialog.Model().MacroID();

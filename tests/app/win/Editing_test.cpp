@@ -48,6 +48,16 @@ class EditingFromTheMainWindow : public ProgramTest {
     bool Closed(HWND dialog) {
         return WaitFor([&] { return !IsWindow(dialog); }, 5000);
     }
+    // Names a new macro in the editor with that caption, adds one command and
+    // closes the editor with OK or Cancel.
+    bool MakeMacro(const std::string& caption, const char* name, TreeCommand command, int closeWith) {
+        HWND editor = AwaitDialog(caption);
+        if (!editor) return false;
+        SetText(editor, IDC_MACRO_TXTNAME, name);
+        AddCommand(editor, command);
+        Click(editor, closeWith);
+        return Closed(editor);
+    }
     bool FileHolds(const std::string& part) {
         return WaitFor([&] { return program->CommandFile().find(part) != std::string::npos; }, 3000);
     }
@@ -96,12 +106,7 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
     SetForegroundWindow(tovanix.MainWindow());
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == tovanix.MainWindow(); }, 3000));
     PressCtrl('G');
-    editor = AwaitDialog("Add general macro");
-    ASSERT_NE(editor, nullptr);
-    SetText(editor, IDC_MACRO_TXTNAME, "Mail");
-    AddCommand(editor, kEnter);
-    Click(editor, IDOK);
-    ASSERT_TRUE(Closed(editor));
+    ASSERT_TRUE(MakeMacro("Add general macro", "Mail", kEnter, IDOK));
     EXPECT_TRUE(FileHolds("ID:M2\r\nNAME:Mail\r\nAPPID:\r\nIRCOMMAND:\r\nCOMMANDS:ENTER\r\n"));
     EXPECT_EQ(tovanix.NodeText(1), "Mail");
     // The start-up list: its empty entry and the general macro.
@@ -143,12 +148,7 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupCancelAdd
 
     ASSERT_TRUE(tovanix.SelectNode(0, 0));  // a macro of the group
     Post(IDM_ADDGROUPMACRO);
-    HWND editor = AwaitDialog("Add macro to group Player");
-    ASSERT_NE(editor, nullptr);
-    SetText(editor, IDC_MACRO_TXTNAME, "Pause");
-    AddCommand(editor, kEnter);
-    Click(editor, IDCANCEL);
-    ASSERT_TRUE(Closed(editor));
+    ASSERT_TRUE(MakeMacro("Add macro to group Player", "Pause", kEnter, IDCANCEL));
     WaitFor([] { return false; }, 500);
     EXPECT_EQ(tovanix.CommandFile(), before);
     EXPECT_EQ(tovanix.NodeText(0, 1), "");
@@ -156,12 +156,7 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupCancelAdd
     // With AutoLearn the new macro, selected in the tree, goes on to learning.
     WriteSetting(setting::AutoLearn, 1);
     Post(IDM_ADDGROUPMACRO);
-    editor = AwaitDialog("Add macro to group Player");
-    ASSERT_NE(editor, nullptr);
-    SetText(editor, IDC_MACRO_TXTNAME, "Queue");
-    AddCommand(editor, kEnter);
-    Click(editor, IDOK);
-    ASSERT_TRUE(Closed(editor));
+    ASSERT_TRUE(MakeMacro("Add macro to group Player", "Queue", kEnter, IDOK));
     EXPECT_TRUE(FileHolds("ID:M3\r\nNAME:Queue\r\nAPPID:A1\r\n"));
     EXPECT_EQ(tovanix.NodeText(0, 1), "Queue");
     HWND learn = AwaitDialog("Learn Player/Queue");

@@ -116,7 +116,6 @@ class MacroModel {
     MacroModel(EditStore& store, const char* groupID, const char* macroID, bool editing);
     void Load(const TMacroRecord& macro);
     void EnsureRecord();
-    std::string StoredCommands(ExecType exec) const;
     bool Fits(const std::vector<std::string>& rows, ExecType exec) const;
     void ApplyRowCount();
 

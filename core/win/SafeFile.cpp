@@ -41,6 +41,22 @@ DWORD WriteTemporary(const char* temporary, std::string_view text) {
     return error;
 }
 
+// Another program (a virus scanner, an indexer, a backup or a reader of the
+// file) may hold it for a moment: the replace is tried again for about half a
+// second before the save fails. 0 or the error.
+constexpr int kReplaceAttempts = 10;
+constexpr DWORD kReplacePauseMs = 50;
+
+DWORD ReplaceWithTemporary(const char* temporary, const char* path) {
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+        if (!held || attempt == kReplaceAttempts) return error;
+        Sleep(kReplacePauseMs);
+    }
+}
+
 }  // namespace
 
 bool ReadFileText(const std::string& path, std::string& text) {
@@ -65,9 +81,7 @@ void RemoveLeftoverTemporary(const std::string& path) { DeleteFileA(TemporaryFil
 WriteResult WriteFileSafely(const std::string& path, std::string_view text) {
     const std::string temporary = TemporaryFileOf(path);
     DWORD error = WriteTemporary(temporary.c_str(), text);
-    if (error == 0 &&
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = GetLastError();
+    if (error == 0) error = ReplaceWithTemporary(temporary.c_str(), path.c_str());
     if (error == 0) return {};
     DeleteFileA(temporary.c_str());
     return Failure(path, error);

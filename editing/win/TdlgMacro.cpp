@@ -311,16 +311,15 @@ void TdlgMacro::ShowRows() {
 }
 
 void TdlgMacro::ShowTarget() {
-    const bool specified = !model_.CurrentWindow();
     CheckRadioButton(Handle(), IDC_MACRO_RBCURRENT, IDC_MACRO_RBSPECIFY,
-                     specified ? IDC_MACRO_RBSPECIFY : IDC_MACRO_RBCURRENT);
+                     model_.CurrentWindow() ? IDC_MACRO_RBCURRENT : IDC_MACRO_RBSPECIFY);
     SetDlgItemTextA(Handle(), IDC_MACRO_TXTTARGETAPP, model_.targetApp.c_str());
     SetDlgItemTextA(Handle(), IDC_MACRO_TXTTARGETWINDOW, model_.targetWindow.c_str());
     SetChecked(IDC_MACRO_CBLEAVEWINDOW, model_.returnToPrevious);
     SetChecked(IDC_MACRO_CBDONTBRING, model_.dontBring);
     for (int id :
          {IDC_MACRO_TXTTARGETAPP, IDC_MACRO_TXTTARGETWINDOW, IDC_MACRO_CBLEAVEWINDOW, IDC_MACRO_CBDONTBRING})
-        Enable(id, specified);
+        Enable(id, model_.TargetEnabled());
 }
 
 void TdlgMacro::ShowModel() {

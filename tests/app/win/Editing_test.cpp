@@ -58,8 +58,7 @@ class EditingFromTheMainWindow : public ProgramTest {
         Click(editor, closeWith);
         return Closed(editor);
     }
-    // Read once the window shows what comes after the save: a reader of the
-    // file while Wine replaces it makes the save fail.
+    // Read once the window shows what comes after the save.
     bool FileHolds(const std::string& part) { return Contains(program->CommandFile(), part); }
     bool TreeShows(const std::string& text, int topIndex, int childIndex = -1) {
         return WaitFor([&] { return program->NodeText(topIndex, childIndex) == text; }, 5000);

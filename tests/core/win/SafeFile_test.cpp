@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <thread>
 #include <tuple>
 
 #include "WinTestSupport.h"
@@ -105,6 +106,22 @@ TEST_F(SafeFileTest, FailedWritesKeepTheOldFile) {
     ExpectKept(target, {"TOVANIX.CMD"});
     EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
     RemoveDirectoryA(target.c_str());
+}
+
+TEST_F(SafeFileTest, AProgramHoldingTheFileForAMomentDoesNotStopTheSave) {
+    WriteWholeFile(target, "old");
+    HANDLE holder = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    std::thread letGo([holder] {
+        Sleep(150);
+        CloseHandle(holder);
+    });
+    const WriteResult result = WriteFileSafely(target, "new");
+    letGo.join();
+    EXPECT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(ReadWholeFile(target), "new");
+    EXPECT_EQ(Entries(), (std::set<std::string>{"TOVANIX.CMD"}));
 }
 
 // One temporary name per file: a stale one is overwritten and moved away,

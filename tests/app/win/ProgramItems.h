@@ -19,6 +19,13 @@ inline std::string Macro(const std::string& id, const std::string& name, const s
            "\r\nLEAVEWINDOW:0\r\nDONTFOCUS:0\r\nOSD:0\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n";
 }
 
+// A macro of the large command files that the figures and the fault test
+// load: its number gives its ID, name and remote button.
+inline std::string NumberedMacro(int number, const std::string& group) {
+    const std::string id = std::to_string(number);
+    return Macro("M" + id, "Macro " + id, "TYPE:hello,ENTER", group, "remote.button" + id);
+}
+
 inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }

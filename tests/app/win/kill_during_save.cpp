@@ -12,6 +12,7 @@
 #include <string>
 
 #include "CommandFileReader.h"
+#include "ProgramItems.h"
 #include "TovanixProgram.h"
 #include "WinTestSupport.h"
 #include "resource.h"
@@ -19,14 +20,6 @@
 namespace {
 
 constexpr int kItems = 10000;
-
-std::string Macro(int number, const std::string& group) {
-    const std::string id = std::to_string(number);
-    return "ID:M" + id + "\r\nNAME:Macro " + id + "\r\nAPPID:" + group + "\r\nIRCOMMAND:remote.button" + id +
-           "\r\nCOMMANDS:TYPE:hello,ENTER\r\nDISABLED:0\r\nCURRENTWINDOW:1\r\nTARGETFILE:\r\nTARGETCAPTION:"
-           "\r\n"
-           "LEAVEWINDOW:0\r\nDONTFOCUS:0\r\nOSD:0\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n";
-}
 
 // Why the command file is not whole; "" when it is.
 std::string FileFault(const std::string& text) {
@@ -68,7 +61,7 @@ int main(int argc, char** argv) {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale");
     TempFolder folder;
     std::string file = "ID:A1\r\nNAME:Big group\r\nIRCOMMAND:remote.group\r\nMACROID:\r\nDISABLED:0\r\n";
-    for (int i = 1; i < kItems; ++i) file += Macro(i, i < kItems / 2 ? "A1" : "");
+    for (int i = 1; i < kItems; ++i) file += NumberedMacro(i, i < kItems / 2 ? "A1" : "");
 
     // How long one save takes, to spread the kills over it.
     double saveMs = 0;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ProgramItems.h"
 #include "TovanixProgram.h"
 #include "WinTestSupport.h"
 #include "resource.h"
@@ -20,13 +21,6 @@ double Milliseconds(LARGE_INTEGER start) {
     return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
 }
 
-std::string Macro(int number, const std::string& group) {
-    const std::string id = std::to_string(number);
-    return "ID:M" + id + "\r\nNAME:Macro " + id + "\r\nAPPID:" + group + "\r\nIRCOMMAND:remote.button" + id +
-           "\r\nCOMMANDS:TYPE:hello,ENTER\r\nDISABLED:0\r\nCURRENTWINDOW:1\r\nTARGETFILE:\r\nTARGETCAPTION:"
-           "\r\n"
-           "LEAVEWINDOW:0\r\nDONTFOCUS:0\r\nOSD:0\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n";
-}
 }  // namespace
 
 int main() {
@@ -34,8 +28,8 @@ int main() {
     TempFolder folder;
     TovanixProgram tovanix(folder);
     std::string file = "ID:A1\r\nNAME:Big group\r\nIRCOMMAND:remote.group\r\nMACROID:\r\nDISABLED:0\r\n";
-    for (int i = 1; i < 5000; ++i) file += Macro(i, "A1");
-    for (int i = 5000; i < 10000; ++i) file += Macro(i, "");
+    for (int i = 1; i < 5000; ++i) file += NumberedMacro(i, "A1");
+    for (int i = 5000; i < 10000; ++i) file += NumberedMacro(i, "");
     tovanix.WriteCommandFile(file);
 
     LARGE_INTEGER start;

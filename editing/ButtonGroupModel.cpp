@@ -7,6 +7,10 @@
 
 const DialogMessage kSpecifyGroupName{"Specify name for the button group!", "Button group",
                                       MessageIcon::Exclamation};
+const DialogMessage kNoRoomForGroup{
+    "Tovanix keeps at most 9,999 button groups, and all of them are in use. This group is not stored: "
+    "delete a group you no longer need, or cancel.",
+    "Button group", MessageIcon::Exclamation};
 
 namespace {
 
@@ -73,13 +77,17 @@ void ButtonGroupModel::Choose(int entry) {
     CopyText(group->MacroID, MacroID(entries_[entry]));
 }
 
-void ButtonGroupModel::EnsureGroup() {
-    if (!groupID_.empty()) return;
+std::optional<DialogMessage> ButtonGroupModel::EnsureGroup() {
+    name = CommasToBlanks(name);
+    if (!groupID_.empty()) return std::nullopt;
+    if (TrimBlanks(name).empty()) return kSpecifyGroupName;
     TBGroupRecord group = FreshBGroupRecord();
-    CopyText(group.ID, store_->getNewBGroupID());
-    CopyText(group.Name, CommasToBlanks(name));
-    store_->addBGroup(group);
-    groupID_ = FieldText(group.ID);
+    const std::string id = store_->getNewBGroupID();
+    CopyText(group.ID, id);
+    CopyText(group.Name, name);
+    if (id.empty() || !store_->addBGroup(group)) return kNoRoomForGroup;
+    groupID_ = id;
+    return std::nullopt;
 }
 
 void ButtonGroupModel::MacroSaved(const char* macroID) {
@@ -97,10 +105,7 @@ std::string ButtonGroupModel::StartMacroToEdit() const {
 std::optional<DialogMessage> ButtonGroupModel::Accept() {
     name = CommasToBlanks(name);
     if (TrimBlanks(name).empty()) return kSpecifyGroupName;
-    if (groupID_.empty()) {
-        EnsureGroup();
-    } else if (TBGroupRecord* group = store_->getBGroup(groupID_.c_str())) {
-        CopyText(group->Name, name);
-    }
+    if (std::optional<DialogMessage> refusal = EnsureGroup()) return refusal;
+    if (TBGroupRecord* group = store_->getBGroup(groupID_.c_str())) CopyText(group->Name, name);
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 // The button group editor's model: the group's name and its start macro,
 // the macro that runs when the group is activated. A new group is created
-// in the store by the first of "&New...", "&Learn..." and OK; choosing the
-// start macro reaches the store at once.
+// in the store by the first of "&New...", "&Learn..." and OK, each of which
+// needs its name first; choosing the start macro reaches the store at once.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +15,7 @@
 inline constexpr std::size_t kMaxGroupNameLength = sizeof(TBGroupRecord::Name) - 1;
 
 extern const DialogMessage kSpecifyGroupName;
+extern const DialogMessage kNoRoomForGroup;
 
 // An entry of the start macro list: a macro's name and its number (the ID
 // without its "M"); the first entry is empty and means no start macro.
@@ -43,7 +44,9 @@ class ButtonGroupModel {
 
     // Creates the group when it is not in the store yet; before "&New..."
     // (newMacro for GroupID()) and "&Learn..." (learn for GroupID()).
-    void EnsureGroup();
+    // Commas in the name become blanks. Refused, with nothing stored, for
+    // a name of blanks only or when the store has no room for a group.
+    std::optional<DialogMessage> EnsureGroup();
     // After the macro editor closed with OK for this macro ("&New..." or
     // "&Edit..."): the list is filled again and the macro becomes the
     // start macro.
@@ -51,8 +54,8 @@ class ButtonGroupModel {
     // "&Edit...": the start macro to edit; "" when the store has none.
     std::string StartMacroToEdit() const;
 
-    // OK: refused when the name holds nothing but blanks; commas in it
-    // become blanks. Otherwise the name is stored (a new group is created).
+    // OK: refused as EnsureGroup refuses (the name is checked for an
+    // existing group too). Otherwise the name is stored.
     std::optional<DialogMessage> Accept();
 
   private:

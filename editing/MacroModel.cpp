@@ -6,7 +6,6 @@
 #include "CommandList.h"
 #include "KeyNames.h"
 #include "LaunchElement.h"
-#include "Paths.h"
 #include "Settings.h"
 #include "Text.h"
 
@@ -19,6 +18,10 @@ const DialogMessage kNoSpaceForRepeat{
     MessageIcon::Information};
 const DialogMessage kSpecifyMacroName{"Please specify name for the macro!", "Add macro",
                                       MessageIcon::Information};
+const DialogMessage kNoRoomForMacro{
+    "Tovanix keeps at most 9,999 macros, and all of them are in use. This macro is not stored: delete a "
+    "macro you no longer need, or cancel.",
+    "Add macro", MessageIcon::Exclamation};
 const char* const kCommandListHint =
     "The commands run from top to bottom. Double-click a LAUNCH command to change it.";
 
@@ -42,13 +45,10 @@ std::string StartMacroProgram(EditStore& store, const char* groupID) {
     if (!group || FieldText(group->MacroID).empty()) return {};
     const TMacroRecord* start = store.getMacro(group->MacroID);
     if (!start) return {};
-    const std::string_view commands = FieldText(start->Commands);
-    const std::size_t launch = commands.find("LAUNCH");
-    if (launch == std::string_view::npos) return {};
-    std::string_view element = commands.substr(launch);
-    const std::size_t comma = element.find(',');
-    element = comma == std::string_view::npos ? TrimBlanks(element) : element.substr(0, comma);
-    return SplitLaunch(element, LaunchFolder::Strip).file;
+    for (const std::string& element : SplitCommands(ReadCommandList(FieldText(start->Commands)).body)) {
+        if (StartsWith(element, kLaunchPrefix)) return SplitLaunch(element, LaunchFolder::Strip).file;
+    }
+    return {};
 }
 
 }  // namespace
@@ -77,8 +77,8 @@ MacroModel MacroModel::ForEdit(EditStore& store, const char* macroID) {
 
 void MacroModel::Load(const TMacroRecord& macro) {
     const CommandList list = ReadCommandList(FieldText(macro.Commands));
+    // Blanks are kept: they belong to a key (CTRL+  is Ctrl+Space) or to typed text.
     rows_ = SplitCommands(list.body);
-    if (!rows_.empty()) rows_.back() = std::string(TrimBlanks(rows_.back()));
     for (std::string& row : rows_) {
         if (row == kCommaElement) row = kCommaRow;
     }
@@ -175,7 +175,8 @@ void MacroModel::MoveDown() {
 }
 
 bool MacroModel::RowEditable(int row) const {
-    return row >= 0 && row < static_cast<int>(rows_.size()) && StartsWith(rows_[row], "LAUNCH");
+    // A plug-in may be called LAUNCHPAD: only the launch command itself.
+    return row >= 0 && row < static_cast<int>(rows_.size()) && StartsWith(rows_[row], kLaunchPrefix);
 }
 
 std::optional<DialogMessage> MacroModel::ReplaceRow(int row, const std::string& token) {
@@ -223,7 +224,7 @@ void MacroModel::SetCurrentWindow(bool current) {
 
 void MacroModel::WindowChosen(std::string_view program, std::string_view caption) {
     SetCurrentWindow(false);
-    targetApp = FileNameOf(program);
+    targetApp = program;
     targetWindow = caption;
 }
 
@@ -234,19 +235,21 @@ void MacroModel::SetDisabled(bool ticked) {
     disabled_ = ticked || store_->isDisabled(id);
 }
 
-void MacroModel::EnsureRecord() {
-    if (recordExists_) return;
+bool MacroModel::EnsureRecord() {
+    if (recordExists_) return true;
     TMacroRecord record = FreshMacroRecord();
-    CopyText(record.ID, store_->getNewMacroID());
-    store_->addMacro(record);
-    macroID_ = FieldText(record.ID);
+    const std::string id = store_->getNewMacroID();
+    CopyText(record.ID, id);
+    if (id.empty() || !store_->addMacro(record)) return false;
+    macroID_ = id;
     recordExists_ = true;
+    return true;
 }
 
-void MacroModel::StoreRecord() {
-    EnsureRecord();
+std::optional<DialogMessage> MacroModel::StoreRecord() {
+    if (!EnsureRecord()) return kNoRoomForMacro;
     TMacroRecord* macro = store_->getMacro(macroID_.c_str());
-    if (!macro) return;
+    if (!macro) return std::nullopt;
     for (std::string& row : rows_) row = StoredRow(row);
     CopyText(macro->AppID, groupID_);
     macro->CurrentWindow = currentWindow_;
@@ -262,13 +265,13 @@ void MacroModel::StoreRecord() {
     macro->Select = exec_ == ExecType::Select;
     macro->Loop = exec_ == ExecType::Loop;
     macro->Hidden = hidden;
+    return std::nullopt;
 }
 
 std::optional<DialogMessage> MacroModel::Accept() {
     name = CommasToBlanks(name);
     if (name.empty()) return kSpecifyMacroName;
-    StoreRecord();
-    return std::nullopt;
+    return StoreRecord();
 }
 
 void MacroModel::Cancel() {

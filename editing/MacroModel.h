@@ -27,6 +27,7 @@ extern const DialogMessage kNoMoreSpace;
 extern const DialogMessage kCommaInCommand;
 extern const DialogMessage kNoSpaceForRepeat;
 extern const DialogMessage kSpecifyMacroName;
+extern const DialogMessage kNoRoomForMacro;
 extern const char* const kCommandListHint;
 
 class MacroModel {
@@ -96,7 +97,8 @@ class MacroModel {
     bool CurrentWindow() const { return currentWindow_; }
     void SetCurrentWindow(bool current);
     bool TargetEnabled() const { return !currentWindow_; }
-    // "S&et...": the chosen program (its folder is dropped) and caption.
+    // "S&et...": the program file name and caption that the select-window
+    // dialog accepted.
     void WindowChosen(std::string_view program, std::string_view caption);
 
     // "Macro is d&isabled" goes to the store at once.
@@ -105,9 +107,12 @@ class MacroModel {
 
     // Creates the record when it is not in the store yet and writes the
     // editor into it; before "Learn..." and "Mouse click to location...".
-    void StoreRecord();
-    // OK: refused without a name (commas in it become blanks); otherwise
-    // the record is stored and the dialog closes.
+    // Refused when the store has no room for another macro: the editor
+    // keeps what the user made and stays open.
+    std::optional<DialogMessage> StoreRecord();
+    // OK: refused without a name (commas in it become blanks) or without
+    // room in the store; otherwise the record is stored and the dialog
+    // closes.
     std::optional<DialogMessage> Accept();
     // Cancel and the close box: a macro that this add created is removed.
     void Cancel();
@@ -115,7 +120,7 @@ class MacroModel {
   private:
     MacroModel(EditStore& store, const char* groupID, const char* macroID, bool editing);
     void Load(const TMacroRecord& macro);
-    void EnsureRecord();
+    bool EnsureRecord();
     bool Fits(const std::vector<std::string>& rows, ExecType exec) const;
     void ApplyRowCount();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CommandList.h"
+#include "Paths.h"
 #include "Text.h"
 
 namespace {
@@ -44,8 +45,10 @@ std::vector<WindowNode> BuildWindowTree(const std::vector<ListedWindow>& windows
 }
 
 WindowChoiceOutcome AcceptWindowChoice(const WindowChoice& choice) {
-    if (choice.fileName.empty()) return {std::nullopt, kSpecifyExecutable};
-    WindowChoice accepted{choice.fileName.substr(0, kMaxTargetFileLength),
+    // The name first: the whole path may be longer than the field.
+    const std::string file = FileNameOf(choice.fileName);
+    if (file.empty()) return {std::nullopt, kSpecifyExecutable};
+    WindowChoice accepted{file.substr(0, kMaxTargetFileLength),
                           CommasToBlanks(choice.caption.substr(0, kMaxTargetCaptionInput))};
     return {accepted, std::nullopt};
 }

@@ -41,7 +41,7 @@ std::vector<WindowNode> BuildWindowTree(const std::vector<ListedWindow>& windows
 
 // The program file and caption that the dialog returns.
 struct WindowChoice {
-    std::string fileName;
+    std::string fileName;  // as the dialog shows it; accepted without its folder
     std::string caption;
 };
 
@@ -52,6 +52,7 @@ struct WindowChoiceOutcome {
     std::optional<DialogMessage> refusal;  // the dialog stays open
 };
 
-// OK: refused without a program file. Commas in the caption become blanks,
-// because a comma separates commands; both texts are cut to their fields.
+// OK: refused without a program file. The file loses its folder, commas in
+// the caption become blanks, because a comma separates commands; then both
+// texts are cut to their fields.
 WindowChoiceOutcome AcceptWindowChoice(const WindowChoice& choice);

@@ -36,8 +36,12 @@ class TdlgButtonGrp : public TDialog {
     void btnNewClick();
     void btnEditClick();
     void btnLearnClick();
-    // The group is created with the name as typed so far.
-    void EnsureGroup();
+    // The group is created with the name as typed so far; false when the
+    // model refused (the user was told).
+    bool EnsureGroup();
+    // Shows the refusal of the name or the store, with the name as the
+    // model left it; false when there was none.
+    bool Refused(const std::optional<DialogMessage>& refusal);
     void ShowMacros();
 
     EditStore& store_;
@@ -84,13 +88,22 @@ void TdlgButtonGrp::cmbMacrosChange() {
     EnableWindow(Control(IDC_BUTTONGRP_BTNEDIT), model_.EditEnabled());
 }
 
-void TdlgButtonGrp::EnsureGroup() {
+bool TdlgButtonGrp::EnsureGroup() {
     model_.name = ControlText(IDC_BUTTONGRP_TXTNAME);
-    model_.EnsureGroup();
+    return !Refused(model_.EnsureGroup());
+}
+
+bool TdlgButtonGrp::Refused(const std::optional<DialogMessage>& refusal) {
+    // The model has turned commas into blanks.
+    SetDlgItemTextA(Handle(), IDC_BUTTONGRP_TXTNAME, model_.name.c_str());
+    if (!refusal) return false;
+    ShowDialogMessage(Handle(), *refusal);
+    FocusControl(IDC_BUTTONGRP_TXTNAME);
+    return true;
 }
 
 void TdlgButtonGrp::btnNewClick() {
-    EnsureGroup();
+    if (!EnsureGroup()) return;
     const std::string macroID = newMacro(Handle(), store_, model_.GroupID().c_str());
     if (macroID.empty()) return;
     model_.MacroSaved(macroID.c_str());
@@ -105,21 +118,13 @@ void TdlgButtonGrp::btnEditClick() {
 }
 
 void TdlgButtonGrp::btnLearnClick() {
-    EnsureGroup();
+    if (!EnsureGroup()) return;
     LearnItem(store_, model_.GroupID().c_str(), false, Handle());
 }
 
 void TdlgButtonGrp::btnOkClick() {
     model_.name = ControlText(IDC_BUTTONGRP_TXTNAME);
-    const std::optional<DialogMessage> refusal = model_.Accept();
-    // Accept has turned the commas into blanks.
-    SetDlgItemTextA(Handle(), IDC_BUTTONGRP_TXTNAME, model_.name.c_str());
-    if (!refusal) {
-        Close(IDOK);
-        return;
-    }
-    ShowDialogMessage(Handle(), *refusal);
-    FocusControl(IDC_BUTTONGRP_TXTNAME);
+    if (!Refused(model_.Accept())) Close(IDOK);
 }
 
 }  // namespace

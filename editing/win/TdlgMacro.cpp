@@ -82,7 +82,8 @@ class TdlgMacro : public TDialog {
     void ShowMessage(const std::optional<DialogMessage>& message);
     // The edits to the model, before the model stores or changes them.
     void ReadEdits();
-    void StoreRecord();
+    // False when the store refused the record (the user was told).
+    bool StoreRecord();
     // Model to controls.
     void ShowRows();
     void ShowTarget();
@@ -216,7 +217,7 @@ std::string TdlgMacro::TokenFor(const AddRequest& request) {
             return request.token;
         case AddKind::ClickToLocation:
             // The click dialog reads the macro's target from the store.
-            StoreRecord();
+            if (!StoreRecord()) return {};
             return getClickCommand(Handle(), store_, model_.MacroID().c_str());
         case AddKind::Pause:
             return getPauseCommand(Handle());
@@ -258,7 +259,7 @@ void TdlgMacro::btnSetTargetClick() {
 }
 
 void TdlgMacro::btnLearnClick() {
-    StoreRecord();
+    if (!StoreRecord()) return;
     LearnItem(store_, model_.MacroID().c_str(), false, Handle());
 }
 
@@ -294,11 +295,13 @@ void TdlgMacro::ReadEdits() {
     model_.targetWindow = ControlText(IDC_MACRO_TXTTARGETWINDOW);
 }
 
-void TdlgMacro::StoreRecord() {
+bool TdlgMacro::StoreRecord() {
     ReadEdits();
-    model_.StoreRecord();
+    const std::optional<DialogMessage> refusal = model_.StoreRecord();
     // A comma row now shows as it is stored.
     ShowRows();
+    ShowMessage(refusal);
+    return !refusal;
 }
 
 void TdlgMacro::ShowRows() {

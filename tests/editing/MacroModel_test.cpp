@@ -220,7 +220,12 @@ TEST_F(MacroModelTest, CommandListsLoadIntoRowsAndStoreBack) {
         {"REPEAT,MOUSE-UP", false, false, {"MOUSE-UP"}, ExecType::Repeat, "REPEAT,MOUSE-UP"},
         {"REPEAT", false, false, {}, ExecType::Repeat, "REPEAT,"},
         {"A,\"\",B", false, false, {"A", ",", "B"}, ExecType::Normal, "A,\"\",B"},
-        {"TYPE:x,ENTER  ", false, false, {"TYPE:x", "ENTER"}, ExecType::Normal, "TYPE:x,ENTER"},
+        {"CTRL+ ,TYPE:Maybe later ",
+         false,
+         false,
+         {"CTRL+ ", "TYPE:Maybe later "},
+         ExecType::Normal,
+         "CTRL+ ,TYPE:Maybe later "},
         {"A,B", true, false, {"A", "B"}, ExecType::Select, "A,B"},
         {"A,B", false, true, {"A", "B"}, ExecType::Loop, "A,B"},
         {"REPEAT,A,B", true, false, {"A", "B"}, ExecType::Repeat, "REPEAT,A,B"},
@@ -348,6 +353,20 @@ TEST_F(MacroModelTest, CancelWhileEditingKeepsWhatWasStored) {
     EXPECT_EQ(FieldText(items.getMacro("M1")->Commands), "A,CLICK:0010:0020:L:S:CLICK");
 }
 
+// At 9,999 macros nothing closes the editor as if the macro were stored.
+TEST_F(MacroModelTest, AFullStoreRefusesTheNewMacroAndKeepsTheInput) {
+    for (int i = 1; i <= 9999; ++i) AddMacro(("M" + std::to_string(i)).c_str(), "");
+    MacroModel model = WithRows({"ENTER"});
+    model.name = "Late";
+    EXPECT_EQ(model.StoreRecord(), kNoRoomForMacro);  // before "Learn..."
+    EXPECT_EQ(model.Accept(), kNoRoomForMacro);
+    EXPECT_EQ(model.MacroID(), "");
+    EXPECT_EQ(model.Rows(), Rows{"ENTER"});
+    items.deleteItem("M5");
+    EXPECT_FALSE(model.Accept());
+    EXPECT_EQ(FieldText(items.getMacro(model.MacroID().c_str())->Commands), "ENTER");
+}
+
 TEST_F(MacroModelTest, OkNeedsAName) {
     MacroModel model = MacroModel::ForAdd(store, "");
     EXPECT_EQ(model.Accept(), kSpecifyMacroName);
@@ -379,6 +398,7 @@ TEST_F(MacroModelTest, NewMacrosTargetTheProgramOfTheGroupsStartMacro) {
         {"LAUNCH:I:C:\\Apps\\player.exe /min", "player.exe"},
         {"PAUSE:100,LAUNCH:D:I:C:\\Apps\\player.exe /min,ENTER", "player.exe"},
         {"LAUNCH:notes.txt  ", "notes.txt"},
+        {"LAUNCHPAD:x,TYPE:LAUNCH:y,LAUNCH:C:\\a\\b.exe", "b.exe"},
         {"PAUSE:100", ""},
         {nullptr, ""},
     };
@@ -402,7 +422,7 @@ TEST_F(MacroModelTest, NewMacrosTargetTheProgramOfTheGroupsStartMacro) {
 TEST_F(MacroModelTest, TargetWindowSection) {
     MacroModel model = MacroModel::ForAdd(store, "");
     EXPECT_TRUE(model.CurrentWindow());
-    model.WindowChosen("C:\\Program Files\\Player\\player.exe", "Player - song");
+    model.WindowChosen("player.exe", "Player - song");
     EXPECT_FALSE(model.CurrentWindow());
     EXPECT_EQ(model.targetApp, "player.exe");
     EXPECT_EQ(model.targetWindow, "Player - song");
@@ -460,16 +480,17 @@ TEST_F(MacroModelTest, TheDisabledFlagGoesToTheStoreAtOnce) {
 }
 
 TEST_F(MacroModelTest, HintsAndLaunchRows) {
-    MacroModel model = WithRows({"ENTER", "CLICK:0120:0045:L:W:CLICK", "CLICK:", "LAUNCH:I:C:\\a.exe"});
+    MacroModel model =
+        WithRows({"ENTER", "CLICK:0120:0045:L:W:CLICK", "CLICK:", "LAUNCH:I:C:\\a.exe", "LAUNCHPAD:x"});
     EXPECT_EQ(model.RowHint(-1), kCommandListHint);
-    EXPECT_EQ(model.RowHint(4), kCommandListHint);
+    EXPECT_EQ(model.RowHint(5), kCommandListHint);
     EXPECT_EQ(model.RowHint(0), "ENTER");
     EXPECT_EQ(model.RowHint(1),
               "Left mouse button click to 120, 45. Coordinates are in relation to destination window.");
     EXPECT_EQ(model.RowHint(2), "CLICK:");
 
-    const bool editable[] = {false, false, false, true};
-    for (int row = 0; row < 4; ++row) EXPECT_EQ(model.RowEditable(row), editable[row]) << row;
+    const bool editable[] = {false, false, false, true, false};  // a plug-in called LAUNCHPAD
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(model.RowEditable(row), editable[row]) << row;
     EXPECT_FALSE(model.ReplaceRow(0, "LAUNCH:b.exe"));
     EXPECT_EQ(model.Rows()[0], "ENTER");
     EXPECT_FALSE(model.ReplaceRow(3, "LAUNCH:b.exe"));

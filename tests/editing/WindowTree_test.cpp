@@ -55,10 +55,12 @@ TEST(WindowTree, AcceptingTheChoice) {
         std::optional<std::string> file;
         std::string caption;
     } cases[] = {
-        {{"C:\\ed.exe", "Untitled - Ed"}, "C:\\ed.exe", "Untitled - Ed"},
-        {{"C:\\ed.exe", "Hello, world"}, "C:\\ed.exe", "Hello  world"},
+        {{"C:\\ed.exe", "Untitled - Ed"}, "ed.exe", "Untitled - Ed"},
+        {{"ed.exe", "Hello, world"}, "ed.exe", "Hello  world"},
         {{"", "Untitled - Ed"}, std::nullopt, ""},
+        {{"C:\\Tools\\", "Untitled - Ed"}, std::nullopt, ""},
         {{std::string(90, 'f'), std::string(40, 'c')}, std::string(80, 'f'), std::string(30, 'c')},
+        {{"C:\\" + std::string(71, 'p') + "\\devenv.exe", "IDE"}, "devenv.exe", "IDE"},  // 84 characters
     };
     for (const auto& c : cases) {
         const WindowChoiceOutcome outcome = AcceptWindowChoice(c.choice);

@@ -96,8 +96,8 @@ class ButtonGroupDialog : public ::testing::Test {
     TovdataEditStore store_;
 };
 
-// A new group is stored by the first of OK with a name, "&New..." and
-// "&Learn...", and Cancel keeps one stored that way, with its start macro.
+// A new group is stored by the first of OK, "&New..." and "&Learn...", each
+// with a name, and Cancel keeps one stored that way, with its start macro.
 TEST_F(ButtonGroupDialog, AddStoresTheGroupOnOkNewOrLearn) {
     const GroupCase cases[] = {
         {"a comma becomes a blank",
@@ -112,6 +112,11 @@ TEST_F(ButtonGroupDialog, AddStoresTheGroupOnOkNewOrLearn) {
          true,
          {"Office:"}},
         {"cancelled", {Type(kName, "Office"), cancel}, false, {}},
+        {"&New... asks for the name first",
+         {Click(IDC_BUTTONGRP_BTNNEW), AnswerMessage("Specify name for the button group!", "Button group"),
+          AwaitFocus(kName), cancel},
+         false,
+         {}},
         {"&Learn...: the learn dialog finds the group by its name",
          {Type(kName, "Tuner"), Click(IDC_BUTTONGRP_BTNLEARN),
           InOwned("Learn Tuner", [](HWND learn) { Press(learn, IDCANCEL); }), cancel},

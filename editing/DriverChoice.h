@@ -14,6 +14,7 @@ struct DriverEntry {
 // "RXNT.", letter case counting), which are never loaded for their name.
 bool MayHoldDriver(const std::string& fileName);
 
-// The entry whose file is the stored Driver exactly (the last one when
-// several are); -1 for none.
+// The entry of the library in use for the stored Driver: the local
+// receiver when it is empty, else its file in any letter case (the last
+// one when several are); -1 for none.
 int SelectedDriver(const std::vector<DriverEntry>& drivers, const std::string& stored);

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 
+#include "DialogMessage.h"
 #include "LaunchElement.h"
 
 inline constexpr std::size_t kMaxLaunchFileLength = 80;
@@ -16,3 +18,10 @@ inline LaunchElement NewLaunchFields() {
     fields.oneInstance = true;
     return fields;
 }
+
+extern const DialogMessage kParametersNeedAProgram;
+
+// OK: refused when the command would not read back as the fields, which
+// happens when parameters follow a file that is no program: the launch
+// would take them for part of the file's name.
+std::optional<DialogMessage> LaunchRefusal(const LaunchElement& fields);

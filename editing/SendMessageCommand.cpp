@@ -12,7 +12,9 @@ SendMessageOutcome SendMessageToken(const SendMessageFields& fields) {
         {SendMessageField::LParam, &fields.lParam},
     };
     for (const auto& [field, text] : order) {
-        if (!ParseDialogInteger(*text)) return {{}, field};
+        // The executor sends no message with a negative field.
+        const std::optional<int32_t> number = ParseDialogInteger(*text);
+        if (!number || *number < 0) return {{}, field};
     }
     return {std::string(kSendMessagePrefix) + fields.message + ':' + fields.wParam + ':' + fields.lParam, {}};
 }

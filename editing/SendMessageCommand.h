@@ -1,5 +1,5 @@
-// The send-message dialog: three numbers, each decimal with an optional sign
-// or hexadecimal after "$", written into the command as typed.
+// The send-message dialog: three numbers of 0 or more, each decimal with an
+// optional sign or hexadecimal after "$", written into the command as typed.
 #pragma once
 
 #include <cstddef>
@@ -23,7 +23,8 @@ extern const DialogMessage kNotAValidValue;
 struct SendMessageOutcome {
     std::string token;  // SENDMESSAGE:message:wParam:lParam, or "" when refused
     // The first field, in the order message, wParam, lParam, that is no
-    // number: the dialog shows kNotAValidValue and puts the focus there.
+    // number or is negative: the dialog shows kNotAValidValue and puts the
+    // focus there.
     std::optional<SendMessageField> invalid;
 };
 

@@ -5,8 +5,10 @@
 
 namespace {
 
-// A name of at most 32 characters and its terminator.
+// A name of at most 32 characters and its terminator. An outside library
+// may write more than it should, so its buffer has room to spare.
 constexpr std::size_t kLibraryNameSize = 33;
+constexpr std::size_t kLibraryNameBuffer = 1024;
 using NameExport = void (*)(char* name);
 
 }  // namespace
@@ -34,7 +36,7 @@ std::vector<NamedLibrary> AskLibraryNames(const char* exportName,
     do {
         const std::string file = found.cFileName;
         if (!mayAsk(file)) continue;
-        char name[kLibraryNameSize] = "";
+        char name[kLibraryNameBuffer] = "";
         CallLibraryExport(folder + file, exportName, [&](FARPROC function) {
             // The export's address, taken as the function it is.
             reinterpret_cast<NameExport>(reinterpret_cast<void*>(function))(name);

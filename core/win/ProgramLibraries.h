@@ -22,7 +22,8 @@ struct NamedLibrary {
 };
 
 // Each "*.DLL" of LibraryFolder() that mayAsk lets through and whose export
-// writes a name that is not empty into a zeroed buffer of 33 characters, in
-// the order that the file search returns them.
+// writes a name that is not empty into a zeroed buffer (of 33 characters by
+// contract, larger in fact), read as at most 32 characters, in the order
+// that the file search returns them.
 std::vector<NamedLibrary> AskLibraryNames(const char* exportName,
                                           const std::function<bool(const std::string& file)>& mayAsk);

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "CommandDialogsRes.h"
+#include "DialogMessageBox.h"
 #include "LaunchCommand.h"
 #include "OpenFileDialog.h"
 #include "ParameterDialogs.h"
@@ -39,6 +40,11 @@ void TdlgLaunchApp::btnOkClick() {
     fields_.parameters = ControlText(IDC_LAUNCHAPP_TXTPARAM);
     fields_.deactivate = IsDlgButtonChecked(Handle(), IDC_LAUNCHAPP_CBDEACTIVATE) == BST_CHECKED;
     fields_.oneInstance = IsDlgButtonChecked(Handle(), IDC_LAUNCHAPP_CBINSTANCE) == BST_CHECKED;
+    if (const std::optional<DialogMessage> refusal = LaunchRefusal(fields_)) {
+        ShowDialogMessage(Handle(), *refusal);
+        FocusControl(IDC_LAUNCHAPP_TXTPARAM);
+        return;
+    }
     CloseWithToken(WriteLaunchElement(fields_));
 }
 

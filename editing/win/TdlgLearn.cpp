@@ -6,6 +6,8 @@
 #include "DialogMessageBox.h"
 #include "LearnOutcome.h"
 #include "LearnRes.h"
+#include "NumberEdit.h"
+#include "Text.h"
 #include "ThisModule.h"
 #include "tovdrv.h"
 
@@ -49,6 +51,9 @@ void TdlgLearn::Command(int id, int notification) {
         const UINT count = GetDlgItemInt(Handle(), IDC_LEARN_TXTBUTTONS, &number, FALSE);
         if (!number) return;
         model_.SetButtonCount(static_cast<int>(count));
+        // A digit outside 1 to 4 shows as the count kept.
+        if (ShowsAnotherNumber(ControlText(id), model_.ButtonCount()))
+            SendDlgItemMessageA(Handle(), IDC_LEARN_UDBUTTONS, UDM_SETPOS32, 0, model_.ButtonCount());
     } else {
         // Filling the controls notifies too.
         return;
@@ -79,7 +84,8 @@ void TdlgLearn::ReceiveIRCommand(void* context, const char* command) {
     // Called from the driver's window procedure: nothing may get back there.
     try {
         auto* self = static_cast<TdlgLearn*>(context);
-        self->model_.Received(command ? command : "");
+        // The driver is another library: its text is read within the size of a command.
+        self->model_.Received(FixedText(command, sizeof(TIRCommand)));
         self->ShowModel();
     } catch (...) {
     }

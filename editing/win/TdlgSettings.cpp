@@ -6,6 +6,7 @@
 
 #include "CommonControls.h"
 #include "DriverSearch.h"
+#include "NumberEdit.h"
 #include "OSDPlacement.h"
 #include "PointFont.h"
 #include "SettingsRes.h"
@@ -112,11 +113,11 @@ void TdlgSettings::Command(int id, int notification) {
             break;
         case IDC_SETTINGS_TXTREACTIVATE:
             if (notification == EN_CHANGE) {
-                const int32_t minutes = TypedReactivateTime(ControlText(id), values_.reactivateTime);
-                if (minutes == values_.reactivateTime) break;
-                values_.reactivateTime = minutes;
+                const std::string typed = ControlText(id);
+                values_.reactivateTime = TypedReactivateTime(typed, values_.reactivateTime);
+                if (!ShowsAnotherNumber(typed, values_.reactivateTime)) break;
                 filling_ = true;
-                SendMessageA(Control(IDC_SETTINGS_UDREACTIVATE), UDM_SETPOS32, 0, minutes);
+                SendMessageA(Control(IDC_SETTINGS_UDREACTIVATE), UDM_SETPOS32, 0, values_.reactivateTime);
                 filling_ = false;
             }
             break;

@@ -11,7 +11,8 @@ TEST(SendMessageCommand, NumbersAsTypedOrTheFirstInvalidField) {
         std::optional<SendMessageField> invalid;
     } cases[] = {
         {{"16", "0", "0"}, "SENDMESSAGE:16:0:0", std::nullopt},
-        {{"$0112", "$F060", "-3"}, "SENDMESSAGE:$0112:$F060:-3", std::nullopt},
+        {{"$0112", "$F060", "+3"}, "SENDMESSAGE:$0112:$F060:+3", std::nullopt},
+        {{"$0112", "$F060", "-3"}, "", SendMessageField::LParam},  // never sent
         {{"16", "", "0"}, "", SendMessageField::WParam},
         {{"x", "", ""}, "", SendMessageField::Message},
         {{"16", "0", "1 "}, "", SendMessageField::LParam},

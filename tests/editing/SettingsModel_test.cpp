@@ -170,8 +170,9 @@ TEST(DriverChoice, FilesLookedIntoAndTheEntryShown) {
         {"Local", "tovlocal.dll"}, {"Network", "tovnet.dll"}, {"Again", "tovlocal.dll"}};
     EXPECT_EQ(SelectedDriver(drivers, "tovnet.dll"), 1);
     EXPECT_EQ(SelectedDriver(drivers, "tovlocal.dll"), 2);
-    EXPECT_EQ(SelectedDriver(drivers, "TOVNET.DLL"), -1);
-    EXPECT_EQ(SelectedDriver(drivers, ""), -1);
+    EXPECT_EQ(SelectedDriver(drivers, "TOVNET.DLL"), 1);
+    EXPECT_EQ(SelectedDriver(drivers, ""), 2);  // the local receiver, in use without a choice
+    EXPECT_EQ(SelectedDriver(drivers, "C:\\tovnet.dll"), -1);
     EXPECT_EQ(SelectedDriver({}, "tovnet.dll"), -1);
 }
 

@@ -177,7 +177,7 @@ TEST_F(SettingsDialogTest, ConfigureOpensTheDialogOfTheDriverJustClickedAndOkKee
                      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(name));
                      listed += std::string(name) + ";";
                  }
-                 EXPECT_EQ(SelectedDriver(dialog), "");
+                 EXPECT_EQ(SelectedDriver(dialog), "Local receiver (tovsend)");  // in use without a choice
                  EXPECT_TRUE(ClickDriver(dialog, "Network receiver (lircd/WinLIRC)")) << listed;
                  return PostMessageA(GetDlgItem(dialog, IDC_SETTINGS_BTNCONFIGURE), BM_CLICK, 0, 0) != 0;
              },
@@ -237,6 +237,10 @@ TEST_F(SettingsDialogTest, TheDisplaysPageControlsFollowItsCheckBoxAndTheChooser
                              expectEnabled(dialog, false, "display page, display off again");
                              Click(dialog, IDC_SETTINGS_CBREACTIVATE);
                              EXPECT_TRUE(Enabled(dialog, IDC_SETTINGS_TXTREACTIVATE));
+                             // A number out of range shows the minutes kept, also when they stay.
+                             for (int i = 0; i < 2; ++i)
+                                 SetDlgItemTextA(dialog, IDC_SETTINGS_TXTREACTIVATE, "0");
+                             EXPECT_EQ(Text(dialog, IDC_SETTINGS_TXTREACTIVATE), "1");
                              // Typing that is no number keeps the minutes.
                              SetDlgItemTextA(dialog, IDC_SETTINGS_TXTREACTIVATE, "x");
                              return true;
@@ -244,7 +248,7 @@ TEST_F(SettingsDialogTest, TheDisplaysPageControlsFollowItsCheckBoxAndTheChooser
                          Press(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_EQ(ReadIntSetting("OSD", -1), 0);
-    EXPECT_EQ(ReadIntSetting("ReactivateTime", -1), 60);
+    EXPECT_EQ(ReadIntSetting("ReactivateTime", -1), 1);
 }
 
 }  // namespace

@@ -87,7 +87,17 @@ TEST_F(LearnExport, ResultsAndWhatIsStored) {
         std::string stored;  // M2's command afterwards
         bool dialogShown;
     } cases[] = {
-        {"one button", "", 5, "", "M2", {AwaitSampling(), Press("KEY_X", 5)}, kLearnt, "KEY_X", true},
+        {"one button, after a count out of range showed the count kept",
+         "",
+         5,
+         "",
+         "M2",
+         {SetButtons("7"),
+          [](HWND dialog) { return EXPECT_EQ(Text(dialog, IDC_LEARN_TXTBUTTONS), "4"), true; },
+          SetButtons("1"), AwaitSampling(), Press("KEY_X", 5)},
+         kLearnt,
+         "KEY_X",
+         true},
         {"no such item", "", 5, "", "M7", {}, kNotLearnt, "", false},
         {"the store refuses a command that another item holds",
          "",

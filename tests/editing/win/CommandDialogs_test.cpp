@@ -11,6 +11,7 @@
 #include "CommandDialogsRes.h"
 #include "DialogScriptSteps.h"
 #include "DialogTestSteps.h"
+#include "LaunchCommand.h"
 #include "ParameterDialogs.h"
 #include "StoreReset.h"
 #include "StoreTestItems.h"
@@ -94,6 +95,11 @@ TEST(CommandDialogs, NewLaunch) {
           Click(IDC_LAUNCHAPP_CBDEACTIVATE), Click(IDC_LAUNCHAPP_CBINSTANCE),
           Type(IDC_LAUNCHAPP_TXTPARAM, "readme.txt"), ok},
          "LAUNCH:D:C:\\windows\\notepad.exe readme.txt"},
+        {"parameters for a document are refused",
+         {Type(IDC_LAUNCHAPP_TXTFILENAME, "C:\\notes.txt"), Type(IDC_LAUNCHAPP_TXTPARAM, "/p"), ok,
+          AnswerMessage(kParametersNeedAProgram.text, "Launch file"), AwaitFocus(IDC_LAUNCHAPP_TXTPARAM),
+          Type(IDC_LAUNCHAPP_TXTPARAM, ""), ok},
+         "LAUNCH:I:C:\\notes.txt"},
         {"cancelled", {Type(IDC_LAUNCHAPP_TXTFILENAME, "x.exe"), cancel}, ""},
     };
     ExpectTokens(cases, [](const char*) { return getLaunchCommand(nullptr); });
@@ -185,13 +191,13 @@ std::vector<Step> Refused(int field) {
 
 TEST(CommandDialogs, SendWindowMessage) {
     const TokenCase cases[] = {
-        {"numbers as typed", Fields("16", "-1", "$FF") + std::vector{ok}, "SENDMESSAGE:16:-1:$FF"},
+        {"numbers as typed", Fields("16", "+1", "$FF") + std::vector{ok}, "SENDMESSAGE:16:+1:$FF"},
         {"the message checked first, then corrected",
          Fields("x", "", "") + Refused(IDC_SENDMESSAGE_TXTMESSAGE) + Fields("274", "61536", "0") +
              std::vector{ok},
          "SENDMESSAGE:274:61536:0"},
-        {"an empty wParam", Fields("16", "", "0") + Refused(IDC_SENDMESSAGE_TXTWPARAM) + std::vector{cancel},
-         ""},
+        {"a negative wParam, which is never sent",
+         Fields("16", "-1", "0") + Refused(IDC_SENDMESSAGE_TXTWPARAM) + std::vector{cancel}, ""},
         {"cancelled",
          {ExpectLimit(IDC_SENDMESSAGE_TXTMESSAGE, 5), ExpectLimit(IDC_SENDMESSAGE_TXTWPARAM, 5),
           ExpectLimit(IDC_SENDMESSAGE_TXTLPARAM, 5), cancel},

@@ -236,7 +236,8 @@ TEST_F(MacroDialog, BuildsAMacroFromEveryKindOfCommand) {
         InOwned(Type(IDC_LAUNCHAPP_TXTFILENAME, "C:\\Apps\\player.exe")),
         InOwned(Type(IDC_LAUNCHAPP_TXTPARAM, "/min")), InOwned(ok),
         // A comma would split the stored list: refused, nothing added.
-        Click(IDC_MACRO_BTNADD), InOwned(Type(IDC_LAUNCHAPP_TXTPARAM, "a,b")), InOwned(ok),
+        Click(IDC_MACRO_BTNADD), InOwned(Type(IDC_LAUNCHAPP_TXTFILENAME, "a.exe")),
+        InOwned(Type(IDC_LAUNCHAPP_TXTPARAM, "a,b")), InOwned(ok),
         AnswerMessage(kCommaInCommand.text, kCommaInCommand.caption),
         // The plug-in's own dialog chooses its command; no modifiers for it.
         SelectNode(kCustomCommandsCategory, "Media keys"), ExpectEnabled(IDC_MACRO_CBCTRL, false),
@@ -300,7 +301,7 @@ TEST_F(MacroDialog, EditingLoadsTheMacroBackAndChangesItsList) {
     const std::vector<Step> loaded = {
         Check([](HWND dialog) { EXPECT_EQ(WindowText(dialog), "Edit macro Media/Play"); }),
         ExpectText(IDC_MACRO_TXTNAME, "Play"),
-        ExpectRows("LAUNCH:I:C:\\Apps\\player.exe|,|PAUSE:100|CLICK:0007:0003:L:S:UP|"),
+        ExpectRows("LAUNCH:I:C:\\Apps\\player.exe|,|PAUSE:100|CLICK:0007:0003:L:S:UP |"),  // blanks are kept
         ExpectChecked(IDC_MACRO_RBEXECREPEAT, true),
         ExpectChecked(IDC_MACRO_RBSPECIFY, true),
         ExpectText(IDC_MACRO_TXTTARGETAPP, "player.exe"),
@@ -315,7 +316,7 @@ TEST_F(MacroDialog, EditingLoadsTheMacroBackAndChangesItsList) {
         // Nothing is selected: the list's buttons wait for a row.
         ExpectEnabled(IDC_MACRO_BTNDELETE, false), ClickRow(2), ExpectEnabled(IDC_MACRO_BTNUP, true),
         Click(IDC_MACRO_BTNUP), Click(IDC_MACRO_BTNUP), Click(IDC_MACRO_BTNDOWN),
-        ExpectRows("LAUNCH:I:C:\\Apps\\player.exe|PAUSE:100|,|CLICK:0007:0003:L:S:UP|"),
+        ExpectRows("LAUNCH:I:C:\\Apps\\player.exe|PAUSE:100|,|CLICK:0007:0003:L:S:UP |"),
         // Only a LAUNCH row opens a dialog on a double-click.
         DoubleClickRow(1), Wait(300), Check([](HWND dialog) { EXPECT_EQ(OwnedDialog(dialog), nullptr); }),
         DoubleClickRow(0), InOwned(ExpectChecked(IDC_LAUNCHAPP_CBINSTANCE, true)),

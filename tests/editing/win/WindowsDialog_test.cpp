@@ -11,6 +11,7 @@
 
 #include "DialogTestSteps.h"
 #include "ParameterDialogs.h"
+#include "Paths.h"
 #include "Text.h"
 #include "WindowsRes.h"
 
@@ -92,12 +93,12 @@ TEST_F(WindowsDialog, ChoosesAProgramAndCaption) {
           }),
           Select({"Select, me", "Owned tool"}), ExpectFields(program_, "Owned tool"), Select({"Select, me"}),
           ExpectFields(program_, "Select, me"), Click(IDOK)},
-         WindowChoice{program_, "Select  me"},
+         WindowChoice{FileNameOf(program_), "Select  me"},
          {}},
         {"a program file from the file dialog",
          {Type(IDC_WINDOWS_TXTFILENAME, ""), Click(IDC_WINDOWS_BTNBROWSE), ChooseFile(program_),
           Type(IDC_WINDOWS_TXTCAPTION, "Any"), ExpectFields(program_, "Any"), Click(IDOK)},
-         WindowChoice{program_, "Any"},
+         WindowChoice{FileNameOf(program_), "Any"},
          {}},
         {"no program file",
          {Type(IDC_WINDOWS_TXTFILENAME, ""), Type(IDC_WINDOWS_TXTCAPTION, "Any"), Click(IDOK), Answer(boxes),

@@ -80,7 +80,7 @@ class MacroModel {
     // Nothing at the first or last place; the row stays selected.
     void MoveUp();
     void MoveDown();
-    // Double-click: only LAUNCH rows are edited, in the launch dialog.
+    // Double-click: only LAUNCH: rows are edited, in the launch dialog.
     bool RowEditable(int row) const;
     std::optional<DialogMessage> ReplaceRow(int row, const std::string& token);
     // The list's hint for the row under the mouse (-1: none).

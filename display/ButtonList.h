@@ -55,4 +55,4 @@ int FindButton(const TBtnList& list, int32_t id);
 // largest number, the lowest free one.
 int32_t NextButtonID(const TBtnList& list);
 // Appends a button of the new size at (x, y) with the next ID; returns that ID.
-int32_t AddButton(TBtnList& list, int32_t x, int32_t y);
+int32_t AddButton(TBtnList& list, int32_t x = 0, int32_t y = 0);

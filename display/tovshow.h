@@ -63,7 +63,8 @@ TOVSHOW_API void showCommands(const char* id);
 
 // Opens a new button panel with the buttons of BTNLIST.TXT in the program
 // folder and returns at once; the panel lives on the calling thread's message
-// loop until its window is destroyed, which writes the buttons back.
+// loop until its window is destroyed, which writes the buttons back (over a
+// file it could not read only when the panel changed and the user agrees).
 TOVSHOW_API void showButtonPanel(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc);
 
 // The program file of the process that made the window, as the process-name

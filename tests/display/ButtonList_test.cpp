@@ -99,14 +99,14 @@ TEST(ButtonList, RepeatedIDsAreRenumberedInOnePass) {
 
 TEST(ButtonList, NewButtonsTakeTheNumberAfterTheHighest) {
     TBtnList list;
-    EXPECT_EQ(AddButton(list, 0, 0), 1);
-    EXPECT_EQ(AddButton(list, 0, 0), 2);
-    EXPECT_EQ(AddButton(list, 0, 0), 3);
+    EXPECT_EQ(AddButton(list), 1);
+    EXPECT_EQ(AddButton(list), 2);
+    EXPECT_EQ(AddButton(list), 3);
     EXPECT_EQ(Describe({list[0]}), "1 0,0 21x21 [][][]\n");
     list.erase(list.begin() + FindButton(list, 2));
-    EXPECT_EQ(AddButton(list, 0, 0), 4);
+    EXPECT_EQ(AddButton(list), 4);
     list.erase(list.begin() + FindButton(list, 4));
-    EXPECT_EQ(AddButton(list, 0, 0), 4);
+    EXPECT_EQ(AddButton(list), 4);
 
     EXPECT_EQ(NextButtonID({Entry(-3, 0, 0, 9, 9, "", "", "")}), 1);
     // Past the largest number the lowest free one is taken.

@@ -372,19 +372,16 @@ TEST_F(ButtonPanelTest, AFileThatCouldNotBeReadIsToldAndKeptUnlessTheChangedPane
     }
     EXPECT_EQ(List(), list);
 
-    // Keys in lower case give no button; a button added and the question agreed to replace it.
+    // Keys in lower case give no button: told, and replaced once a button is added and Yes answered.
     WriteList("id:1\r\nw:30\r\n");
-    {
-        MessageBoxAnswerer answerer;
-        ASSERT_NE(Open(), nullptr);
-        EXPECT_EQ(answerer.count(), 1);
-    }
+    DialogSteps answers({[](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); },
+                         [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); }});
+    ASSERT_NE(Open(), nullptr);
     ChooseFromPanelMenu(kDesignMode);
     ChooseFromPanelMenu(kAddButton);
-    DialogSteps agree({[](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); }});
     ChooseFromPanelMenu(kClose);
     PumpMessages(100);
-    EXPECT_EQ(agree.done(), 1u);
+    EXPECT_EQ(answers.done(), 2u);
     EXPECT_EQ(List(), Entry(1, 0, 0, 21, 21, "", ""));
 }
 

@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <charconv>
-#include <set>
+#include <unordered_set>
 
 #include "Text.h"
+#include "TextLines.h"
 
 namespace {
 
 // The values of one entry as the file has them, before they are checked.
 struct RawEntry {
     std::string id, mid, x, y, w, h, cap, pic;
+    bool hasKeys = false;
 };
 
 // Whole decimal numbers only; anything else (an empty text among it) is 0.
@@ -39,11 +41,31 @@ TBtnEntry Complete(const RawEntry& raw) {
     return entry;
 }
 
-// Gives every entry whose ID an earlier one has a number of its own.
+// Gives every entry whose ID an earlier one has a number of its own, the one
+// NextButtonID would give, with one pass over the list.
 void RenumberRepeatedIDs(TBtnList& list) {
-    std::set<int32_t> seen;
-    for (TBtnEntry& entry : list)
-        if (!seen.insert(entry.ID).second) seen.insert(entry.ID = NextButtonID(list));
+    std::unordered_set<int32_t> taken;
+    taken.reserve(list.size());
+    int32_t highest = 0;
+    for (const TBtnEntry& entry : list) {
+        taken.insert(entry.ID);
+        highest = std::max(highest, entry.ID);
+    }
+    std::unordered_set<int32_t> seen;
+    seen.reserve(list.size());
+    // Past the largest number the lowest free ones, found by a search that only moves up.
+    int32_t lowestFree = 1;
+    for (TBtnEntry& entry : list) {
+        if (seen.insert(entry.ID).second) continue;
+        if (highest < INT32_MAX) {
+            entry.ID = ++highest;
+        } else {
+            while (taken.count(lowestFree)) ++lowestFree;
+            entry.ID = lowestFree;
+        }
+        taken.insert(entry.ID);
+        seen.insert(entry.ID);
+    }
 }
 
 // The keys after "ID:"; no key is the start of another.
@@ -58,30 +80,32 @@ constexpr Key kKeys[] = {{"MID:", &RawEntry::mid}, {"X:", &RawEntry::x}, {"Y:", 
 }  // namespace
 
 TBtnList ReadButtonList(std::string_view text) {
-    TBtnList list;
     std::vector<RawEntry> raw;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-
+    ForEachLine(text, [&](std::string_view line) {
         constexpr std::string_view kID = "ID:";
         if (line.substr(0, kID.size()) == kID) {
             raw.push_back({});
             raw.back().id = line.substr(kID.size());
-            continue;
+            return;
         }
-        if (raw.empty()) continue;  // before the first entry
+        if (raw.empty()) return;  // before the first entry
         for (const Key& key : kKeys)
             if (line.substr(0, key.prefix.size()) == key.prefix) {
                 raw.back().*key.value = line.substr(key.prefix.size());
-                break;
+                raw.back().hasKeys = true;
+                return;
             }
-    }
-    for (const RawEntry& entry : raw) list.push_back(Complete(entry));
+    });
+    TBtnList list;
+    list.reserve(raw.size());
+    for (const RawEntry& entry : raw)
+        if (!entry.id.empty() || entry.hasKeys) list.push_back(Complete(entry));
     RenumberRepeatedIDs(list);
     return list;
+}
+
+bool NothingReadFrom(std::string_view text, const TBtnList& list) {
+    return list.empty() && text.find_first_not_of(" \t\r\n") != std::string_view::npos;
 }
 
 std::string WriteButtonList(const TBtnList& list) {
@@ -110,16 +134,18 @@ int32_t NextButtonID(const TBtnList& list) {
     for (const TBtnEntry& entry : list) highest = std::max(highest, entry.ID);
     if (highest < INT32_MAX) return highest + 1;
     // A file that holds the highest number: the lowest one still free.
-    std::set<int32_t> taken;
+    std::unordered_set<int32_t> taken;
     for (const TBtnEntry& entry : list) taken.insert(entry.ID);
     int32_t id = 1;
     while (taken.count(id)) ++id;
     return id;
 }
 
-int32_t AddButton(TBtnList& list) {
+int32_t AddButton(TBtnList& list, int32_t x, int32_t y) {
     TBtnEntry entry;
     entry.ID = NextButtonID(list);
+    entry.X = x;
+    entry.Y = y;
     entry.W = kNewButtonSize;
     entry.H = kNewButtonSize;
     list.push_back(entry);

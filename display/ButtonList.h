@@ -1,6 +1,6 @@
 // The buttons of the button panel and their file BTNLIST.TXT in the program
-// folder: eight lines an entry, each a key and its value, lines ending in
-// CR LF, values neither padded nor trimmed.
+// folder: eight lines an entry, each a key and its value, lines written with
+// CR LF (read also with LF or CR alone), values neither padded nor trimmed.
 //
 // A file that does not keep to the format still opens, and writing it back
 // keeps every entry it had: lines before the first "ID:" line and lines with
@@ -8,7 +8,8 @@
 // reads as 0, a width or height below the smallest a button can be (a 0
 // among them) reads as the size of a new button, and an ID that an earlier
 // entry already has gets the next free number, so that each button runs its
-// own item.
+// own item. An "ID:" line with no number and nothing after it (a hand edit's
+// leftover) is no entry.
 #pragma once
 
 #include <cstdint>
@@ -36,10 +37,15 @@ inline constexpr const char* kButtonListFileName = "BTNLIST.TXT";
 inline constexpr int32_t kMinButtonSize = 3;
 // The size of a button that "Add button" makes.
 inline constexpr int32_t kNewButtonSize = 21;
+// The panel shows at most this many buttons, the first of the file; the
+// others stay in the file as they are. It bounds the windows the panel makes.
+inline constexpr std::size_t kMaxPanelButtons = 500;
 
-// The entries of the file's text, in file order. Lines may also end in a
-// bare LF.
+// The entries of the file's text, in file order, in time linear in its size.
 TBtnList ReadButtonList(std::string_view text);
+// Whether the text holds more than blanks but gave no entry (keys in another
+// letter case, no "ID:" line): writing the list back would lose it.
+bool NothingReadFrom(std::string_view text, const TBtnList& list);
 // The file's text: an empty list is an empty file.
 std::string WriteButtonList(const TBtnList& list);
 
@@ -48,5 +54,5 @@ int FindButton(const TBtnList& list, int32_t id);
 // One more than the highest ID (from 0 up, so 1 for an empty list); past the
 // largest number, the lowest free one.
 int32_t NextButtonID(const TBtnList& list);
-// Appends a button at the panel's corner with the next ID; returns that ID.
-int32_t AddButton(TBtnList& list);
+// Appends a button of the new size at (x, y) with the next ID; returns that ID.
+int32_t AddButton(TBtnList& list, int32_t x = 0, int32_t y = 0);

@@ -1,6 +1,9 @@
 #include "PanelGeometry.h"
 
-#include "ButtonList.h"
+#include <algorithm>
+#include <vector>
+
+#include "Settings.h"
 
 namespace {
 // The edge of a button that sizes it, in pixels.
@@ -129,8 +132,42 @@ bool PanelTooSmall(const PanelBox& panel) {
            panel.height - 2 * kPanelBevel < kMinPanelPicture;
 }
 
+namespace {
+bool Overlap(const PanelBox& box, const TBtnEntry& button) {
+    return box.left < button.X + button.W && button.X < box.left + box.width &&
+           box.top < button.Y + button.H && button.Y < box.top + box.height;
+}
+
+// The places worth trying along one axis: the edge and the far side of each button.
+std::vector<int32_t> Starts(const TBtnList& buttons, int32_t TBtnEntry::*place, int32_t TBtnEntry::*size) {
+    std::vector<int32_t> starts{0};
+    for (const TBtnEntry& button : buttons) starts.push_back(button.*place + button.*size);
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    return starts;
+}
+}  // namespace
+
+PanelBox FreePlace(const TBtnList& buttons, int width, int height) {
+    for (const int32_t top : Starts(buttons, &TBtnEntry::Y, &TBtnEntry::H)) {
+        if (top < 0 || top > height - kNewButtonSize) continue;
+        for (const int32_t left : Starts(buttons, &TBtnEntry::X, &TBtnEntry::W)) {
+            if (left < 0 || left > width - kNewButtonSize) continue;
+            const PanelBox box{left, top, kNewButtonSize, kNewButtonSize};
+            if (std::none_of(buttons.begin(), buttons.end(),
+                             [&](const TBtnEntry& button) { return Overlap(box, button); }))
+                return box;
+        }
+    }
+    return {0, 0, kNewButtonSize, kNewButtonSize};
+}
+
 PanelBox PlacePanel(const PanelBox& stored, const WorkArea& area) {
     PanelBox box = stored;
+    // No drag makes a panel larger than the screen: such a size was typed in
+    // the registry, and a topmost panel over the whole work area hides it all.
+    if (box.width > area.right - area.left) box.width = setting::BtnPanelW.defaultValue;
+    if (box.height > area.bottom - area.top) box.height = setting::BtnPanelH.defaultValue;
     if (area.right < box.left)
         box.left = area.right - box.width;
     else if (box.left + box.width < area.left)

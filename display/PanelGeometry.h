@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "ButtonList.h"
+
 // A button on the panel (panel pixels) or the panel (screen pixels).
 struct PanelBox {
     int32_t left = 0;
@@ -48,7 +50,14 @@ struct WorkArea {
     int32_t bottom;
 };
 
-// The panel at its stored place, moved back to the work area when it lies
-// wholly beyond one of its edges: against the right or bottom edge when
-// beyond those, against the left or top edge when beyond those.
+// Where "Add button" puts a new button on a panel of that size: the topmost,
+// then leftmost place where it fits beside or below the buttons without
+// covering one; the panel's corner when there is no such place.
+PanelBox FreePlace(const TBtnList& buttons, int width, int height);
+
+// The panel at its stored place, with the default width or height where the
+// stored one is larger than the work area, moved back
+// to the work area when it lies wholly beyond one of its edges: against the
+// right or bottom edge when beyond those, against the left or top edge when
+// beyond those.
 PanelBox PlacePanel(const PanelBox& stored, const WorkArea& area);

@@ -51,8 +51,9 @@ TOVSHOW_API void showCommand(const TOSDText text);
 // returns at once: a list of its commands on screen takes the receiver
 // driver's IR command callback, moves its selection with each button, and
 // after CmdTime milliseconds without one gives the callback back to
-// previous and calls execute once with the macro (kept, never changed) and
-// the chosen command's index, 0 when the list shows nothing.
+// previous (unless another window has taken it meanwhile) and calls execute
+// once with the macro (kept, never changed) and the chosen command's index,
+// 0 when the list shows nothing.
 TOVSHOW_API void chooseAndExecuteCommand(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous);
 
 // Shows the learnt command of the group or macro with that ID (at most 5
@@ -62,7 +63,8 @@ TOVSHOW_API void showCommands(const char* id);
 
 // Opens a new button panel with the buttons of BTNLIST.TXT in the program
 // folder and returns at once; the panel lives on the calling thread's message
-// loop until its window is destroyed, which writes the buttons back.
+// loop until its window is destroyed, which writes the buttons back (over a
+// file it could not read only when the panel changed and the user agrees).
 TOVSHOW_API void showButtonPanel(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc);
 
 // The program file of the process that made the window, as the process-name

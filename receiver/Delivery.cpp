@@ -12,6 +12,11 @@ void Delivery::SetCallback(TIRCommandProc callback) {
     callback_ = callback;
 }
 
+TIRCommandProc Delivery::Callback() const {
+    std::lock_guard lock(mutex_);
+    return callback_;
+}
+
 void Delivery::SetStatusCallback(TStatusProc callback) {
     std::lock_guard lock(mutex_);
     statusCallback_ = callback;

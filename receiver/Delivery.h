@@ -35,6 +35,7 @@ class Delivery {
     explicit Delivery(std::function<void()> wake);
 
     void SetCallback(TIRCommandProc callback);
+    TIRCommandProc Callback() const;
     void SetStatusCallback(TStatusProc callback);
     void SetPause(bool paused);
     void SetRepeat(bool on);

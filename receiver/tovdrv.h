@@ -58,6 +58,9 @@ TOVDRV_API void DRV_SetRepeat(bool on);
 // message processing, one at a time: a command that arrives during a call
 // waits until the call has returned.
 TOVDRV_API void DRV_SetIRCommandProc(TIRCommandProc proc);
+// The callback that later commands go to: a window that lends the receiver
+// gives it back only while it still holds it.
+TOVDRV_API TIRCommandProc DRV_GetIRCommandProc();
 // Later status texts of the receiver go to this callback: for example the
 // network receiver's "Tovanix cannot reach the IR receiver server at
 // 127.0.0.1:8765." once when its server cannot be reached (not at every

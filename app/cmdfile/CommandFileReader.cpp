@@ -3,21 +3,9 @@
 #include <optional>
 #include <utility>
 
-namespace {
+#include "TextLines.h"
 
-// Calls line(text) for each line without its line end: CR LF, LF or CR
-// alone (older Mac editors). A final line without a line end counts; the
-// empty rest after a final line end does not.
-template <class LineFn>
-void ForEachLine(std::string_view text, LineFn line) {
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        line(text.substr(0, end));
-        if (end == std::string_view::npos) return;
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crlf ? 2 : 1));
-    }
-}
+namespace {
 
 bool IsSet(const std::string& value) { return value == "1"; }
 bool IsSetOrAbsent(const std::string& value) { return value.empty() || value == "1"; }

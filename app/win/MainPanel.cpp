@@ -31,7 +31,10 @@ void TfrmMain::PanelWindowProc(void* context, HWND window) {
     static_cast<TfrmMain*>(context)->ButtonPanelChanged(window);
 }
 
-// A click on a panel button runs its item as the item's remote button would.
+// A click on a panel button runs its item as the item's remote button would,
+// but not while a dialog of the main window is open: learning or the
+// settings hold the receiver, which a chooser would take from them.
 void TfrmMain::RunItemProc(void* context, const char* id) {
-    static_cast<TfrmMain*>(context)->dispatcher_.ExecuteItem(id);
+    auto* self = static_cast<TfrmMain*>(context);
+    if (self->CloseAllowed) self->dispatcher_.ExecuteItem(id);
 }

@@ -4,7 +4,10 @@
 
 #include <cmath>
 
+#include "ButtonList.h"
+#include "Paths.h"
 #include "Reactivation.h"
+#include "SafeFile.h"
 #include "Settings.h"
 #include "ShowHelp.h"
 #include "Splash.h"
@@ -102,7 +105,9 @@ void TfrmMain::FormCreate() {
     Button_SetCheck(cbStart_, ReadStartSetting() ? BST_CHECKED : BST_UNCHECKED);
     Button_SetCheck(cbHidden_, ReadSetting(setting::ShowHidden) == 1 ? BST_CHECKED : BST_UNCHECKED);
 
-    // 8. The items and the tree.
+    // 8. The items and the tree. The button list's temporary file, left by
+    // a write cut short, goes at start as the command file's does.
+    RemoveLeftoverTemporary(ProgramFolder() + kButtonListFileName);
     LoadItems(false);
     FillStartupCombo();
 

@@ -56,9 +56,13 @@ void TdlgBtnProperties::FormCreate() {
     SetWindowTextA(Handle(), ("Button " + std::string(FieldText(entry_.CAP)) + " properties").c_str());
     SendMessageA(Control(IDC_BTNPROPERTIES_TXTCAPTION), EM_LIMITTEXT, kCaptionLimit, 0);
     SendMessageA(Control(IDC_BTNPROPERTIES_TXTPIC), EM_LIMITTEXT, kPictureLimit, 0);
-    // The picture first: an entry with both opens with its caption only.
-    SetWindowTextA(Control(IDC_BTNPROPERTIES_TXTPIC), std::string(FieldText(entry_.PIC)).c_str());
-    SetWindowTextA(Control(IDC_BTNPROPERTIES_TXTCAPTION), std::string(FieldText(entry_.CAP)).c_str());
+    // An entry with both (a hand-edited file) opens with its caption only.
+    const std::string caption(FieldText(entry_.CAP));
+    const std::string picture = caption.empty() ? std::string(FieldText(entry_.PIC)) : "";
+    filling_ = true;
+    SetWindowTextA(Control(IDC_BTNPROPERTIES_TXTCAPTION), caption.c_str());
+    SetWindowTextA(Control(IDC_BTNPROPERTIES_TXTPIC), picture.c_str());
+    filling_ = false;
 
     items_ = StoreItems();
     const HWND list = Control(IDC_BTNPROPERTIES_CMBMACROS);
@@ -71,12 +75,12 @@ void TdlgBtnProperties::FormCreate() {
 
 void TdlgBtnProperties::Command(int id, int notification) {
     if ((id == IDC_BTNPROPERTIES_TXTCAPTION || id == IDC_BTNPROPERTIES_TXTPIC) && notification == EN_CHANGE) {
-        if (clearing_) return;
-        clearing_ = true;
+        if (filling_) return;
+        filling_ = true;
         SetWindowTextA(Control(id == IDC_BTNPROPERTIES_TXTCAPTION ? IDC_BTNPROPERTIES_TXTPIC
                                                                   : IDC_BTNPROPERTIES_TXTCAPTION),
                        "");
-        clearing_ = false;
+        filling_ = false;
     } else if (id == IDC_BTNPROPERTIES_BTNBROWSE && notification == BN_CLICKED) {
         BrowseBitmap(Handle(), Control(IDC_BTNPROPERTIES_TXTPIC));
     } else if (id == IDC_BTNPROPERTIES_CMBMACROS && notification == CBN_SELCHANGE) {

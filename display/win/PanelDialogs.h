@@ -9,7 +9,7 @@
 #include "ButtonList.h"
 #include "Dialog.h"
 
-// A button's caption or picture (never both: filling one empties the other)
+// A button's caption or picture (never both: typing one empties the other)
 // and the group or macro it runs. OK copies them into the entry; Cancel
 // leaves it as it was.
 class TdlgBtnProperties : public TDialog {
@@ -24,8 +24,9 @@ class TdlgBtnProperties : public TDialog {
     TBtnEntry& entry_;
     std::vector<ButtonItem> items_;
     std::string mid_;
-    // Set while one field empties the other, so that the change does not echo back.
-    bool clearing_ = false;
+    // Set while the dialog fills a field itself: only the user's typing
+    // empties the other one.
+    bool filling_ = false;
 };
 
 // The panel's background picture, kept in the BtnPanelBack setting.

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <memory>
 
+#include "ButtonListMessages.h"
 #include "PanelDialogs.h"
 #include "PanelRes.h"
 #include "Paths.h"
@@ -17,6 +19,8 @@
 namespace {
 
 constexpr UINT_PTR kButtonSubclass = 1;
+// Posted as the panel shows, so that showButtonPanel returns before the notice.
+constexpr UINT kShowNotice = WM_APP + 1;
 
 HBITMAP LoadBitmapFile(std::string_view path) {
     if (path.empty()) return nullptr;
@@ -49,8 +53,18 @@ std::string ButtonListPath() { return ProgramFolder() + kButtonListFileName; }
 
 TdlgBtnPanel::TdlgBtnPanel(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc)
     : panelWindowProc_(panelWindowProc), runItemProc_(runItemProc) {
+    const std::string path = ButtonListPath();
     std::string text;
-    if (ReadFileText(ButtonListPath(), text)) list_ = ReadButtonList(text);
+    ButtonListFound found = ButtonListFound::Missing;
+    if (ReadFileText(path, text)) {
+        list_ = ReadButtonList(text);
+        found = NothingReadFrom(text, list_) ? ButtonListFound::NothingRead : ButtonListFound::Read;
+    } else if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        found = ButtonListFound::Unreadable;
+    }
+    notice_ = ButtonListNotice(found, list_.size(), path);
+    if (found == ButtonListFound::Unreadable || found == ButtonListFound::NothingRead)
+        overwriteQuestion_ = ButtonListOverwriteQuestion(path);
 
     mnuBtnPanel_ = CreatePopupMenu();
     AppendMenuA(mnuBtnPanel_, MF_STRING | MF_GRAYED, mnuAddButton, "Add button");
@@ -89,6 +103,7 @@ void TdlgBtnPanel::Show(TPanelWindowProc panelWindowProc, TRunItemProc runItemPr
     self.BuildButtons();
     self.LoadBackground();
     ShowWindow(self.Handle(), SW_SHOWNOACTIVATE);
+    if (!self.notice_.empty()) PostMessageA(self.Handle(), kShowNotice, 0, 0);
     if (panelWindowProc.Proc) panelWindowProc.Proc(panelWindowProc.Context, self.Handle());
 }
 
@@ -124,6 +139,9 @@ LRESULT TdlgBtnPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_CAPTURECHANGED:
             CaptureLost();
+            return 0;
+        case kShowNotice:
+            MessageBoxA(Handle(), notice_.c_str(), "Button panel", MB_OK | MB_ICONWARNING);
             return 0;
         case WM_ENDSESSION:
             // Windows ends the program without destroying its windows.
@@ -226,14 +244,7 @@ void TdlgBtnPanel::ButtonReleased(HWND button, bool right, int x, int y) {
     }
     // Before the menu, whose commands may rebuild the buttons.
     const int index = FindButton(list_, currentID_);
-    if (index >= 0) {
-        const PanelBox box = BoxOf(button);
-        TBtnEntry& entry = list_[index];
-        entry.X = box.left;
-        entry.Y = box.top;
-        entry.W = box.width;
-        entry.H = box.height;
-    }
+    if (index >= 0) SetEntryBox(list_[index], BoxOf(button));
     if (right) {
         POINT point{x, y};
         ClientToScreen(button, &point);
@@ -308,7 +319,10 @@ void TdlgBtnPanel::BackgroundReleased(bool right, int x, int y) {
         SetWindowPos(Handle(), nullptr, dragStartBox_.left, dragStartBox_.top, dragStartBox_.width,
                      dragStartBox_.height, SWP_NOZORDER | SWP_NOACTIVATE);
     const PanelBox place = PanelPlace();
-    if (right) RunMenu(mnuBtnPanel_, place.left + x, place.top + y);
+    if (right) {
+        UpdatePanelMenu();
+        RunMenu(mnuBtnPanel_, place.left + x, place.top + y);
+    }
     WriteSetting(setting::BtnPanelX, place.left);
     WriteSetting(setting::BtnPanelY, place.top);
     WriteSetting(setting::BtnPanelW, place.width);
@@ -326,11 +340,16 @@ void TdlgBtnPanel::RunMenu(HMENU menu, int screenX, int screenY) {
 
 void TdlgBtnPanel::MenuChosen(UINT command) {
     switch (command) {
-        case mnuAddButton:
-            if (!designMode_) break;
-            AddButton(list_);
+        case mnuAddButton: {
+            if (!designMode_ || list_.size() >= kMaxPanelButtons) break;
+            RECT client;
+            GetClientRect(Handle(), &client);
+            const PanelBox place = FreePlace(list_, client.right, client.bottom);
+            AddButton(list_, place.left, place.top);
+            changed_ = true;
             BuildButtons();
             break;
+        }
         case mnuPanelProperties:
             EditPanelProperties();
             break;
@@ -349,10 +368,15 @@ void TdlgBtnPanel::MenuChosen(UINT command) {
     }
 }
 
+// A full panel takes no more buttons: a new one would not show.
+void TdlgBtnPanel::UpdatePanelMenu() {
+    CheckMenuItem(mnuBtnPanel_, mnuDesignMode, MF_BYCOMMAND | (designMode_ ? MF_CHECKED : MF_UNCHECKED));
+    const bool canAdd = designMode_ && list_.size() < kMaxPanelButtons;
+    EnableMenuItem(mnuBtnPanel_, mnuAddButton, MF_BYCOMMAND | (canAdd ? MF_ENABLED : MF_GRAYED));
+}
+
 void TdlgBtnPanel::ToggleDesignMode() {
     designMode_ = !designMode_;
-    CheckMenuItem(mnuBtnPanel_, mnuDesignMode, MF_BYCOMMAND | (designMode_ ? MF_CHECKED : MF_UNCHECKED));
-    EnableMenuItem(mnuBtnPanel_, mnuAddButton, MF_BYCOMMAND | (designMode_ ? MF_ENABLED : MF_GRAYED));
     pointer_ = PointerShape::Default;
     SetPointer(pointer_);
 }
@@ -361,6 +385,7 @@ void TdlgBtnPanel::DeleteButton() {
     const int index = FindButton(list_, currentID_);
     if (index < 0) return;
     list_.erase(list_.begin() + index);
+    changed_ = true;
     if (!buttons_.count(target_)) return;
     DestroyWindow(target_);
     buttons_.erase(target_);
@@ -378,6 +403,7 @@ void TdlgBtnPanel::EditButtonProperties() {
     const std::shared_ptr<bool> alive = alive_;
     if (dialog.ShowModal(ThisModule(), IDD_BTNPROPERTIES, Handle()) != IDOK || !*alive) return;
     list_[index] = entry;
+    changed_ = true;
     BuildButtons();
 }
 
@@ -393,10 +419,16 @@ void TdlgBtnPanel::ClosePanel() {
     WriteList();
     closed_ = true;
     if (panelWindowProc_.Proc) panelWindowProc_.Proc(panelWindowProc_.Context, nullptr);
-    ShowWindow(Handle(), SW_HIDE);
+    DestroyWindow(Handle());  // deletes this
 }
 
 void TdlgBtnPanel::WriteList() {
+    if (!overwriteQuestion_.empty()) {
+        if (!changed_ || MessageBoxA(nullptr, overwriteQuestion_.c_str(), "Button panel",
+                                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_TOPMOST) != IDYES)
+            return;
+        overwriteQuestion_.clear();
+    }
     const WriteResult result = WriteFileSafely(ButtonListPath(), WriteButtonList(list_));
     if (result.ok || writeFailureReported_) return;
     writeFailureReported_ = true;
@@ -406,16 +438,20 @@ void TdlgBtnPanel::WriteList() {
 void TdlgBtnPanel::BuildButtons() {
     DestroyButtons();
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const TBtnEntry& entry : list_) {
+    const std::size_t shown = std::min(list_.size(), kMaxPanelButtons);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const TBtnEntry& entry = list_[i];
         const HBITMAP picture = LoadBitmapFile(FieldText(entry.PIC));
-        const HWND button =
-            CreateWindowExA(0, "BUTTON", std::string(FieldText(entry.CAP)).c_str(),
-                            WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | (picture ? BS_BITMAP : 0), entry.X,
-                            entry.Y, entry.W, entry.H, Handle(), nullptr, ThisModule(), nullptr);
+        const HWND button = CreateWindowExA(
+            0, "BUTTON", std::string(FieldText(entry.CAP)).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_PUSHBUTTON | (picture ? BS_BITMAP : 0), entry.X,
+            entry.Y, entry.W, entry.H, Handle(), nullptr, ThisModule(), nullptr);
         if (!button) {
             if (picture) DeleteObject(picture);
             continue;
         }
+        // Over the earlier entries, as the lookup by ID and the painting have it.
+        SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (picture) {
             SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
@@ -464,6 +500,15 @@ void TdlgBtnPanel::Paint() {
 }
 
 void TdlgBtnPanel::SetPointer(PointerShape shape) { SetCursor(LoadCursorA(nullptr, CursorOf(shape))); }
+
+void TdlgBtnPanel::SetEntryBox(TBtnEntry& entry, const PanelBox& box) {
+    if (PanelBox{entry.X, entry.Y, entry.W, entry.H} == box) return;
+    entry.X = box.left;
+    entry.Y = box.top;
+    entry.W = box.width;
+    entry.H = box.height;
+    changed_ = true;
+}
 
 PanelBox TdlgBtnPanel::BoxOf(HWND button) const {
     RECT rect;

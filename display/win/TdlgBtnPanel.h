@@ -1,5 +1,6 @@
 // TdlgBtnPanel, the button panel: a borderless tool window above the others
-// with a button for each entry of BTNLIST.TXT. A click on a button runs its
+// with a button for each entry of BTNLIST.TXT (at most kMaxPanelButtons, a
+// later entry over an earlier one). A click on a button runs its
 // group or macro through the caller's RunItemProc. Clicks never activate the
 // panel, so that the window in front stays the one a macro aimed at the
 // current window reaches. In design mode the mouse moves and sizes the
@@ -54,6 +55,7 @@ class TdlgBtnPanel final : private TWindow {
     void ButtonClicked(HWND button);
     void RunMenu(HMENU menu, int screenX, int screenY);
     void MenuChosen(UINT command);
+    void UpdatePanelMenu();
 
     void BuildButtons();
     void DestroyButtons();
@@ -66,6 +68,8 @@ class TdlgBtnPanel final : private TWindow {
     void ClosePanel();
     void WriteList();
     void SetPointer(PointerShape shape);
+
+    void SetEntryBox(TBtnEntry& entry, const PanelBox& box);
 
     PanelBox BoxOf(HWND button) const;
     PanelBox PanelPlace() const;
@@ -91,9 +95,15 @@ class TdlgBtnPanel final : private TWindow {
     // A button held down outside design mode: a click once released over it.
     HWND pressed_ = nullptr;
     PointerShape pointer_ = PointerShape::Default;
-    // Closed from its own menu: hidden, and its buttons written.
+    // Closed from its own menu: its buttons are written before it goes.
     bool closed_ = false;
     bool writeFailureReported_ = false;
+    // Told once the panel shows: what the file held that the panel does not.
+    std::string notice_;
+    // Set while the file could not be read as the panel opened: it is not
+    // written over unless the panel changed and the user agrees.
+    std::string overwriteQuestion_;
+    bool changed_ = false;
     // False once the panel is gone: its dialogs check it when they return.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

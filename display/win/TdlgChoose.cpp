@@ -15,6 +15,10 @@ namespace {
 // The selected entry's colour.
 constexpr COLORREF kSelectedColor = RGB(255, 0, 0);
 
+bool operator==(const TIRCommandProc& a, const TIRCommandProc& b) {
+    return a.Proc == b.Proc && a.Context == b.Context;
+}
+
 }  // namespace
 
 TdlgChoose::TdlgChoose(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous)
@@ -79,7 +83,7 @@ void TdlgChoose::Timer1Timer() {
     executed_ = true;
     KillTimer(Handle(), kTimer1);
     ShowWindow(Handle(), SW_HIDE);
-    DRV_SetIRCommandProc(previous_);
+    GiveReceiverBack();
     // An empty list runs index 0, which is no command.
     const int selected = state_.Selected();
     const int command = selected < static_cast<int>(entries_.size()) ? entries_[selected].command : 0;
@@ -89,8 +93,15 @@ void TdlgChoose::Timer1Timer() {
 }
 
 void TdlgChoose::WindowDestroyed() {
-    if (!executed_) DRV_SetIRCommandProc(previous_);
+    if (!executed_) GiveReceiverBack();
     executed_ = true;
+}
+
+// A dialog that took the receiver meanwhile (learning) keeps it, and gives
+// it back itself when it ends.
+void TdlgChoose::GiveReceiverBack() {
+    if (DRV_GetIRCommandProc() == TIRCommandProc{&TdlgChoose::ReceiveIRCommand, this})
+        DRV_SetIRCommandProc(previous_);
 }
 
 void TdlgChoose::Redraw() {

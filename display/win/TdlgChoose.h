@@ -1,8 +1,9 @@
 // TdlgChoose, the command chooser: a borderless, always-on-top tool window
 // that lists a macro's commands. Each button the receiver reports moves the
 // red selection one entry down; after CmdTime milliseconds without a
-// button the window hides, gives the receiver's callback back and runs the
-// selected command, then destroys itself. It never takes the focus, so the
+// button the window hides, gives the receiver's callback back (unless
+// another window has taken it meanwhile) and runs the selected command, then
+// destroys itself. It never takes the focus, so the
 // window in front stays the one the command runs in.
 #pragma once
 
@@ -37,6 +38,7 @@ class TdlgChoose final : private TWindow {
     // Gone before it ran (the program ends, say): the receiver's callback
     // must not stay with it.
     void WindowDestroyed() override;
+    void GiveReceiverBack();
     static void ReceiveIRCommand(void* context, const char* command);
     void Timer1Timer();
     // Sizes and places the window to its entries and draws it now.

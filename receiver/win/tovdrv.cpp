@@ -139,6 +139,10 @@ void DRV_SetIRCommandProc(TIRCommandProc proc) {
     });
 }
 
+TIRCommandProc DRV_GetIRCommandProc() {
+    return Guarded(TIRCommandProc{nullptr, nullptr}, [] { return TheState().delivery.Callback(); });
+}
+
 void DRV_SetStatusProc(TStatusProc proc) {
     Guarded([proc] {
         State& state = TheState();

@@ -67,8 +67,9 @@ TEST(ButtonList, ATextOffTheFormatKeepsItsEntriesAndReadsBadNumbersAsZero) {
         {"a size below a button's least", "ID:1\r\nW:2\r\nH:-40\r\n", "1 0,0 21x21 [][][]\n"},
         {"bad and repeated IDs", "ID:x\r\nW:30\r\nH:30\r\nID:5\r\nW:30\r\nH:30\r\nID:5\r\nW:30\r\nH:30\r\n",
          "0 0,0 30x30 [][][]\n5 0,0 30x30 [][][]\n6 0,0 30x30 [][][]\n"},
-        {"an empty ID at the end", "ID:1\r\nW:30\r\nH:30\r\nID:", "1 0,0 30x30 [][][]\n0 0,0 21x21 [][][]\n"},
+        {"an empty ID at the end", "ID:1\r\nW:30\r\nH:30\r\nID:\r\n", "1 0,0 30x30 [][][]\n"},
         {"bare LF and no last line end", "ID:1\nW:30\nH:30\nCAP:end", "1 0,0 30x30 [][end][]\n"},
+        {"bare CR", "ID:1\rW:30\rH:30\rID:2\rCAP:b\r", "1 0,0 30x30 [][][]\n2 0,0 21x21 [][b][]\n"},
         {"a key's case counts", "ID:1\r\nw:50\r\ncap:x\r\nW:30\r\nH:30\r\n", "1 0,0 30x30 [][][]\n"},
         {"too long values are cut",
          "ID:1\r\nW:30\r\nH:30\r\nMID:M123456\r\nCAP:" + std::string(60, 'c') + "\r\n",
@@ -76,6 +77,24 @@ TEST(ButtonList, ATextOffTheFormatKeepsItsEntriesAndReadsBadNumbersAsZero) {
         {"no entry at all", "CAP:x\r\n\r\n", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(Describe(ReadButtonList(c.text)), c.entries) << c.why;
+}
+
+TEST(ButtonList, ATextThatGaveNoEntryIsToldApartFromAnEmptyOne) {
+    for (const char* text : {"id:1\r\nw:30\r\n", "CAP:x\r\n", "ID:\r\n"})
+        EXPECT_TRUE(NothingReadFrom(text, ReadButtonList(text))) << text;
+    for (const char* text : {"", " \r\n\r\n", "ID:x\r\n"})
+        EXPECT_FALSE(NothingReadFrom(text, ReadButtonList(text))) << text;
+}
+
+// Sizes that took seconds when each repeat searched the whole list.
+TEST(ButtonList, RepeatedIDsAreRenumberedInOnePass) {
+    for (const int32_t id : {1, INT32_MAX}) {
+        std::string text;
+        for (int i = 0; i < 100000; ++i) text += "ID:" + std::to_string(id) + "\r\n";
+        const TBtnList list = ReadButtonList(text);
+        EXPECT_EQ(list[1].ID, id == 1 ? 2 : 1);
+        EXPECT_EQ(list.back().ID, id == 1 ? 100000 : 99999);
+    }
 }
 
 TEST(ButtonList, NewButtonsTakeTheNumberAfterTheHighest) {

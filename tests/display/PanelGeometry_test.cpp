@@ -103,11 +103,24 @@ TEST(PanelGeometry, ThePanelComesBackToTheWorkAreaWhenWhollyOffIt) {
         {{1260, 980, 40, 90}, {1260, 980, 40, 90}},  // partly off: left as it is
         {{1281, 500, 40, 90}, {1240, 500, 40, 90}}, {{30000, 30000, 40, 90}, {1240, 904, 40, 90}},
         {{-41, -91, 40, 90}, {0, 0, 40, 90}},       {{-40, -90, 40, 90}, {-40, -90, 40, 90}},
+        {{0, 0, 1280, 994}, {0, 0, 1280, 994}},     {{0, 0, 32767, 995}, {0, 0, 40, 90}},
     };
+    // A size larger than the work area (the last case) reads as the default.
     for (const auto& c : cases)
         EXPECT_EQ(PlacePanel(c.stored, area), c.placed) << c.stored.left << "," << c.stored.top;
     // A work area that does not start at the screen's corner.
     EXPECT_EQ(PlacePanel({-500, 2000, 40, 90}, {100, 30, 1280, 1024}), (PanelBox{100, 934, 40, 90}));
+}
+
+TEST(PanelGeometry, ANewButtonGoesWhereItCoversNoOther) {
+    TBtnEntry a, b;  // at the corner, and beside it
+    a.W = a.H = b.W = b.H = kNewButtonSize;
+    b.X = kNewButtonSize;
+    EXPECT_EQ(FreePlace({}, 50, 50), (PanelBox{0, 0, 21, 21}));
+    EXPECT_EQ(FreePlace({a}, 50, 50), (PanelBox{21, 0, 21, 21}));
+    EXPECT_EQ(FreePlace({b}, 50, 50), (PanelBox{0, 0, 21, 21}));
+    EXPECT_EQ(FreePlace({a, b}, 50, 50), (PanelBox{0, 21, 21, 21}));  // the row is full
+    EXPECT_EQ(FreePlace({a, b}, 42, 21), (PanelBox{0, 0, 21, 21}));   // no room
 }
 
 }  // namespace

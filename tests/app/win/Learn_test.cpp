@@ -64,8 +64,14 @@ class LearnTest : public ProgramTest {
 
 TEST_F(LearnTest, OneButtonAndThenASequenceOfTwoAreStoredAndTheReceiverComesBack) {
     WriteStartSetting(true);
-    TovanixProgram& tovanix =
-        Start(Group("A1", "Player") + Macro("M1", "Play", "ENTER", "A1") + Macro("M2", "Stop", "TAB"));
+    // A panel button whose macro lets the user choose, clicked while learning.
+    WriteSetting(setting::BtnPanelStart, 1);
+    WriteSetting(setting::BtnPanelX, 600);
+    WriteWholeFile(folder.path() + "BTNLIST.TXT", "ID:1\r\nW:40\r\nH:40\r\nMID:M3\r\n");
+    std::string choose = Macro("M3", "Zap", "TAB");
+    choose.replace(choose.find("SELECT:0"), 8, "SELECT:1");
+    TovanixProgram& tovanix = Start(Group("A1", "Player") + Macro("M1", "Play", "ENTER", "A1") +
+                                    Macro("M2", "Stop", "TAB") + choose);
     ASSERT_TRUE(AwaitCaption("Tovanix - receiving"));
 
     HWND dialog = LearnNode(1, -1, "Learn Stop");
@@ -76,6 +82,9 @@ TEST_F(LearnTest, OneButtonAndThenASequenceOfTwoAreStoredAndTheReceiverComesBack
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_LEARN_BTNCOMMAND)));
     EXPECT_EQ(Text(dialog, IDC_LEARN_LBLBUTTON), "Learn button 1/1");
     ASSERT_TRUE(AwaitSampling(dialog));
+    SetCursorPos(620, 20);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     EXPECT_EQ(Press("KEY_STOP", 5), 0);
     ASSERT_TRUE(AwaitClosed(dialog));
     // Switched on again a second after the item and the file were done.

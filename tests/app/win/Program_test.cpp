@@ -240,6 +240,7 @@ std::pair<std::string, std::string> AwaitMessage(TovanixProgram& tovanix, HWND& 
 
 TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
     WriteWholeFile(folder.path() + "TOVANIX.CMD.tmp", "ID:M1\r\nNA");  // a save cut short
+    WriteWholeFile(folder.path() + "BTNLIST.TXT.tmp", "ID:1\r\n");
     TovanixProgram& tovanix =
         Start(Group("A01", "Player", "", "M07") + Macro("M07", "Start", "ENTER", "A01") +
               Group("A01", "Editor") + Macro("M2", "Type", "TAB", "A01"));
@@ -255,6 +256,7 @@ TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
     ASSERT_TRUE(WaitUntilShown());
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
     EXPECT_EQ(GetFileAttributesA((folder.path() + "TOVANIX.CMD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA((folder.path() + "BTNLIST.TXT.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
 
     ASSERT_TRUE(tovanix.SelectNode(0));
     tovanix.Command(IDM_DISABLE);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ButtonList.h"
 #include "DialogScript.h"
 #include "DisplayTestSupport.h"
 #include "PanelRes.h"
@@ -16,10 +17,11 @@
 
 namespace {
 
-std::string Entry(int id, int x, int y, int w, int h, const std::string& mid, const std::string& cap) {
+std::string Entry(int id, int x, int y, int w, int h, const std::string& mid, const std::string& cap,
+                  const std::string& pic = "") {
     return "ID:" + std::to_string(id) + "\r\nX:" + std::to_string(x) + "\r\nY:" + std::to_string(y) +
            "\r\nW:" + std::to_string(w) + "\r\nH:" + std::to_string(h) + "\r\nMID:" + mid + "\r\nCAP:" + cap +
-           "\r\nPIC:\r\n";
+           "\r\nPIC:" + pic + "\r\n";
 }
 
 std::string TextOf(HWND window) {
@@ -307,29 +309,24 @@ TEST_F(ButtonPanelTest, ButtonsAreAddedAndDeletedFromTheMenusAndClosingWritesThe
 
     ChooseFromPanelMenu(kDesignMode);
     ChooseFromPanelMenu(kAddButton);
-    // Moved aside, so that the next one can be reached.
-    HWND first = FindWindowExA(panel, nullptr, "Button", nullptr);
-    ASSERT_NE(first, nullptr);
-    DragFromTo(At(first, 10, 10), At(first, 40, 40));
     ChooseFromPanelMenu(kAddButton);
     PumpMessages(50);
-    // Rebuilt: the first entry's button is the one that was moved.
-    HWND moved = ChildWindowFromPoint(panel, POINT{40, 40});
-    ASSERT_NE(moved, panel);
-    ChooseFromButtonMenu(moved, kDeleteButton);
+    // The second lands beside the first and, dragged onto it, is the one on top.
+    const HWND first = ChildWindowFromPoint(panel, POINT{10, 10});
+    const HWND second = ChildWindowFromPoint(panel, POINT{30, 10});
+    ASSERT_NE(second, panel);
+    DragFromTo(At(second, 10, 10), At(second, 0, 10));
+    EXPECT_EQ(ChildWindowFromPoint(panel, POINT{15, 10}), second);
+    ChooseFromButtonMenu(first, kDeleteButton);
     PumpMessages(50);
     ChooseFromPanelMenu(kAddButton);
     PumpMessages(50);
 
     ChooseFromPanelMenu(kClose);
     PumpMessages(50);
-    EXPECT_EQ(List(), Entry(2, 0, 0, 21, 21, "", "") + Entry(3, 0, 0, 21, 21, "", ""));
-    EXPECT_FALSE(IsWindowVisible(panel));
+    EXPECT_EQ(List(), Entry(2, 11, 0, 21, 21, "", "") + Entry(3, 32, 0, 21, 21, "", ""));
+    EXPECT_FALSE(IsWindow(panel));
     EXPECT_EQ(told_, (std::vector<HWND>{panel, nullptr}));
-    // Hidden, it writes no more: another panel may have changed the file since.
-    WriteList("");
-    DestroyWindow(panel);
-    EXPECT_EQ(List(), "");
 }
 
 TEST_F(ButtonPanelTest, DestroyingThePanelWritesItsButtons) {
@@ -347,10 +344,10 @@ TEST_F(ButtonPanelTest, DestroyingThePanelWritesItsButtons) {
 }
 
 TEST_F(ButtonPanelTest, AFailedWriteIsToldOnceNamingTheFile) {
-    CreateDirectoryA(ListPath().c_str(), nullptr);
     MessageBoxAnswerer answerer;
     const HWND panel = Open();
     ASSERT_NE(panel, nullptr);
+    CreateDirectoryA(ListPath().c_str(), nullptr);
     ChooseFromPanelMenu(kClose);
     PumpMessages(50);
     DestroyWindow(panel);
@@ -358,6 +355,51 @@ TEST_F(ButtonPanelTest, AFailedWriteIsToldOnceNamingTheFile) {
     // Outside Tovanix.exe the file lies in the current folder.
     EXPECT_NE(answerer.text().find("\"BTNLIST.TXT\""), std::string::npos) << answerer.text();
     RemoveDirectoryA(ListPath().c_str());
+}
+
+TEST_F(ButtonPanelTest, AFileThatCouldNotBeReadIsToldAndKeptUnlessTheChangedPanelMayReplaceIt) {
+    const std::string list = Entry(1, 5, 5, 30, 20, "M1", "Play");
+    WriteList(list);
+    // Another program holds the file.
+    const HANDLE held = CreateFileA(ListPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    {
+        MessageBoxAnswerer answerer;
+        ASSERT_NE(Open(), nullptr);
+        CloseHandle(held);
+        ChooseFromPanelMenu(kClose);
+        EXPECT_EQ(answerer.count(), 1);
+    }
+    EXPECT_EQ(List(), list);
+
+    // Keys in lower case give no button: told, and replaced once a button is added and Yes answered.
+    WriteList("id:1\r\nw:30\r\n");
+    DialogSteps answers({[](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); },
+                         [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); }});
+    ASSERT_NE(Open(), nullptr);
+    ChooseFromPanelMenu(kDesignMode);
+    ChooseFromPanelMenu(kAddButton);
+    ChooseFromPanelMenu(kClose);
+    PumpMessages(100);
+    EXPECT_EQ(answers.done(), 2u);
+    EXPECT_EQ(List(), Entry(1, 0, 0, 21, 21, "", ""));
+}
+
+TEST_F(ButtonPanelTest, ButtonsBeyondTheMostThePanelShowsAreToldAndKeptInTheFile) {
+    std::string list;
+    for (std::size_t id = 1; id <= kMaxPanelButtons + 1; ++id)
+        list += Entry(static_cast<int>(id), 0, 0, 21, 21, "", "");
+    WriteList(list);
+    MessageBoxAnswerer answerer;
+    ASSERT_NE(Open(), nullptr);
+    std::size_t buttons = 0;
+    for (HWND b = FindWindowExA(panel_, nullptr, "Button", nullptr); b;
+         b = FindWindowExA(panel_, b, "Button", nullptr))
+        ++buttons;
+    EXPECT_EQ(buttons, kMaxPanelButtons);
+    EXPECT_EQ(answerer.count(), 1);
+    DestroyWindow(panel_);
+    EXPECT_EQ(List(), list);
 }
 
 // Items in the store of tovdata.dll for the properties dialog's list.
@@ -428,6 +470,17 @@ TEST_F(ButtonPanelTest, TheButtonPropertiesDialogChangesTheEntry) {
     ASSERT_NE(Button("Player"), nullptr);
     DestroyWindow(panel);
     EXPECT_EQ(List(), Entry(1, 5, 5, 60, 25, "A1", "Player"));
+}
+
+TEST_F(ButtonPanelTest, APictureButtonKeepsItsPictureThroughItsProperties) {
+    const std::string list = Entry(1, 5, 5, 30, 20, "", "", "C:\\p.bmp");
+    WriteList(list);
+    ASSERT_NE(Open(), nullptr);
+    DialogSteps ok({[](HWND dialog) { PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }});
+    ChooseFromButtonMenu(FindWindowExA(panel_, nullptr, "Button", nullptr), kButtonProperties);
+    PumpMessages(100);
+    DestroyWindow(panel_);
+    EXPECT_EQ(List(), list);
 }
 
 TEST_F(ButtonPanelTest, CancelLeavesTheEntryAndThePanelPropertiesKeepThePicture) {

@@ -7,6 +7,7 @@
 #include "Reactivation.h"
 #include "Settings.h"
 #include "ShowHelp.h"
+#include "SingleInstance.h"
 #include "Splash.h"
 #include "SystemKeyboardLayout.h"
 #include "SystemVolume.h"
@@ -165,6 +166,16 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case kShowRunningCopyMessage:
+            // Another start from this folder: the user wants this copy. While
+            // it starts, its start-up decides where it goes.
+            if (!splash_) {
+                if (IsWindowVisible(Handle()))
+                    SetForegroundWindow(Handle());
+                else
+                    ShowFromTray();
+            }
+            return 0;
         case WM_CLOSE:
             if (FormCloseQuery()) {
                 FormClose();

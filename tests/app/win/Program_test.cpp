@@ -377,6 +377,20 @@ TEST_F(ProgramTest, ACommandFileThatCannotBeReadAtStartIsToldAndNotSavedOver) {
     EXPECT_EQ(program->CommandFile(), original);
 }
 
+// Two copies on one folder would each save their own items over its file.
+TEST_F(ProgramTest, ASecondStartFromTheSameFolderShowsTheRunningCopyAndEnds) {
+    TovanixProgram& tovanix = Start(Macro("M1", "Play", "ENTER"));
+    ASSERT_TRUE(WaitUntilShown());
+    PostMessageA(tovanix.MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(tovanix.MainWindow()); }, 3000));
+    // The folder written in other letters, as another shortcut may have it.
+    std::string folderInOtherLetters = tovanix.Folder();
+    CharLowerA(folderInOtherLetters.data());
+    EXPECT_EQ(RunProgram(folderInOtherLetters + "Tovanix.exe", ""), 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(tovanix.MainWindow()); }, 3000));
+    EXPECT_TRUE(tovanix.Running());
+}
+
 TEST_F(ProgramTest, ClosingIsRefusedWhileStartingUp) {
     TovanixProgram& tovanix = Start("");
     ASSERT_FALSE(IsWindowVisible(tovanix.MainWindow()));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "InstanceName.h"
 #include "WindowPosition.h"
 
 namespace {
@@ -30,6 +31,16 @@ TEST(RestoredPlacement, PlaceOffTheScreenIsCentredOnEachAxis) {
     EXPECT_EQ(RestoredPlacement(-296, 10, 472, 296, 1280, 1024).left, -296);
     EXPECT_EQ(RestoredPlacement(10, -500, 472, 296, 1280, 1024).top, 276);
     EXPECT_EQ(RestoredPlacement(10, 1025, 472, 296, 1280, 1024).top, 276);
+}
+
+TEST(InstanceMutexName, OneNamePerFolderWithoutABackslashAfterThePrefix) {
+    const std::string name = InstanceMutexName("C:\\TOOLS\\TOVANIX\\");
+    EXPECT_EQ(name.rfind("Local\\Tovanix-", 0), 0u);
+    EXPECT_EQ(name.find('\\', 6), std::string::npos);
+    EXPECT_EQ(InstanceMutexName("C:\\TOOLS\\TOVANIX"), name);
+    EXPECT_EQ(InstanceMutexName("C:/TOOLS/TOVANIX/"), name);
+    EXPECT_NE(InstanceMutexName("C:\\TOOLS\\TOVANIX2\\"), name);
+    EXPECT_NE(InstanceMutexName("D:\\TOOLS\\TOVANIX\\"), name);
 }
 
 }  // namespace

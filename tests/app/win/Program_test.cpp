@@ -238,11 +238,11 @@ std::pair<std::string, std::string> AwaitMessage(TovanixProgram& tovanix, HWND& 
     return {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
 }
 
-TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
+TEST_F(ProgramTest, HandEditedIDsAndLostGroupsAreToldOnceAtStartAndTheLinksKept) {
     WriteWholeFile(folder.path() + "TOVANIX.CMD.tmp", "ID:M1\r\nNA");  // a save cut short
     TovanixProgram& tovanix =
         Start(Group("A01", "Player", "", "M07") + Macro("M07", "Start", "ENTER", "A01") +
-              Group("A01", "Editor") + Macro("M2", "Type", "TAB", "A01"));
+              Group("A01", "Editor") + Macro("M2", "Type", "TAB", "A01") + Macro("M3", "Lost", "TAB", "A9"));
     HWND box = nullptr;
     std::string caption, text;
     std::tie(caption, text) = AwaitMessage(tovanix, box);
@@ -251,10 +251,12 @@ TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
     EXPECT_TRUE(Contains(text, "Macro \"Start\": M07 is now M7\n")) << text;
     EXPECT_TRUE(Contains(text, "Button group \"Editor\": A01 is now A2 (A01 belongs to an earlier item)\n"))
         << text;
+    EXPECT_TRUE(Contains(text, "Macro \"Lost\" (M3): group A9\n")) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilShown());
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
     EXPECT_EQ(GetFileAttributesA((folder.path() + "TOVANIX.CMD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(tovanix.NodeText(2), "Lost");  // among the general macros
 
     ASSERT_TRUE(tovanix.SelectNode(0));
     tovanix.Command(IDM_DISABLE);
@@ -263,6 +265,7 @@ TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
     EXPECT_TRUE(Contains(file, "ID:M7\r\nNAME:Start\r\nAPPID:A1\r\n")) << file;
     EXPECT_TRUE(Contains(file, "ID:A2\r\nNAME:Editor\r\n")) << file;
     EXPECT_TRUE(Contains(file, "ID:M2\r\nNAME:Type\r\nAPPID:A2\r\n")) << file;
+    EXPECT_TRUE(Contains(file, "ID:M3\r\nNAME:Lost\r\nAPPID:\r\n")) << file;
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
 }
 
@@ -408,6 +411,23 @@ TEST_F(ProgramTest, ClosingSavesThePosition) {
     EXPECT_EQ(ReadIntSetting("Left", -1), 120);
     EXPECT_EQ(ReadIntSetting("Top", -1), 90);
     EXPECT_EQ(ReadSetting(setting::Height), 400);
+}
+
+// Windows keeps a window no taller than the screen: the window must still
+// open with its title bar on the work area.
+TEST_F(ProgramTest, AStoredHeightBeyondTheScreenOpensTheWindowOnTheWorkArea) {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    for (int height : {32767, 2000}) {
+        WriteSetting(setting::Height, height);
+        TovanixProgram& tovanix = Start("");
+        ASSERT_TRUE(WaitUntilShown());
+        RECT rect;
+        ASSERT_TRUE(GetWindowRect(tovanix.MainWindow(), &rect));
+        EXPECT_GE(rect.top, work.top) << height;
+        EXPECT_LE(rect.bottom, work.bottom) << height;
+        ASSERT_TRUE(tovanix.Close());
+    }
 }
 
 TEST_F(ProgramTest, SenderPressRunsAMacroOfTheLoadedFile) {

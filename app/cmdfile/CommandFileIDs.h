@@ -38,7 +38,7 @@ struct StartLoadPlan {
     // In file order, with their final IDs and links.
     std::vector<TBGroupRecord> groups;
     std::vector<TMacroRecord> macros;
-    std::vector<IDChange> changedIDs;  // in file order
+    std::vector<IDChange> changedIDs;           // in file order
     std::vector<MacroMadeGeneral> madeGeneral;  // in file order
     // Items for which no ID is left (all kMaxItemNumber of their kind are
     // held), and the macros of a group left out.

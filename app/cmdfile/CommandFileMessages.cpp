@@ -55,8 +55,10 @@ std::string MadeGeneralText(const LoadReport& report, const std::string& path) {
         text += "Macro " + (macro.name.empty() ? std::string("without a name") : "\"" + macro.name + "\"") +
                 " (" + macro.id + "): group " + Written(macro.group) + "\n";
     }
-    if (macros.size() > kListedIDChanges) text += "... and " + Count(macros.size() - kListedIDChanges) + " more.\n";
-    if (report.itemsNotLoaded == 0) text += "\nThe file is saved with them as general macros at the next change.";
+    if (macros.size() > kListedIDChanges)
+        text += "... and " + Count(macros.size() - kListedIDChanges) + " more.\n";
+    if (report.itemsNotLoaded == 0)
+        text += "\nThe file is saved with them as general macros at the next change.";
     return text;
 }
 

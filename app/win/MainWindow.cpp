@@ -505,7 +505,8 @@ void TfrmMain::RestorePosition() {
     GetMonitorInfoA(left == unset || top == unset ? MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)
                                                   : MonitorFromPoint(savedPlace, MONITOR_DEFAULTTONEAREST),
                     &monitor);
-    const ScreenArea area{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+    const ScreenArea area{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
+                          monitor.rcWork.bottom};
     const Placement placement = RestoredPlacement(left == unset ? std::nullopt : std::optional<int>(left),
                                                   top == unset ? std::nullopt : std::optional<int>(top),
                                                   height, Scaled(kWidth), Scaled(kMinimumHeight), area);

@@ -112,4 +112,11 @@ TEST(TopOwnerParent, ClimbsToTheTopOfTheChain) {
     EXPECT_EQ(TopOwnerParent(desktop, 100), 100u);
 }
 
+TEST(TopOwnerParent, EndsOnAChainThatIsACycle) {
+    FakeDesktop desktop;
+    desktop.windows = {{100, "a.exe", "A", true, 200}, {200, "a.exe", "B", true, 100}};
+    const WindowHandle top = TopOwnerParent(desktop, 100);
+    EXPECT_TRUE(top == 100u || top == 200u);
+}
+
 }  // namespace

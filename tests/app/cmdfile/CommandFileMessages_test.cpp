@@ -62,7 +62,8 @@ TEST(CommandFileMessagesTest, LoadMessages) {
          "Button group \"Player\": A01 is now A1\n\n"
          "Every macro stays in its group and every group keeps its start macro."},
         {"macros made general", MadeGeneral({{"Lost", "M4", "A9"}, {"", "M5", "A9"}}), false,
-         "These macros belong to a button group that \"C:\\Tovanix\\TOVANIX.CMD\" does not hold. They are now "
+         "These macros belong to a button group that \"C:\\Tovanix\\TOVANIX.CMD\" does not hold. They are "
+         "now "
          "general macros, which you can move or delete:\n\n"
          "Macro \"Lost\" (M4): group A9\nMacro without a name (M5): group A9\n\n"
          "The file is saved with them as general macros at the next change."},
@@ -85,7 +86,8 @@ TEST(CommandFileMessagesTest, AZeroByteInAnIDDoesNotEndTheMessage) {
     const std::string id("M1\0x", 4);
     const std::string message = LoadMessage(Report(2, 0, {{false, "Stop", id, "M2", true}}), kPath, false);
     EXPECT_EQ(message.find('\0'), std::string::npos);
-    EXPECT_NE(message.find("Macro \"Stop\": M1?x is now M2 (M1?x belongs to an earlier item)\n"), std::string::npos)
+    EXPECT_NE(message.find("Macro \"Stop\": M1?x is now M2 (M1?x belongs to an earlier item)\n"),
+              std::string::npos)
         << message;
 }
 

@@ -44,8 +44,9 @@ TEST(RestoredPlacement, PlaceOffTheScreenIsCentredOnEachAxis) {
 TEST(RestoredPlacement, TheHeightFitsTheWorkAreaItOpensOn) {
     const ScreenArea belowTaskbar{1280, 40, 2560, 1024};
     for (const auto& [saved, height, top] : {std::tuple{32767, 984, 40}, std::tuple{2000, 984, 40},
-                                            std::tuple{0, 200, 432}, std::tuple{-5, 200, 432}}) {
-        const Placement placement = RestoredPlacement(std::nullopt, std::nullopt, saved, 296, 200, belowTaskbar);
+                                             std::tuple{0, 200, 432}, std::tuple{-5, 200, 432}}) {
+        const Placement placement =
+            RestoredPlacement(std::nullopt, std::nullopt, saved, 296, 200, belowTaskbar);
         EXPECT_EQ(placement.height, height) << saved;
         EXPECT_EQ(placement.top, top) << saved;
         EXPECT_EQ(placement.left, 1772) << saved;

@@ -61,8 +61,6 @@ TEST_F(DispatcherTest, TrayIconTurnsRedAfterTheFirstKeyAndWhileASequenceWaits) {
     EXPECT_EQ(desktop.events, Events{"tray active busy"});
 }
 
-// Brought back over its own question, the window would leave the question
-// out of reach of the remote's next button.
 TEST_F(DispatcherTest, APreviousWindowThatItsOwnQuestionDisablesComesBackAsTheQuestion) {
     PlayerMacro("Play", "P", "play");
     desktop.AddWindow(300, FakeWindow{"Save changes?", "", kTarget});

@@ -66,9 +66,11 @@ BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
 }  // namespace
 
 SingleInstance::SingleInstance() : name_(InstanceNameOf(OwnProgramFile())) {
+    SetLastError(ERROR_SUCCESS);
     mutex_ = CreateMutexA(nullptr, FALSE, name_.c_str());
-    // A mutex that cannot be made guards nothing: Tovanix runs as before.
-    first_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
+    // Access is denied to a mutex that a copy running with other rights holds.
+    const DWORD error = GetLastError();
+    first_ = error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED;
 }
 
 SingleInstance::~SingleInstance() {

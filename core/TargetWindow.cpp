@@ -65,5 +65,8 @@ WindowHandle FindAppWindow(WindowQueries& desktop, const std::string& file) {
 bool BringToFront(WindowQueries& desktop, WindowHandle window) {
     const WindowHandle owner = desktop.OwnerParent(window);
     if (desktop.IsMinimized(owner)) desktop.Restore(owner);
-    return desktop.SetForeground(window);
+    // A window that a popup of its own disables cannot take input, and put
+    // over that popup it would hide the question the user must answer: the
+    // popup comes instead, as when the user clicks the window's taskbar button.
+    return desktop.SetForeground(desktop.IsEnabled(window) ? window : desktop.LastActivePopup(window));
 }

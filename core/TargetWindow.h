@@ -18,6 +18,7 @@ WindowHandle ResolveTargetWindow(WindowQueries& desktop, TMacroRecord& macro);
 // (compared by file name, letter case aside); 0 when none.
 WindowHandle FindAppWindow(WindowQueries& desktop, const std::string& file);
 
-// Restores the window's minimized top owner and makes the window the
-// foreground window; whether that succeeded.
+// Restores the window's minimized top owner and makes the window (or, while
+// a popup of its own disables it, that popup) the foreground window; whether
+// that succeeded.
 bool BringToFront(WindowQueries& desktop, WindowHandle window);

@@ -21,6 +21,10 @@ class WindowQueries {
     virtual bool IsVisible(WindowHandle window) = 0;
     virtual bool IsMinimized(WindowHandle window) = 0;
     virtual void Restore(WindowHandle window) = 0;
+    // False while a popup of the window's own (a question it asks) disables it.
+    virtual bool IsEnabled(WindowHandle window) = 0;
+    // The window's popup that was active last; the window itself when none is.
+    virtual WindowHandle LastActivePopup(WindowHandle window) = 0;
     // The top-level windows from the top of the Z order down.
     virtual std::vector<WindowHandle> TopLevelWindows() = 0;
     virtual std::string WindowTitle(WindowHandle window) = 0;

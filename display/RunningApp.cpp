@@ -3,9 +3,14 @@
 #include "Text.h"
 
 WindowHandle TopOwnerParent(const DesktopWindows& desktop, WindowHandle window) {
-    for (WindowHandle above = desktop.OwnerOrParent(window); above != 0;
-         above = desktop.OwnerOrParent(window))
+    // Real chains are a few windows long; the bound ends a chain that a
+    // window changing its owner meanwhile has turned into a cycle.
+    constexpr int kLongestChain = 64;
+    for (int step = 0; step < kLongestChain; ++step) {
+        const WindowHandle above = desktop.OwnerOrParent(window);
+        if (above == 0) break;
         window = above;
+    }
     return window;
 }
 

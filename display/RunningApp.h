@@ -27,7 +27,8 @@ class DesktopWindows {
     virtual WindowHandle OwnerOrParent(WindowHandle window) const = 0;
 };
 
-// The top of the owner/parent chain: the window itself when it has neither.
+// The top of the owner/parent chain: the window itself when it has neither;
+// some window of it when the chain is a cycle.
 WindowHandle TopOwnerParent(const DesktopWindows& desktop, WindowHandle window);
 
 struct RunningApp {

@@ -40,6 +40,8 @@ struct LoadReport {
     std::size_t itemsNotLoaded = 0;
     // At start: the IDs changed to keep every item's ID its own.
     std::vector<IDChange> changedIDs;
+    // At start: the macros whose group the file does not hold, now general.
+    std::vector<MacroMadeGeneral> madeGeneral;
     // The file is there but could not be read (another program holds it
     // locked, say): none of its items were loaded.
     bool unreadable = false;

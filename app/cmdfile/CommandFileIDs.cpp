@@ -116,7 +116,7 @@ class Planner {
             } else if (entries_[i].group) {
                 plan.groups.push_back(GroupRecord(i, plan.changedIDs));
             } else {
-                plan.macros.push_back(MacroRecord(i, plan.changedIDs));
+                plan.macros.push_back(MacroRecord(i, plan));
             }
         }
         return plan;
@@ -141,11 +141,7 @@ class Planner {
             } else {
                 entry.taken = written != 0;
             }
-            if (entry.group) {
-                macroNumbers_.Name(values[Key::MacroID], 'M');
-            } else {
-                groupNumbers_.Name(values[Key::AppID], 'A');
-            }
+            if (entry.group) macroNumbers_.Name(values[Key::MacroID], 'M');
         }
     }
 
@@ -183,8 +179,8 @@ class Planner {
         return id;
     }
 
-    // A link to an item left out is cleared; one to an item the file does
-    // not hold stays as written.
+    // A start macro left out is cleared; one that the file does not hold
+    // stays as written.
     std::string LinkTo(std::size_t target, char letter, const std::string& written) const {
         if (target == kNone) return written;
         return entries_[target].number == 0 ? std::string() : MakeID(letter, entries_[target].number);
@@ -197,10 +193,15 @@ class Planner {
         return group;
     }
 
-    TMacroRecord MacroRecord(std::size_t index, std::vector<IDChange>& changes) const {
+    TMacroRecord MacroRecord(std::size_t index, StartLoadPlan& plan) const {
         TMacroRecord macro = MacroRecordFrom(items_[index]);
-        CopyText(macro.ID, FinalID(index, FieldText(macro.Name), changes));
-        CopyText(macro.AppID, LinkTo(GroupOf(index), 'A', items_[index][Key::AppID]));
+        const std::string id = FinalID(index, FieldText(macro.Name), plan.changedIDs);
+        CopyText(macro.ID, id);
+        const std::string& appID = items_[index][Key::AppID];
+        const std::size_t group = GroupOf(index);
+        if (!appID.empty() && group == kNone)
+            plan.madeGeneral.push_back({std::string(FieldText(macro.Name)), id, appID});
+        CopyText(macro.AppID, group == kNone ? std::string() : MakeID('A', entries_[group].number));
         return macro;
     }
 

@@ -100,5 +100,6 @@ LoadReport LoadItemsText(ItemStoreAccess& store, std::string_view text, bool fro
     for (const TMacroRecord& macro : plan.macros)
         if (!store.addMacro(macro)) ++report.itemsNotLoaded;
     report.changedIDs = std::move(plan.changedIDs);
+    report.madeGeneral = std::move(plan.madeGeneral);
     return report;
 }

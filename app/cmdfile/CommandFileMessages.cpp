@@ -16,17 +16,21 @@ std::string Count(std::size_t number) {
 const std::string kLimit =
     "at most " + Count(kMaxItemNumber) + " button groups and " + Count(kMaxItemNumber) + " macros";
 
-// An ID as the file writes it, short enough for a message.
+// An ID as the file writes it, short enough for a message; a control
+// character (a zero byte would end the message there) shows as "?".
 std::string Written(std::string_view id) {
     if (id.empty()) return "(no ID)";
-    return id.size() <= 12 ? std::string(id) : std::string(id.substr(0, 12)) + "...";
+    std::string shown(id.substr(0, 12));
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return id.size() <= 12 ? shown : shown + "...";
 }
 
 std::string ChangeLine(const IDChange& change) {
     std::string line = change.group ? "Button group " : "Macro ";
     line += change.name.empty() ? "without a name" : "\"" + change.name + "\"";
     line += ": " + Written(change.from) + " is now " + change.to;
-    if (change.taken) line += " (" + change.from + " belongs to an earlier item)";
+    if (change.taken) line += " (" + Written(change.from) + " belongs to an earlier item)";
     return line + "\n";
 }
 
@@ -39,6 +43,22 @@ std::string ChangedIDsText(const LoadReport& report, const std::string& path) {
         text += "... and " + Count(changes.size() - kListedIDChanges) + " more.\n";
     text += "\nEvery macro stays in its group and every group keeps its start macro.";
     if (report.itemsNotLoaded == 0) text += " The file is saved with the new IDs at the next change.";
+    return text;
+}
+
+std::string MadeGeneralText(const LoadReport& report, const std::string& path) {
+    const auto& macros = report.madeGeneral;
+    std::string text = "These macros belong to a button group that \"" + path +
+                       "\" does not hold. They are now general macros, which you can move or delete:\n\n";
+    for (std::size_t i = 0; i < macros.size() && i < kListedIDChanges; ++i) {
+        const MacroMadeGeneral& macro = macros[i];
+        text += "Macro " + (macro.name.empty() ? std::string("without a name") : "\"" + macro.name + "\"") +
+                " (" + macro.id + "): group " + Written(macro.group) + "\n";
+    }
+    if (macros.size() > kListedIDChanges)
+        text += "... and " + Count(macros.size() - kListedIDChanges) + " more.\n";
+    if (report.itemsNotLoaded == 0)
+        text += "\nThe file is saved with them as general macros at the next change.";
     return text;
 }
 
@@ -70,6 +90,7 @@ std::string LoadMessage(const LoadReport& report, const std::string& path, bool 
     std::string text;
     if (report.itemsNotLoaded > 0) text = NotLoadedText(report, path);
     if (!report.changedIDs.empty()) text += (text.empty() ? "" : "\n\n") + ChangedIDsText(report, path);
+    if (!report.madeGeneral.empty()) text += (text.empty() ? "" : "\n\n") + MadeGeneralText(report, path);
     return text;
 }
 

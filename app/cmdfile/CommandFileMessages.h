@@ -9,7 +9,7 @@
 
 inline constexpr const char* kCommandFileCaption = "Tovanix";
 
-// How many changed IDs a message lists one by one.
+// How many changed IDs, and macros made general, a message lists one by one.
 inline constexpr std::size_t kListedIDChanges = 20;
 
 // The one message after loading the file at start or importing it; "" when

@@ -4,12 +4,19 @@
 
 #include "CommonControls.h"
 #include "MainWindow.h"
+#include "SingleInstance.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Libraries come from the program's and the system's folders only,
     // never from the current folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     SetDllDirectoryA("");
+
+    const SingleInstance instanceOfFolder;
+    if (!instanceOfFolder.First()) {
+        instanceOfFolder.ShowRunningCopy();
+        return 0;
+    }
 
     RegisterCommonControls(ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -1,6 +1,7 @@
 // Loading, saving, importing and exporting the command file.
 #include <windows.h>
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "CommandFileIO.h"
 #include "CommandFileMessages.h"
 #include "MainWindow.h"
+#include "Paths.h"
 #include "Text.h"
 #include "TovdataStoreAccess.h"
 
@@ -22,6 +24,15 @@ std::vector<char> DialogFilter() {
     return filter;
 }
 
+// Where an export starts: the user's documents, else the program folder,
+// never the current folder (the system folder when Windows starts Tovanix).
+std::string ExportFolder() {
+    char documents[MAX_PATH] = "";
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)))
+        return documents;
+    return ProgramFolder();
+}
+
 // Asks for a command file to open or to save to; empty when cancelled.
 std::string AskForFile(HWND owner, bool save) {
     const std::vector<char> filter = DialogFilter();
@@ -34,6 +45,8 @@ std::string AskForFile(HWND owner, bool save) {
     dialog.lpstrFile = file;
     dialog.nMaxFile = sizeof file;
     dialog.lpstrDefExt = save ? kExportDefaultExtension : kImportDefaultExtension;
+    const std::string exportFolder = save ? ExportFolder() : std::string();
+    if (save) dialog.lpstrInitialDir = exportFolder.c_str();
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     return chosen ? std::string(file) : std::string();

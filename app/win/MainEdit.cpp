@@ -1,8 +1,9 @@
 // Adding and editing groups and macros in tovedit's editors; the tree, the
-// command file and the start-up list follow what the editor stored.
-#include <functional>
-
+// command file and the start-up list follow what the editor stored, also
+// when it closed with Cancel.
+#include "CommandFile.h"
 #include "MainWindow.h"
+#include "TovdataStoreAccess.h"
 #include "tovdata.h"
 #include "tovedit.h"
 
@@ -15,24 +16,28 @@ std::string NewestItem(NewestKind kind) {
     return std::string(FixedText(id, kItemIDSize));
 }
 
-// Runs an editor with closing held off: the tray menu, which a modal dialog
-// does not block, must not end Tovanix under it. Nothing while another
-// dialog of the main window runs.
-bool RunEditor(bool& closeAllowed, const std::function<bool()>& editor) {
-    if (!closeAllowed) return false;
-    closeAllowed = false;
-    const bool saved = editor();
-    closeAllowed = true;
-    return saved;
-}
 }  // namespace
 
-void TfrmMain::AddGroupCommand() {
-    if (!RunEditor(CloseAllowed, [] { return addButtonGroup(); })) return;
-    const std::string id = NewestItem(kNewestGroup);
+bool TfrmMain::RunEditor(const std::function<bool()>& editor) {
+    if (!CloseAllowed) return false;
+    CloseAllowed = false;
+    TovdataStoreAccess store;
+    const std::string before = AllItemsText(store);
+    const bool confirmed = editor();
+    if (AllItemsText(store) != before) ItemsChanged();
+    CloseAllowed = true;
+    return confirmed;
+}
+
+void TfrmMain::ItemsChanged() {
     SaveAllItems();
-    BuildTree("");
-    SelectItem(id);
+    RebuildTree();
+    FillStartupCombo();
+}
+
+void TfrmMain::AddGroupCommand() {
+    if (!RunEditor([] { return addButtonGroup(); })) return;
+    SelectItem(NewestItem(kNewestGroup));
     LearnIfUnlearnt();
 }
 
@@ -44,34 +49,19 @@ void TfrmMain::AddGroupMacroCommand() {
 }
 
 void TfrmMain::AddMacroCommand(const std::string& groupID) {
-    if (!RunEditor(CloseAllowed, [&] { return addMacroInEditor(groupID.c_str()); })) return;
-    const std::string id = NewestItem(kNewestMacro);
+    if (!RunEditor([&] { return addMacroInEditor(groupID.c_str()); })) return;
     // The new macro gets its node also in a collapsed group.
     if (TBGroupRecord* group = getBGroup(groupID.c_str())) group->Expanded = 1;
-    BuildTree("");
-    SaveAllItems();
-    SelectItem(id);
+    BuildTree(groupID);
+    SelectItem(NewestItem(kNewestMacro));
     LearnIfUnlearnt();
-    if (groupID.empty()) FillStartupCombo();
 }
 
 void TfrmMain::EditItemCommand() {
     const std::string id = SelectedID();
     if (id.empty()) return;
-    if (getBGroup(id.c_str())) {
-        if (!RunEditor(CloseAllowed, [&] { return editButtonGroup(id.c_str()); })) return;
-        SaveAllItems();
-        BuildTree("");
-        RefreshGroupNodes(id);
-        return;
-    }
-    TMacroRecord* macro = getMacro(id.c_str());
-    if (!macro) return;
-    const bool general = FieldText(macro->AppID).empty();
-    if (!RunEditor(CloseAllowed, [&] { return editMacro(id.c_str()); })) return;
-    SaveAllItems();
-    RefreshNode();
-    SortTree();
-    ToggleHidden(false);
-    if (general) FillStartupCombo();
+    if (getBGroup(id.c_str()))
+        RunEditor([&] { return editButtonGroup(id.c_str()); });
+    else if (getMacro(id.c_str()))
+        RunEditor([&] { return editMacro(id.c_str()); });
 }

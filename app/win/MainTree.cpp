@@ -156,6 +156,18 @@ void TfrmMain::BuildTree(const std::string& groupID) {
     SetCursor(previousCursor);
 }
 
+void TfrmMain::RebuildTree() {
+    const std::string selectedID = SelectedID();
+    SendMessageA(outActions_, WM_SETREDRAW, FALSE, 0);
+    TreeView_DeleteAllItems(outActions_);
+    int position = -1;
+    while (TBGroupRecord* group = getNextBGroup(&position)) group->InTree = 0;
+    position = -1;
+    while (TMacroRecord* macro = getNextMacro(&position, "", true)) macro->InTree = 0;
+    BuildTree("");
+    SelectItem(selectedID);
+}
+
 void TfrmMain::SortTree() {
     TVSORTCB sort{};
     sort.lpfnCompare = CompareByKindAndName;
@@ -191,16 +203,6 @@ void TfrmMain::RefreshNodeText(HTREEITEM node) {
     item.pszText = const_cast<char*>(name.c_str());
     TreeView_SetItem(outActions_, &item);
     InvalidateRect(outActions_, nullptr, TRUE);
-}
-
-void TfrmMain::RefreshGroupNodes(const std::string& groupID) {
-    HTREEITEM group = FindNode(TreeView_GetRoot(outActions_), getBGroup(groupID.c_str()));
-    if (!group) return;
-    RefreshNodeText(group);
-    for (HTREEITEM node = TreeView_GetChild(outActions_, group); node;
-         node = TreeView_GetNextSibling(outActions_, node))
-        RefreshNodeText(node);
-    SortTree();
 }
 
 bool TfrmMain::SelectItem(const std::string& id) {

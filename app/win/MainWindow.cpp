@@ -10,6 +10,7 @@
 #include "SafeFile.h"
 #include "Settings.h"
 #include "ShowHelp.h"
+#include "SingleInstance.h"
 #include "Splash.h"
 #include "SystemKeyboardLayout.h"
 #include "SystemVolume.h"
@@ -170,6 +171,16 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case kShowRunningCopyMessage:
+            // Another start from this folder: the user wants this copy. While
+            // it starts, its start-up decides where it goes.
+            if (!splash_) {
+                if (IsWindowVisible(Handle()))
+                    SetForegroundWindow(Handle());
+                else
+                    ShowFromTray();
+            }
+            return 0;
         case WM_CLOSE:
             if (FormCloseQuery()) {
                 FormClose();
@@ -486,17 +497,24 @@ void TfrmMain::ShowFromTray() {
 }
 
 void TfrmMain::RestorePosition() {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int unset = INT32_MIN;
     const int left = ReadIntSetting(setting::Left.name, unset);
     const int top = ReadIntSetting(setting::Top.name, unset);
     // A stored height is the user's, in pixels; the first one follows the DPI.
     const int height = ReadIntSetting(setting::Height.name, unset) == unset ? Scaled(kDefaultHeight)
                                                                             : ReadSetting(setting::Height);
+    // The work area of the monitor nearest the saved place, else the main one.
+    const POINT savedPlace{left, top};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(left == unset || top == unset ? MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)
+                                                  : MonitorFromPoint(savedPlace, MONITOR_DEFAULTTONEAREST),
+                    &monitor);
+    const ScreenArea area{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
+                          monitor.rcWork.bottom};
     const Placement placement = RestoredPlacement(left == unset ? std::nullopt : std::optional<int>(left),
                                                   top == unset ? std::nullopt : std::optional<int>(top),
-                                                  height, Scaled(kWidth), screenWidth, screenHeight);
+                                                  height, Scaled(kWidth), Scaled(kMinimumHeight), area);
     SetWindowPos(Handle(), nullptr, placement.left, placement.top, Scaled(kWidth), placement.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

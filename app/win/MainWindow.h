@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -105,6 +106,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     // The tree and its commands.
     LRESULT OnTreeNotify(NMHDR* header);
     void BuildTree(const std::string& groupID);
+    // Every node anew, the selection kept.
+    void RebuildTree();
     HTREEITEM AddNode(HTREEITEM parent, const char* name, void* record, int image);
     HTREEITEM FindNode(HTREEITEM first, const void* record) const;
     void SortTree();
@@ -124,15 +127,21 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void ShowTreeMenu();
 
     // Adding and editing items in tovedit's editors (MainEdit.cpp).
+    // Runs an editor with closing held off: the tray menu, which a modal
+    // dialog does not block, must not end Tovanix under it; nothing while
+    // another dialog of the main window runs. Whatever the editor answers,
+    // what it changed reaches the tree and the file: the group editor keeps
+    // a group made with "New..." or "Learn..." also on Cancel. Returns the
+    // editor's answer.
+    bool RunEditor(const std::function<bool()>& editor);
+    // The file, the tree and the start-up list follow the store.
+    void ItemsChanged();
     void AddGroupCommand();
     // A macro of the selected group, or of the selected macro's group.
     void AddGroupMacroCommand();
     // groupID "": a general macro.
     void AddMacroCommand(const std::string& groupID);
     void EditItemCommand();
-    // After an editor: the nodes of the group and its macros show their
-    // names again, and the tree its order.
-    void RefreshGroupNodes(const std::string& groupID);
 
     // Learning (MainLearn.cpp).
     int LearnItem(bool batch);

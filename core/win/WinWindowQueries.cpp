@@ -30,6 +30,10 @@ bool WinWindowQueries::IsWindow(WindowHandle window) { return ::IsWindow(ToHwnd(
 bool WinWindowQueries::IsVisible(WindowHandle window) { return IsWindowVisible(ToHwnd(window)) != FALSE; }
 bool WinWindowQueries::IsMinimized(WindowHandle window) { return IsIconic(ToHwnd(window)) != FALSE; }
 void WinWindowQueries::Restore(WindowHandle window) { ShowWindow(ToHwnd(window), SW_RESTORE); }
+bool WinWindowQueries::IsEnabled(WindowHandle window) { return IsWindowEnabled(ToHwnd(window)) != FALSE; }
+WindowHandle WinWindowQueries::LastActivePopup(WindowHandle window) {
+    return FromHwnd(GetLastActivePopup(ToHwnd(window)));
+}
 
 std::vector<WindowHandle> WinWindowQueries::TopLevelWindows() {
     std::vector<WindowHandle> windows;

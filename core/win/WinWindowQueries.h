@@ -17,6 +17,8 @@ class WinWindowQueries : public virtual WindowQueries {
     bool IsVisible(WindowHandle window) override;
     bool IsMinimized(WindowHandle window) override;
     void Restore(WindowHandle window) override;
+    bool IsEnabled(WindowHandle window) override;
+    WindowHandle LastActivePopup(WindowHandle window) override;
     std::vector<WindowHandle> TopLevelWindows() override;
     std::string WindowTitle(WindowHandle window) override;
     std::string ProgramFileOf(WindowHandle window) override;

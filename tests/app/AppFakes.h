@@ -32,7 +32,8 @@ class FakeDesktop : public Desktop {
     std::map<WindowHandle, FakeWindow> windows;  // top-level windows
     std::vector<WindowHandle> zOrder;            // top first
     WindowHandle foreground = 0;
-    std::set<WindowHandle> refusesInput;  // AttachInputTo fails
+    std::set<WindowHandle> refusesInput;                  // AttachInputTo fails
+    std::map<WindowHandle, WindowHandle> disablingPopup;  // window -> the popup that disables it
     intptr_t openResult = 42;
     // Windows that appear when a file is opened: file -> window.
     std::map<std::string, std::pair<WindowHandle, FakeWindow>> launches;
@@ -58,6 +59,10 @@ class FakeDesktop : public Desktop {
     void Restore(WindowHandle window) override {
         events.push_back("restore " + std::to_string(window));
         if (windows.count(window)) windows[window].minimized = false;
+    }
+    bool IsEnabled(WindowHandle window) override { return !disablingPopup.count(window); }
+    WindowHandle LastActivePopup(WindowHandle window) override {
+        return disablingPopup.count(window) ? disablingPopup[window] : window;
     }
     std::vector<WindowHandle> TopLevelWindows() override { return zOrder; }
     std::string WindowTitle(WindowHandle window) override {

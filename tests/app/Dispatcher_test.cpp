@@ -61,6 +61,14 @@ TEST_F(DispatcherTest, TrayIconTurnsRedAfterTheFirstKeyAndWhileASequenceWaits) {
     EXPECT_EQ(desktop.events, Events{"tray active busy"});
 }
 
+TEST_F(DispatcherTest, APreviousWindowThatItsOwnQuestionDisablesComesBackAsTheQuestion) {
+    PlayerMacro("Play", "P", "play");
+    desktop.AddWindow(300, FakeWindow{"Save changes?", "", kTarget});
+    desktop.disablingPopup[kTarget] = 300;
+    Receive("play");
+    EXPECT_EQ(desktop.foreground, 300u);
+}
+
 TEST_F(DispatcherTest, LeaveWindowKeepsTheTargetInFront) {
     const std::string id = PlayerMacro("Play", "P", "play");
     Macro(id).LeaveWindow = 1;

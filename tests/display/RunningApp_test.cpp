@@ -112,4 +112,10 @@ TEST(TopOwnerParent, ClimbsToTheTopOfTheChain) {
     EXPECT_EQ(TopOwnerParent(desktop, 100), 100u);
 }
 
+TEST(TopOwnerParent, EndsOnAChainThatIsACycle) {
+    FakeDesktop desktop;
+    desktop.windows = {{100, "a.exe", "A", true, 200}, {200, "a.exe", "B", true, 100}};
+    EXPECT_NE(TopOwnerParent(desktop, 100), 0u);
+}
+
 }  // namespace

@@ -77,9 +77,10 @@ TEST(CommandFileIDsTest, WellFormedUniqueIDsStayAsTheyAre) {
                   G("A7", "Player", "M3") + M("M3", "Start", "A7") + M("M9", "Mute"),
                   {"A7 Player >M3", "M3 Start @A7", "M9 Mute @"},
                   {}},
-             Case{"links to items the file does not hold stay as written",
+             Case{"a start macro the file does not hold stays named; macros of a group it does not hold "
+                  "become general macros",
                   G("A1", "Player", "M5") + M("M1", "Lost", "A2") + M("M2", "Odd", "A02"),
-                  {"A1 Player >M5", "M1 Lost @A2", "M2 Odd @A02"},
+                  {"A1 Player >M5", "M1 Lost @", "M2 Odd @"},
                   {}},
          })
         ExpectLoads(c);
@@ -150,9 +151,9 @@ TEST(CommandFileIDsTest, AMalformedIDGetsANewOneAndItsLinksFollow) {
              // A new ID never takes a number that a link of the file names:
              // the link would come to name the renumbered item.
              Case{"numbers named by links to missing items stay free",
-                  G("A1", "Player", "M1") + G("Ax", "Other") + M("Mx", "Loose", "A2"),
-                  {"A1 Player >M1", "A3 Other >", "M2 Loose @A2"},
-                  {"Ax>A3", "Mx>M2"}},
+                  G("A1", "Player", "M1") + G("Ax", "Other") + M("Mx", "Loose", "A1"),
+                  {"A1 Player >M1", "A2 Other >", "M2 Loose @A1"},
+                  {"Ax>A2", "Mx>M2"}},
          })
         ExpectLoads(c);
 }
@@ -162,6 +163,14 @@ TEST(CommandFileIDsTest, IDsHeldInTheStoreCountAsTaken) {
     loaded.report = LoadItemsText(loaded.access, G("A1", "Player", "M1") + M("M1", "Start", "A1"), false);
     EXPECT_EQ(loaded.Stored(), (Items{"A1 Existing >", "A2 Player >M1", "M1 Start @A2"}));
     EXPECT_EQ(loaded.Changes(), Items{"A1>A2!"});
+}
+
+TEST(CommandFileIDsTest, MacrosMadeGeneralAreToldWithTheGroupTheyNamed) {
+    const LoadAtStart loaded(G("A1", "Player") + M("M01", "Lost", "A02") + M("M2", "Play", "A1"));
+    ASSERT_EQ(loaded.report.madeGeneral.size(), 1u);
+    EXPECT_EQ(loaded.report.madeGeneral[0].name, "Lost");
+    EXPECT_EQ(loaded.report.madeGeneral[0].id, "M1");
+    EXPECT_EQ(loaded.report.madeGeneral[0].group, "A02");
 }
 
 TEST(CommandFileIDsTest, ChangesNameTheirItems) {

@@ -9,11 +9,13 @@ namespace {
 
 const std::string kPath = "C:\\Tovanix\\TOVANIX.CMD";
 
-LoadReport Report(std::size_t inFile, std::size_t notLoaded, std::vector<IDChange> changes = {}) {
+LoadReport Report(std::size_t inFile, std::size_t notLoaded, std::vector<IDChange> changes = {},
+                  std::vector<MacroMadeGeneral> madeGeneral = {}) {
     LoadReport report;
     report.itemsInFile = inFile;
     report.itemsNotLoaded = notLoaded;
     report.changedIDs = std::move(changes);
+    report.madeGeneral = std::move(madeGeneral);
     return report;
 }
 
@@ -55,6 +57,11 @@ TEST(CommandFileMessagesTest, LoadMessages) {
          "Some IDs in \"C:\\Tovanix\\TOVANIX.CMD\" were changed so that every item has an ID of its own:\n\n"
          "Button group \"Player\": A01 is now A1\n\n"
          "Every macro stays in its group and every group keeps its start macro."},
+        {"macros made general", Report(3, 0, {}, {{"Lost", "M4", "A9"}, {"", "M5", "A9"}}), false,
+         "These macros belong to a button group that \"C:\\Tovanix\\TOVANIX.CMD\" does not hold. "
+         "They are now general macros, which you can move or delete:\n\n"
+         "Macro \"Lost\" (M4): group A9\nMacro without a name (M5): group A9\n\n"
+         "The file is saved with them as general macros at the next change."},
         {"unreadable at start", Unreadable(), false,
          "\"C:\\Tovanix\\TOVANIX.CMD\" could not be read; another program may be holding it open. Tovanix "
          "starts without its items.\n\nTovanix does not save your changes over this file unless you allow "
@@ -68,6 +75,14 @@ TEST(CommandFileMessagesTest, LoadMessages) {
          "button groups and 9,999 macros."},
     };
     for (const auto& c : cases) EXPECT_EQ(LoadMessage(c.report, kPath, c.fromUser), c.message) << c.what;
+}
+
+TEST(CommandFileMessagesTest, AZeroByteInAnIDShowsAndDoesNotEndTheMessage) {
+    const std::string message =
+        LoadMessage(Report(2, 0, {{false, "Stop", std::string("M1\0x", 4), "M2", true}}), kPath, false);
+    EXPECT_NE(message.find("Macro \"Stop\": M1?x is now M2 (M1?x belongs to an earlier item)\n"),
+              std::string::npos)
+        << message;
 }
 
 TEST(CommandFileMessagesTest, ALongListOfChangesIsCut) {

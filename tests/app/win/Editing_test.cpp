@@ -168,4 +168,22 @@ TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupCancelAdd
     EXPECT_TRUE(Closed(learn));
 }
 
+// The group editor keeps on Cancel what "&New..." stored on the way.
+TEST_F(EditingFromTheMainWindow, WhatTheGroupEditorKeptOnCancelReachesTheTreeAndTheFile) {
+    Start("");
+    ASSERT_TRUE(WaitUntilShown());
+    Post(IDM_ADDGROUP);
+    HWND group = AwaitDialog("Add button group");
+    ASSERT_NE(group, nullptr);
+    SetText(group, IDC_BUTTONGRP_TXTNAME, "Kept");
+    Click(group, IDC_BUTTONGRP_BTNNEW);
+    ASSERT_TRUE(MakeMacro("Add macro to group Kept", "Start", kTab, IDOK));
+    Click(group, IDCANCEL);
+    ASSERT_TRUE(Closed(group));
+    EXPECT_TRUE(TreeShows("Kept", 0));
+    EXPECT_TRUE(TreeShows("Start", 0, 0));
+    EXPECT_TRUE(FileHolds("ID:A1\r\nNAME:Kept\r\n"));
+    EXPECT_TRUE(FileHolds("ID:M1\r\nNAME:Start\r\nAPPID:A1\r\n"));
+}
+
 }  // namespace

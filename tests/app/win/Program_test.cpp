@@ -4,9 +4,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "ProgramFixture.h"
 #include "ProgramItems.h"
@@ -238,12 +240,12 @@ std::pair<std::string, std::string> AwaitMessage(TovanixProgram& tovanix, HWND& 
     return {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
 }
 
-TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
+TEST_F(ProgramTest, HandEditedIDsAndLostGroupsAreToldOnceAtStartAndTheLinksKept) {
     WriteWholeFile(folder.path() + "TOVANIX.CMD.tmp", "ID:M1\r\nNA");  // a save cut short
     WriteWholeFile(folder.path() + "BTNLIST.TXT.tmp", "ID:1\r\n");
     TovanixProgram& tovanix =
         Start(Group("A01", "Player", "", "M07") + Macro("M07", "Start", "ENTER", "A01") +
-              Group("A01", "Editor") + Macro("M2", "Type", "TAB", "A01"));
+              Group("A01", "Editor") + Macro("M2", "Type", "TAB", "A01") + Macro("M3", "Lost", "TAB", "A9"));
     HWND box = nullptr;
     std::string caption, text;
     std::tie(caption, text) = AwaitMessage(tovanix, box);
@@ -252,11 +254,13 @@ TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
     EXPECT_TRUE(Contains(text, "Macro \"Start\": M07 is now M7\n")) << text;
     EXPECT_TRUE(Contains(text, "Button group \"Editor\": A01 is now A2 (A01 belongs to an earlier item)\n"))
         << text;
+    EXPECT_TRUE(Contains(text, "Macro \"Lost\" (M3): group A9\n")) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilShown());
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
     EXPECT_EQ(GetFileAttributesA((folder.path() + "TOVANIX.CMD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesA((folder.path() + "BTNLIST.TXT.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(tovanix.NodeText(2), "Lost");  // among the general macros
 
     ASSERT_TRUE(tovanix.SelectNode(0));
     tovanix.Command(IDM_DISABLE);
@@ -265,6 +269,7 @@ TEST_F(ProgramTest, HandEditedIDsAreToldOnceAtStartAndTheLinksKept) {
     EXPECT_TRUE(Contains(file, "ID:M7\r\nNAME:Start\r\nAPPID:A1\r\n")) << file;
     EXPECT_TRUE(Contains(file, "ID:A2\r\nNAME:Editor\r\n")) << file;
     EXPECT_TRUE(Contains(file, "ID:M2\r\nNAME:Type\r\nAPPID:A2\r\n")) << file;
+    EXPECT_TRUE(Contains(file, "ID:M3\r\nNAME:Lost\r\nAPPID:\r\n")) << file;
     EXPECT_EQ(tovanix.MessageBoxWindow(), nullptr);
 }
 
@@ -379,6 +384,20 @@ TEST_F(ProgramTest, ACommandFileThatCannotBeReadAtStartIsToldAndNotSavedOver) {
     EXPECT_EQ(program->CommandFile(), original);
 }
 
+// Two copies on one folder would each save their own items over its file.
+TEST_F(ProgramTest, ASecondStartFromTheSameFolderShowsTheRunningCopyAndEnds) {
+    TovanixProgram& tovanix = Start(Macro("M1", "Play", "ENTER"));
+    ASSERT_TRUE(WaitUntilShown());
+    PostMessageA(tovanix.MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(tovanix.MainWindow()); }, 3000));
+    // The folder written in other letters, as another shortcut may have it.
+    std::string folderInOtherLetters = tovanix.Folder();
+    CharLowerA(folderInOtherLetters.data());
+    EXPECT_EQ(RunProgram(folderInOtherLetters + "Tovanix.exe", ""), 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(tovanix.MainWindow()); }, 3000));
+    EXPECT_TRUE(tovanix.Running());
+}
+
 TEST_F(ProgramTest, ClosingIsRefusedWhileStartingUp) {
     TovanixProgram& tovanix = Start("");
     ASSERT_FALSE(IsWindowVisible(tovanix.MainWindow()));
@@ -398,6 +417,17 @@ TEST_F(ProgramTest, ClosingSavesThePosition) {
     EXPECT_EQ(ReadSetting(setting::Height), 400);
 }
 
+// Windows keeps a window no taller than the screen: its title bar must stay on the work area.
+TEST_F(ProgramTest, AStoredHeightBeyondTheScreenOpensTheWindowOnTheWorkArea) {
+    WriteSetting(setting::Height, 32767);
+    TovanixProgram& tovanix = Start("");
+    ASSERT_TRUE(WaitUntilShown());
+    RECT work, rect;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ASSERT_TRUE(GetWindowRect(tovanix.MainWindow(), &rect));
+    EXPECT_TRUE(rect.top >= work.top && rect.bottom <= work.bottom);
+}
+
 TEST_F(ProgramTest, SenderPressRunsAMacroOfTheLoadedFile) {
     TestWindow witness("Press witness");
     WriteStartSetting(true);
@@ -407,6 +437,41 @@ TEST_F(ProgramTest, SenderPressRunsAMacroOfTheLoadedFile) {
     EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
     EXPECT_TRUE(WaitFor([&] { return !witness.userMessages.empty(); }, 3000));
     EXPECT_EQ(witness.userMessages, (std::vector<std::string>{"1031 1 2"}));
+}
+
+TEST(MainMenu, EveryShortcutShownRunsItsItem) {
+    const HMODULE tovanix = LoadLibraryExA((TestProgramFolder() + "Tovanix.exe").c_str(), nullptr,
+                                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(tovanix, nullptr);
+    const HACCEL table = LoadAcceleratorsA(tovanix, MAKEINTRESOURCEA(IDA_MAIN));
+    std::vector<ACCEL> keys(CopyAcceleratorTableA(table, nullptr, 0));
+    CopyAcceleratorTableA(table, keys.data(), static_cast<int>(keys.size()));
+    // Each key as the menus write it: "Ctrl+X", "Ctrl+Del", "F1".
+    std::map<std::string, UINT> commandOf;
+    for (const ACCEL& key : keys) {
+        const std::string name = key.key == VK_DELETE ? "Del"
+                                 : key.key >= VK_F1 && key.key <= VK_F12
+                                     ? "F" + std::to_string(key.key - VK_F1 + 1)
+                                     : std::string(1, static_cast<char>(key.key));
+        commandOf[(key.fVirt & FCONTROL ? "Ctrl+" : "") + name] = key.cmd;
+    }
+    const HMENU menu = LoadMenuA(tovanix, MAKEINTRESOURCEA(IDM_MAINMENU));
+    int shown = 0;
+    for (int top = 0; top < GetMenuItemCount(menu); ++top) {
+        const HMENU popup = GetSubMenu(menu, top);
+        for (int item = 0; item < GetMenuItemCount(popup); ++item) {
+            char text[128] = "";
+            GetMenuStringA(popup, item, text, sizeof text, MF_BYPOSITION);
+            const std::string caption = text;
+            if (caption.find('\t') == std::string::npos) continue;
+            ++shown;
+            EXPECT_EQ(commandOf[caption.substr(caption.find('\t') + 1)], GetMenuItemID(popup, item))
+                << caption;
+        }
+    }
+    EXPECT_GT(shown, 10);
+    DestroyMenu(menu);
+    FreeLibrary(tovanix);
 }
 
 }  // namespace

@@ -70,9 +70,11 @@ TEST_F(SampleWalk, NotepadIsStartedTypedIntoAndClosedWithTheRemoteAlone) {
     ASSERT_EQ(Press("KEY_INFO"), 0);
     EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == "Hello from Tovanix!\r\nNo "; }, 4000)) << TextOf(edit);
 
-    // Closing asks whether to save; the remote's next button answers it.
+    // Closing asks whether to save; the remote's next button, pressed a
+    // second later as a user would, answers it.
     ASSERT_EQ(Press("KEY_STOP"), 0);
     ASSERT_TRUE(WaitFor([&] { return NotepadDialog(notepad) != nullptr; }, 3000));
+    WaitFor([] { return false; }, 1000);
     ASSERT_EQ(Press("KEY_EXIT"), 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(notepad); }, 3000));
     EXPECT_TRUE(program->Running());

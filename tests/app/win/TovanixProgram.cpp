@@ -36,7 +36,7 @@ BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
 }  // namespace
 
 std::string TextOf(HWND window) {
-    char text[512] = "";
+    char text[4096] = "";
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                         2000, nullptr);
     return text;

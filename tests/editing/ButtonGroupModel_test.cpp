@@ -111,7 +111,9 @@ TEST_F(ButtonGroupModelTest, AddingCreatesTheGroupAtItsFirstNeed) {
         EXPECT_TRUE(model.Entries().empty());
         model.name = "Player";
         for (const char* step = c.steps; *step; ++step) {
-            if (*step == 'e') EXPECT_FALSE(model.EnsureGroup());
+            if (*step == 'e') {
+                EXPECT_FALSE(model.EnsureGroup());
+            }
             if (*step == 'o') {
                 EXPECT_FALSE(model.Accept()) << c.name;
             }

@@ -77,7 +77,7 @@ void TfrmMain::LoadItems(bool fromUser) {
     TovdataStoreAccess store;
     const LoadReport report = LoadItemsFromFile(store, path, fromUser);
     if (!fromUser) overwriteQuestion_ = OverwriteQuestion(report, path);
-    BuildTree("");
+    tree_.Build("");
     UpdateMenus();
     // Topmost: at start the splash window would hide it.
     const std::string message = LoadMessage(report, path, fromUser);
@@ -93,7 +93,7 @@ void TfrmMain::LoadItems(bool fromUser) {
 }
 
 void TfrmMain::ExportSelected() {
-    const std::string id = SelectedID();
+    const std::string id = tree_.SelectedID();
     if (id.empty()) return;
     const std::string file = AskForFile(Handle(), true);
     if (file.empty()) return;

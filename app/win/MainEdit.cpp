@@ -19,46 +19,45 @@ std::string NewestItem(NewestKind kind) {
 }  // namespace
 
 bool TfrmMain::RunEditor(const std::function<bool()>& editor) {
-    if (!CloseAllowed) return false;
-    CloseAllowed = false;
+    if (!receiver_.CloseAllowed) return false;
+    CloseHoldOff holdOff(receiver_.CloseAllowed);
     TovdataStoreAccess store;
     const std::string before = AllItemsText(store);
     const bool confirmed = editor();
     if (AllItemsText(store) != before) ItemsChanged();
-    CloseAllowed = true;
     return confirmed;
 }
 
 void TfrmMain::ItemsChanged() {
     SaveAllItems();
-    RebuildTree();
+    tree_.Rebuild();
     FillStartupCombo();
 }
 
 void TfrmMain::AddGroupCommand() {
     if (!RunEditor([] { return addButtonGroup(); })) return;
-    SelectItem(NewestItem(kNewestGroup));
+    tree_.Select(NewestItem(kNewestGroup));
     LearnIfUnlearnt();
 }
 
 void TfrmMain::AddGroupMacroCommand() {
-    HTREEITEM group = ParentGroupNode(TreeView_GetSelection(outActions_));
+    HTREEITEM group = tree_.ParentGroup(tree_.Selection());
     if (!group) return;
-    TreeView_SelectItem(outActions_, group);
-    AddMacroCommand(SelectedID());
+    tree_.Select(group);
+    AddMacroCommand(tree_.SelectedID());
 }
 
 void TfrmMain::AddMacroCommand(const std::string& groupID) {
     if (!RunEditor([&] { return addMacroInEditor(groupID.c_str()); })) return;
     // The new macro gets its node also in a collapsed group.
     if (TBGroupRecord* group = getBGroup(groupID.c_str())) group->Expanded = 1;
-    BuildTree(groupID);
-    SelectItem(NewestItem(kNewestMacro));
+    tree_.Build(groupID);
+    tree_.Select(NewestItem(kNewestMacro));
     LearnIfUnlearnt();
 }
 
 void TfrmMain::EditItemCommand() {
-    const std::string id = SelectedID();
+    const std::string id = tree_.SelectedID();
     if (id.empty()) return;
     if (getBGroup(id.c_str()))
         RunEditor([&] { return editButtonGroup(id.c_str()); });

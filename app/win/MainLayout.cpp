@@ -18,10 +18,10 @@ void TfrmMain::CreateControls() {
         return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, Handle(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     };
-    outActions_ =
+    tree_.Attach(
         create(WC_TREEVIEWA, "",
                WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-               IDC_MAIN_TREE);
+               IDC_MAIN_TREE));
     lblStartup_ = create("STATIC", "Macro to run in startup", 0, IDC_MAIN_STARTUPLABEL);
     cmbActions_.Attach(create("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, IDC_MAIN_ACTIONS));
     cbStart_ = create("BUTTON", "Activate in &startup", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_MAIN_START);
@@ -35,7 +35,8 @@ void TfrmMain::CreateControls() {
 void TfrmMain::ApplyDpi() {
     const HFONT previousFont = font_;
     font_ = CreateDialogFont(dpi_);
-    for (HWND control : {outActions_, lblStartup_, cmbActions_.Handle(), cbStart_, cbHidden_, btnActivate_})
+    for (HWND control :
+         {tree_.Handle(), lblStartup_, cmbActions_.Handle(), cbStart_, cbHidden_, btnActivate_})
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     if (previousFont) DeleteObject(previousFont);
 
@@ -48,7 +49,7 @@ void TfrmMain::ApplyDpi() {
         ImageList_AddIcon(imageList_, icon);
         DestroyIcon(icon);
     }
-    TreeView_SetImageList(outActions_, imageList_, TVSIL_NORMAL);
+    TreeView_SetImageList(tree_.Handle(), imageList_, TVSIL_NORMAL);
     if (previousImages) ImageList_Destroy(previousImages);
 }
 
@@ -68,7 +69,8 @@ void TfrmMain::FormResize() {
     const int height = client.bottom;
     const int margin = Scaled(8);
     const int half = (width - 2 * margin) / 2;
-    MoveWindow(outActions_, Scaled(4), Scaled(4), width - Scaled(8), std::max(0, height - Scaled(113)), TRUE);
+    MoveWindow(tree_.Handle(), Scaled(4), Scaled(4), width - Scaled(8), std::max(0, height - Scaled(113)),
+               TRUE);
     MoveWindow(lblStartup_, margin, height - Scaled(98), width - 2 * margin, Scaled(14), TRUE);
     MoveWindow(cmbActions_.Handle(), margin, height - Scaled(82), width - 2 * margin, Scaled(200), TRUE);
     MoveWindow(cbStart_, margin, height - Scaled(55), half, Scaled(18), TRUE);

@@ -23,7 +23,7 @@ void TfrmMain::CloseButtonPanel() {
 void TfrmMain::ButtonPanelChanged(HWND window) {
     ButtonPanelWindow = window;
     CheckMenuItem(mainMenu_, IDM_BUTTONPANEL, MF_BYCOMMAND | (window ? MF_CHECKED : MF_UNCHECKED));
-    ModifyMenuA(trayMenu_, IDM_TRAY_BTNPANEL, MF_BYCOMMAND | MF_STRING, IDM_TRAY_BTNPANEL,
+    ModifyMenuA(trayMenu_, IDM_BUTTONPANEL, MF_BYCOMMAND | MF_STRING, IDM_BUTTONPANEL,
                 window ? "Hide &button panel" : "Show &button panel");
 }
 
@@ -36,5 +36,5 @@ void TfrmMain::PanelWindowProc(void* context, HWND window) {
 // settings hold the receiver, which a chooser would take from them.
 void TfrmMain::RunItemProc(void* context, const char* id) {
     auto* self = static_cast<TfrmMain*>(context);
-    if (self->CloseAllowed) self->dispatcher_.ExecuteItem(id);
+    if (self->receiver_.CloseAllowed) self->dispatcher_.ExecuteItem(id);
 }

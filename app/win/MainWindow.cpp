@@ -6,7 +6,6 @@
 
 #include "ButtonList.h"
 #include "Paths.h"
-#include "Reactivation.h"
 #include "SafeFile.h"
 #include "Settings.h"
 #include "ShowHelp.h"
@@ -17,7 +16,6 @@
 #include "WindowPosition.h"
 #include "resource.h"
 #include "tovdata.h"
-#include "tovdrv.h"
 #include "tovshow.h"
 
 namespace {
@@ -39,7 +37,10 @@ TfrmMain::TfrmMain(HINSTANCE instance)
     : instance_(instance),
       volume_(CreateSystemVolumeControl()),
       executor_(items_, desktop_, clock_, *this, CurrentKeyboardLayout()),
-      dispatcher_(items_, desktop_, *this, *this, executor_) {
+      dispatcher_(items_, desktop_, *this, *this, executor_),
+      driver_(TIRCommandProc{&TfrmMain::ReceiveIRCommand, this},
+              TStatusProc{&TfrmMain::ReceiverStatus, this}),
+      receiver_(driver_, *this) {
     FormCreate();
 }
 
@@ -59,13 +60,11 @@ bool TfrmMain::TranslateAccelerator(MSG& message) {
 }
 
 void TfrmMain::FormCreate() {
-    // 1. The splash window while everything starts.
+    // The splash window while everything starts; closing waits for the end
+    // of the start.
     const DWORD started = GetTickCount();
     TdlgSplash splash(instance_);
     splash_ = &splash;
-
-    // 2.
-    CloseAllowed = false;
 
     // The main window itself, hidden until the start-up decides where it goes.
     TWindowClass windowClass;
@@ -84,44 +83,45 @@ void TfrmMain::FormCreate() {
     trayMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_TRAY));
     CreateControls();
 
-    // 3. Windows shutting down or logging off closes the driver first.
+    // Windows shutting down or logging off closes the driver first.
     hookedWindow = this;
     shutdownHook_ = SetWindowsHookExA(WH_CALLWNDPROC, ShutdownHook, nullptr, GetCurrentThreadId());
 
-    // 6. (4 and 5: minimizing hides to the tray, the mixer exists.)
+    // The tray icon. The icon changes twice with each press: its images are
+    // loaded once, and the shell is told only of a change, once for image and tip.
     TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_, 0), Handle());
     TrayIcon1.OnDblClick = [this] {
         if (!IsWindowVisible(Handle())) ShowFromTray();
     };
-    // The icon changes twice with each press: its images are loaded once,
-    // and the shell is told only of a change, once for image and tip.
     const char* const trayIconNames[] = {"TRAYDISABLE", "TRAYENABLE", "TRAYRED"};
     for (int i = 0; i < 3; ++i) trayIcons_[i] = NamedIcon(instance_, trayIconNames[i], 16);
     UpdateTrayIcon(false, false);
     TrayIcon1.SetActive(true);
-    SetCaptions(false);
+    ShowReceiving(false);
 
-    // 10 before 8, so that the tree is built once, with hidden macros shown
-    // as the setting says.
+    // The check boxes before the items, so that the tree is built once, with
+    // hidden macros shown as the setting says.
     Button_SetCheck(cbStart_, ReadStartSetting() ? BST_CHECKED : BST_UNCHECKED);
-    Button_SetCheck(cbHidden_, ReadSetting(setting::ShowHidden) == 1 ? BST_CHECKED : BST_UNCHECKED);
+    const bool showHidden = ReadSetting(setting::ShowHidden) == 1;
+    Button_SetCheck(cbHidden_, showHidden ? BST_CHECKED : BST_UNCHECKED);
+    tree_.SetShowHidden(showHidden);
 
-    // 8. The items and the tree. The button list's temporary file, left by
-    // a write cut short, goes at start as the command file's does.
+    // The items and the tree. The button list's temporary file, left by a
+    // write cut short, goes at start as the command file's does.
     RemoveLeftoverTemporary(ProgramFolder() + kButtonListFileName);
     LoadItems(false);
     FillStartupCombo();
 
-    // 9.
-    InitReceiver();
+    // The receiver, paused until the start-up activates it.
+    receiver_.Init();
 
-    // 11. The splash stays at least this long after the start.
+    // The splash stays at least this long after the start.
     const DWORD elapsed = GetTickCount() - started;
     if (elapsed < kStartUpWaitMs) clock_.Wait(kStartUpWaitMs - elapsed, true);
 
-    // 12.
+    // Where the window goes: with "Activate in startup", off the screen until
+    // DoStartUp activates and places it; else shown at its place.
     if (Button_GetCheck(cbStart_) == BST_CHECKED) {
-        // Shown off the screen until DoStartUp places it.
         SetWindowPos(Handle(), nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ShowWindow(Handle(), SW_SHOWNOACTIVATE);
         SetTimer(Handle(), kStartUpTimer, kStartUpDelayMs, nullptr);
@@ -132,9 +132,9 @@ void TfrmMain::FormCreate() {
         ShowWindow(Handle(), SW_SHOW);
         SetForegroundWindow(Handle());
     }
-    // 13.
-    CloseAllowed = true;
-    // 14.
+    // The start is done: the program may close.
+    receiver_.CloseAllowed = true;
+    // The button panel, when it opens at start.
     if (ReadSetting(setting::BtnPanelStart) == 1) ToggleButtonPanel();
     splash_ = nullptr;
 }
@@ -142,10 +142,10 @@ void TfrmMain::FormCreate() {
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_NOTIFY:
-            if (reinterpret_cast<NMHDR*>(lParam)->hwndFrom == outActions_)
+            if (reinterpret_cast<NMHDR*>(lParam)->hwndFrom == tree_.Handle())
                 return OnTreeNotify(reinterpret_cast<NMHDR*>(lParam));
             break;
         case WM_TIMER:
@@ -197,121 +197,6 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TWindow::HandleMessage(message, wParam, lParam);
 }
 
-void TfrmMain::OnCommand(int id, int notification, HWND control) {
-    switch (id) {
-        case IDC_MAIN_ACTIVATE:
-        case IDM_ACTIVATE:
-        case IDM_TRAY_ACTIVATE: {
-            if (learning_) break;
-            char caption[32] = "";
-            GetWindowTextA(btnActivate_, caption, sizeof caption);
-            SetReceiverActive(true, std::string(caption) == "&Activate", true);
-            break;
-        }
-        case IDM_SETTINGS:
-            ChangeSettingsCommand();
-            break;
-        case IDM_TRAY_SHOW:
-            if (IsWindowVisible(Handle()))
-                HideToTray();
-            else
-                ShowFromTray();
-            break;
-        case IDM_EXIT:
-        case IDM_TRAY_CLOSE:
-            PostMessageA(Handle(), WM_CLOSE, 0, 0);
-            break;
-        case IDC_MAIN_START:
-            if (notification == BN_CLICKED) {
-                const bool start = Button_GetCheck(cbStart_) == BST_CHECKED;
-                WriteStartSetting(start);
-                EnableWindow(cmbActions_.Handle(), start);
-            }
-            break;
-        case IDC_MAIN_HIDDEN:
-            if (notification == BN_CLICKED) ToggleShowHidden();
-            break;
-        case IDC_MAIN_ACTIONS:
-            if (notification == CBN_SELCHANGE) {
-                const int index = cmbActions_.SelectedIndex();
-                WriteSetting(setting::Action, index <= 0 ? 0 : cmbActions_.Value(index));
-            }
-            break;
-        case IDM_ADDGROUP:
-        case IDM_POPUP_ADDGROUP:
-            AddGroupCommand();
-            break;
-        case IDM_ADDGROUPMACRO:
-        case IDM_POPUP_ADDGROUPMACRO:
-            AddGroupMacroCommand();
-            break;
-        case IDM_ADDMACRO:
-        case IDM_POPUP_ADDMACRO:
-            AddMacroCommand("");
-            break;
-        case IDM_EDITITEM:
-        case IDM_POPUP_EDITITEM:
-            EditItemCommand();
-            break;
-        case IDM_DISABLE:
-        case IDM_POPUP_DISABLE:
-            ToggleDisabled();
-            break;
-        case IDM_HIDE:
-        case IDM_POPUP_HIDE:
-            ToggleHidden(true);
-            break;
-        case IDM_CUT:
-            CopyMacro(true);
-            break;
-        case IDM_COPY:
-            CopyMacro(false);
-            break;
-        case IDM_PASTE:
-            PasteMacro();
-            break;
-        case IDM_DELETE:
-            DeleteItemCommand();
-            break;
-        case IDM_LEARN:
-        case IDM_POPUP_LEARN:
-            if (CloseAllowed) LearnItem(false);
-            break;
-        case IDM_BATCHLEARN:
-        case IDM_POPUP_BATCHLEARN:
-            BatchLearn();
-            break;
-        case IDM_SHOWLEARNT:
-        case IDM_POPUP_SHOWLEARNT:
-            ShowLearntCommand();
-            break;
-        case IDM_REMOVELEARN:
-        case IDM_POPUP_REMOVELEARN:
-            RemoveLearn();
-            break;
-        case IDM_IMPORT:
-            LoadItems(true);
-            break;
-        case IDM_EXPORT:
-            ExportSelected();
-            break;
-        case IDM_BUTTONPANEL:
-        case IDM_TRAY_BTNPANEL:
-            ToggleButtonPanel();
-            break;
-        case IDM_CONTENTS:
-            ShowHelp(Handle(), "#Index");
-            break;
-        case IDM_HELP:
-            ShowHelp(Handle(), "#Mainwindow");
-            break;
-        case IDM_ABOUT:
-            ShowAboutBox(instance_, Handle());
-            break;
-    }
-    (void)control;
-}
-
 void TfrmMain::OnTimer(UINT_PTR timer) {
     switch (timer) {
         case kButtonTimer:
@@ -327,7 +212,7 @@ void TfrmMain::OnTimer(UINT_PTR timer) {
             timActivateTimer();
             break;
         case kReactivateTimer:
-            timReactivateTimer();
+            receiver_.ReactivateTick();
             break;
     }
 }
@@ -347,54 +232,29 @@ void TfrmMain::DoStartUp() {
     }
 }
 
-void TfrmMain::SetCaptions(bool active) {
+void TfrmMain::ShowReceiving(bool active) {
     SetWindowTextA(Handle(), active ? kActiveText : kInactiveText);
     SetWindowTextA(btnActivate_, active ? "S&top" : "&Activate");
-    ModifyMenuA(trayMenu_, IDM_TRAY_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_TRAY_ACTIVATE,
+    ModifyMenuA(trayMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
                 active ? "S&top" : "&Activate");
     ModifyMenuA(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
                 active ? "&Deactivate IR-receiver" : "&Activate IR-receiver");
     DrawMenuBar(Handle());
 }
 
+// The tray menu's item stays available: it follows the receiver as it is.
+void TfrmMain::EnableActivate(bool enabled) {
+    EnableWindow(btnActivate_, enabled);
+    EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void TfrmMain::ShowBusy(bool busy) {
+    if (busy && busyDepth_++ == 0) idleCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    if (!busy && --busyDepth_ == 0) SetCursor(idleCursor_);
+}
+
 void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) {
-    const bool closeAllowed = CloseAllowed;
-    CloseAllowed = false;
-    HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    if (activate) {
-        dispatcher_.ClearLastMacro();
-        const bool wasEnabled = IsWindowEnabled(btnActivate_);
-        EnableWindow(btnActivate_, FALSE);
-        EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_GRAYED);
-        if (receiverReady_ && (DRV_IsActivated() || DRV_Activate())) {
-            DRV_SetPause(false);
-            SetCaptions(true);
-            if (ReadSetting(setting::Reactivate) == 1) {
-                SetTimer(Handle(), kReactivateTimer, 1000, nullptr);
-                IdleSeconds = 0;
-                ReactivateMinutes = ReadSetting(setting::ReactivateTime);
-            }
-            if (minimizeAfter && ReadMinimizeSetting()) HideToTray();
-        } else if (!fromUser && ReadMinimizeSetting()) {
-            // An unattended start still ends in the tray.
-            HideToTray();
-        }
-        if (wasEnabled) {
-            EnableWindow(btnActivate_, TRUE);
-            EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_ENABLED);
-        }
-    } else if (receiverReady_ && DRV_Deactivate()) {
-        DRV_SetPause(true);
-        SetCaptions(false);
-        KillTimer(Handle(), kReactivateTimer);
-    }
-    UpdateTrayIcon(IsReceiverActive(), false);
-    if (receiverReady_) {
-        DRV_SetIRCommandProc(TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
-        DRV_SetStatusProc(TStatusProc{&TfrmMain::ReceiverStatus, this});
-    }
-    SetCursor(previousCursor);
-    CloseAllowed = closeAllowed;
+    receiver_.SetActive(fromUser, activate, minimizeAfter);
 }
 
 void TfrmMain::ReceiveIRCommand(void* context, const char* command) {
@@ -407,11 +267,9 @@ void TfrmMain::ReceiverStatus(void* context, const char* text) {
     static_cast<TfrmMain*>(context)->TrayIcon1.ShowBalloon("Tovanix", text);
 }
 
-bool TfrmMain::IsReceiverActive() { return receiverReady_ && DRV_IsActivated(); }
+bool TfrmMain::IsReceiverActive() { return receiver_.IsActive(); }
 
-void TfrmMain::SetReceiverRepeat(bool repeat) {
-    if (receiverReady_) DRV_SetRepeat(repeat);
-}
+void TfrmMain::SetReceiverRepeat(bool repeat) { receiver_.SetRepeat(repeat); }
 
 void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
     const TrayImage image = !active ? Inactive : busy ? Busy : Active;
@@ -420,17 +278,7 @@ void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
     TrayIcon1.SetImage(trayIcons_[image], image == Inactive ? kInactiveText : kActiveText);
 }
 
-void TfrmMain::InitReceiver() {
-    if (DRV_Init()) {
-        receiverReady_ = true;
-        DRV_SetPause(true);
-        EnableWindow(btnActivate_, TRUE);
-        EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_ENABLED);
-        return;
-    }
-    EnableWindow(btnActivate_, FALSE);
-    EnableMenuItem(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_GRAYED);
-    CloseReceiver();
+void TfrmMain::ReportInitFailure() {
     // While the program starts, the splash stays on top of every window: the
     // message belongs to it and stands above it, where the user can answer it.
     const HWND owner = splash_ ? splash_->Handle() : Handle();
@@ -439,33 +287,7 @@ void TfrmMain::InitReceiver() {
                 MB_OK | MB_ICONEXCLAMATION | onTop);
 }
 
-void TfrmMain::CloseReceiver() {
-    receiverReady_ = false;
-    DRV_Close();
-}
-
-void TfrmMain::Delay(double seconds) {
-    clock_.Wait(static_cast<uint32_t>(std::lround(seconds * 1000)), true);
-}
-
-void TfrmMain::timReactivateTimer() {
-    if (!ReactivationDue(++IdleSeconds, ReactivateMinutes)) return;
-    CloseAllowed = false;
-    const bool wasActive = IsReceiverActive();
-    if (wasActive) {
-        SetReceiverActive(false, false, false);
-        Delay(0.5);
-    }
-    CloseReceiver();
-    Delay(0.2);
-    InitReceiver();
-    if (wasActive) {
-        Delay(0.2);
-        SetReceiverActive(true, true, false);
-    }
-    CloseAllowed = true;
-    IdleSeconds = 0;
-}
+void TfrmMain::Wait(double seconds) { clock_.Wait(static_cast<uint32_t>(std::lround(seconds * 1000)), true); }
 
 void TfrmMain::WatchLaunchedWindow(WindowHandle window) {
     LaunchedWindow = window;
@@ -486,13 +308,13 @@ void TfrmMain::timActivateTimer() {
 void TfrmMain::HideToTray() {
     SavePosition();
     ShowWindow(Handle(), SW_HIDE);
-    ModifyMenuA(trayMenu_, IDM_TRAY_SHOW, MF_BYCOMMAND | MF_STRING, IDM_TRAY_SHOW, "&Show");
+    ModifyMenuA(trayMenu_, IDM_SHOWHIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOWHIDE, "&Show");
 }
 
 void TfrmMain::ShowFromTray() {
     RestorePosition();
     ShowWindow(Handle(), SW_SHOW);
-    ModifyMenuA(trayMenu_, IDM_TRAY_SHOW, MF_BYCOMMAND | MF_STRING, IDM_TRAY_SHOW, "&Minimize");
+    ModifyMenuA(trayMenu_, IDM_SHOWHIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOWHIDE, "&Minimize");
     SetForegroundWindow(Handle());
 }
 
@@ -530,13 +352,12 @@ void TfrmMain::SavePosition() {
 }
 
 bool TfrmMain::FormCloseQuery() {
-    if (!CloseAllowed) return false;
-    if (IsReceiverActive()) SetReceiverActive(true, false, true);
+    if (!receiver_.CloseQuery()) return false;
     if (IsWindowVisible(Handle())) SavePosition();
     return true;
 }
 
-void TfrmMain::FormClose() { CloseReceiver(); }
+void TfrmMain::FormClose() { receiver_.Close(); }
 
 LRESULT CALLBACK TfrmMain::ShutdownHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
@@ -546,7 +367,7 @@ LRESULT CALLBACK TfrmMain::ShutdownHook(int code, WPARAM wParam, LPARAM lParam) 
             SetWindowPos(main.Handle(), nullptr, -1000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             ShowWindow(main.Handle(), SW_SHOWNA);
         }
-        main.CloseReceiver();
+        main.receiver_.Close();
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,5 +1,6 @@
-// The main window: start-up, the receiver's state, the tray icon, the tree
-// of groups and macros and its commands. Dispatch and executor run inside it.
+// The main window: start-up, the tray icon, the tree of groups and macros and
+// its commands; the receiver's life cycle is its controller's. Dispatch and
+// executor run inside it.
 #pragma once
 
 #include <windows.h>
@@ -12,11 +13,15 @@
 #include "ComboBox2.h"
 #include "Dispatcher.h"
 #include "Dpi.h"
+#include "ItemTree.h"
 #include "MacroExecutor.h"
+#include "MenuState.h"
 #include "ProgramHooks.h"
+#include "ReceiverController.h"
 #include "Records.h"
 #include "Timers.h"
 #include "TovdataItems.h"
+#include "TovdrvReceiver.h"
 #include "TrayIcon.h"
 #include "VolumeControl.h"
 #include "WinClock.h"
@@ -25,7 +30,7 @@
 
 class TdlgSplash;
 
-class TfrmMain : public ProgramHooks, public Timers, public TWindow {
+class TfrmMain : public ProgramHooks, public Timers, public TWindow, private ReceiverWindow {
   public:
     // At 96 DPI; the window scales them for its monitor's DPI.
     static constexpr int kWidth = 296;
@@ -47,7 +52,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void SetReceiverRepeat(bool repeat) override;
     void SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) override;
     void WatchLaunchedWindow(WindowHandle window) override;
-    void CommandReceived() override { IdleSeconds = 0; }
+    void CommandReceived() override { receiver_.CommandReceived(); }
     void UpdateTrayIcon(bool active, bool busy) override;
     void ShowCommand(const char* text) override;
     void ChooseAndExecuteCommand(TMacroRecord* macro) override;
@@ -60,6 +65,16 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     bool IsRunning(DispatchTimer timer) override;
 
   private:
+    // A command of the main menu, the tree's menu, the tray menu and the
+    // accelerators, with the field of MenuState that makes it available
+    // (null: always available). One ID wherever the command appears.
+    struct Command {
+        UINT id;
+        void (*run)(TfrmMain& window);
+        bool MenuState::*available;
+    };
+    static const Command kCommands[];
+
     enum TrayImage { kNoTrayImage = -1, Inactive, Active, Busy };
 
     enum TimerID : UINT_PTR {
@@ -89,37 +104,37 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     void ApplyDpi();
     // Moved to a monitor of another DPI: Windows suggests the new rectangle.
     void DpiChanged(UINT dpi, const RECT& suggested);
-    void OnCommand(int id, int notification, HWND control);
+    // The commands from the table; the controls' own notifications (MainCommands.cpp).
+    void OnCommand(int id, int notification);
+    // Availability and captions of the menus' commands after the selection.
+    void UpdateMenus();
+    void ActivateCommand();
+    void ShowOrHideCommand();
     void OnTimer(UINT_PTR timer);
     void DoStartUp();
     void timActivateTimer();
-    void timReactivateTimer();
-    void InitReceiver();
-    void CloseReceiver();
-    void HideToTray();
     void ShowFromTray();
     void RestorePosition();
     void SavePosition();
-    void SetCaptions(bool active);
-    void Delay(double seconds);
 
-    // The tree and its commands.
+    // ReceiverWindow.
+    void ShowReceiving(bool active) override;
+    void ShowTrayState(bool active) override { UpdateTrayIcon(active, false); }
+    bool ActivateEnabled() override { return IsWindowEnabled(btnActivate_); }
+    void EnableActivate(bool enabled) override;
+    void HideToTray() override;
+    void ShowBusy(bool busy) override;
+    void ReportInitFailure() override;
+    void StartReactivateTimer() override { SetTimer(Handle(), kReactivateTimer, 1000, nullptr); }
+    void StopReactivateTimer() override { KillTimer(Handle(), kReactivateTimer); }
+    void ForgetLastMacro() override { dispatcher_.ClearLastMacro(); }
+    void Wait(double seconds) override;
+
+    // The tree's notifications and the commands on its items (MainTree.cpp).
     LRESULT OnTreeNotify(NMHDR* header);
-    void BuildTree(const std::string& groupID);
-    // Every node anew, the selection kept.
-    void RebuildTree();
-    HTREEITEM AddNode(HTREEITEM parent, const char* name, void* record, int image);
-    HTREEITEM FindNode(HTREEITEM first, const void* record) const;
-    void SortTree();
-    void RefreshNode();
-    void RefreshNodeText(HTREEITEM node);
-    bool SelectItem(const std::string& id);
-    std::string SelectedID() const;
-    HTREEITEM ParentGroupNode(HTREEITEM node) const;
-    void UpdateMenus();
     void FillStartupCombo();
     void ToggleDisabled();
-    void ToggleHidden(bool toggle);
+    void ToggleHidden();
     void ToggleShowHidden();
     void DeleteItemCommand();
     void CopyMacro(bool cut);
@@ -147,13 +162,13 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     int LearnItem(bool batch);
     // Learns the selected item's button when AutoLearn is on and it has none.
     void LearnIfUnlearnt();
+    // Every item without a button, with the receiver off around them.
     void BatchLearn();
+    void LearnEveryUnlearnt();
     void RevealItem(const std::string& id);
     void ShowLearntCommand();
     void RemoveLearn();
 
-    // The settings dialog, with the receiver closed around it (MainSettings.cpp).
-    void ChangeSettingsCommand();
     // The button panel (MainPanel.cpp).
     void ToggleButtonPanel();
     void ButtonPanelChanged(HWND window);
@@ -173,7 +188,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     HINSTANCE instance_;
     // Shown while the start-up runs.
     TdlgSplash* splash_ = nullptr;
-    HWND outActions_ = nullptr;
+    TItemTree tree_;
     HWND btnActivate_ = nullptr;
     HWND cbStart_ = nullptr;
     HWND lblStartup_ = nullptr;
@@ -197,19 +212,16 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow {
     std::unique_ptr<VolumeControl> volume_;
     MacroExecutor executor_;
     Dispatcher dispatcher_;
+    TovdrvReceiver driver_;
+    ReceiverController receiver_;
+    // The cursor before the outermost ShowBusy(true), and how deep they nest.
+    HCURSOR idleCursor_ = nullptr;
+    int busyDepth_ = 0;
 
-    bool CloseAllowed = false;
-    bool receiverReady_ = false;
-    int IdleSeconds = 0;
-    int ReactivateMinutes = 60;
     bool StartUpTimerIsDelay = false;
     // The open button panel; null when there is none.
     HWND ButtonPanelWindow = nullptr;
     WindowHandle LaunchedWindow = 0;
-    bool building_ = false;
-    // The learn dialog has the driver: the tray menu, which it does not
-    // block, must not switch the receiver meanwhile.
-    bool learning_ = false;
     TMacroRecord clipboard_{};
     bool buttonTimerRunning_ = false;
     bool repeatTimerRunning_ = false;

@@ -10,10 +10,12 @@
 #define IDM_TRAY 102
 #define IDA_MAIN 103
 
-// Menu commands.
+// Menu commands: one ID wherever a command appears (main menu, tree menu,
+// tray menu, accelerators).
 #define IDM_ACTIVATE 200
 #define IDM_EXIT 201
 #define IDM_SETTINGS 202
+#define IDM_SHOWHIDE 203
 #define IDM_ADDGROUP 216
 #define IDM_ADDGROUPMACRO 217
 #define IDM_ADDMACRO 218
@@ -34,20 +36,6 @@
 #define IDM_CONTENTS 240
 #define IDM_HELP 241
 #define IDM_ABOUT 242
-#define IDM_POPUP_DISABLE 250
-#define IDM_POPUP_HIDE 251
-#define IDM_POPUP_REMOVELEARN 252
-#define IDM_POPUP_LEARN 253
-#define IDM_POPUP_BATCHLEARN 254
-#define IDM_POPUP_SHOWLEARNT 255
-#define IDM_POPUP_ADDGROUP 256
-#define IDM_POPUP_ADDGROUPMACRO 257
-#define IDM_POPUP_ADDMACRO 258
-#define IDM_POPUP_EDITITEM 259
-#define IDM_TRAY_SHOW 260
-#define IDM_TRAY_ACTIVATE 261
-#define IDM_TRAY_CLOSE 262
-#define IDM_TRAY_BTNPANEL 263
 
 // Controls of the main window.
 #define IDC_MAIN_TREE 300

@@ -187,12 +187,18 @@ TEST_F(SettingsDialogTest, ConfigureOpensTheDialogOfTheDriverJustClickedAndOkKee
              },
              [&](HWND) { return !IsWindow(driverDialog); }, Press(IDOK)});
     EXPECT_TRUE(ok);
-    // The three drivers and no other library of the folder.
-    for (const char* name :
-         {"Local receiver (tovsend);", "Network receiver (lircd/WinLIRC);", "IRMan serial receiver;"})
+    // The four drivers and no other library of the folder.
+    for (const char* name : {"Local receiver (tovsend);", "Network receiver (lircd/WinLIRC);",
+                             "IRMan serial receiver;", "Windows remotes (HID);"})
         EXPECT_NE(listed.find(name), std::string::npos) << listed;
-    EXPECT_EQ(std::count(listed.begin(), listed.end(), ';'), 3) << listed;
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), ';'), 4) << listed;
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovnet.dll");
+}
+
+TEST_F(SettingsDialogTest, TheWindowsRemotesDriverIsChosenByItsName) {
+    const bool ok = Run({[&](HWND dialog) { return ClickDriver(dialog, "Windows remotes (HID)"); }, Press(IDOK)});
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(ReadStrSetting("Driver", ""), "tovhid.dll");
 }
 
 TEST_F(SettingsDialogTest, TheColourDialogSetsTheBackgroundOfThePageShowing) {

@@ -3,7 +3,8 @@
 bool HeldButtons::Duplicate(const std::string& source, const std::string& command,
                             Clock::time_point now) const {
     const auto last = lastPress_.find(command);
-    return last != lastPress_.end() && last->second.source != source && now - last->second.at < kDuplicateWindow;
+    return last != lastPress_.end() && last->second.source != source &&
+           now - last->second.at < kDuplicateWindow;
 }
 
 std::vector<HidPress> HeldButtons::Report(const std::string& source, const std::set<std::string>& down,

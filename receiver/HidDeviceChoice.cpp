@@ -53,6 +53,10 @@ std::string ReceivingText(bool anyDevice) {
                        "as it is plugged in.";
 }
 
-std::string DeviceAddedText(const std::string& label) { return "A remote (HID) was plugged in: " + label + "."; }
+std::string DeviceAddedText(const std::string& label) {
+    return "A remote (HID) was plugged in: " + label + ".";
+}
 
-std::string DeviceRemovedText(const std::string& label) { return "A remote (HID) was unplugged: " + label + "."; }
+std::string DeviceRemovedText(const std::string& label) {
+    return "A remote (HID) was unplugged: " + label + ".";
+}

@@ -50,7 +50,8 @@ std::optional<std::vector<HidUsage>> ButtonsDown(HidCollection collection, const
             std::vector<HidUsage> down;
             for (int bit = 0; bit < 3; ++bit)
                 if (data[0] & 1 << bit)
-                    down.push_back({hid_page::kGenericDesktop, static_cast<std::uint16_t>(kSystemPowerDown + bit)});
+                    down.push_back(
+                        {hid_page::kGenericDesktop, static_cast<std::uint16_t>(kSystemPowerDown + bit)});
             return down;
         }
         default:

@@ -13,7 +13,8 @@ std::string DeviceName(HANDLE handle) {
     UINT size = 0;
     if (GetRawInputDeviceInfoA(handle, RIDI_DEVICENAME, nullptr, &size) != 0 || size == 0) return {};
     std::string name(size, '\0');
-    if (GetRawInputDeviceInfoA(handle, RIDI_DEVICENAME, name.data(), &size) == static_cast<UINT>(-1)) return {};
+    if (GetRawInputDeviceInfoA(handle, RIDI_DEVICENAME, name.data(), &size) == static_cast<UINT>(-1))
+        return {};
     name.resize(name.find('\0') == std::string::npos ? name.size() : name.find('\0'));
     return name;
 }
@@ -22,8 +23,8 @@ std::string DeviceName(HANDLE handle) {
 // access rights works for every user, keyboards included.
 std::string Label(const std::string& name, DWORD vendor, DWORD product) {
     std::string productName;
-    HANDLE file = CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         HIDD_ATTRIBUTES attributes{};
         attributes.Size = sizeof attributes;
@@ -49,7 +50,8 @@ std::optional<HidDevice> DescribeDevice(HANDLE handle) {
     RID_DEVICE_INFO info{};
     info.cbSize = sizeof info;
     UINT size = sizeof info;
-    if (GetRawInputDeviceInfoA(handle, RIDI_DEVICEINFO, &info, &size) == static_cast<UINT>(-1)) return std::nullopt;
+    if (GetRawInputDeviceInfoA(handle, RIDI_DEVICEINFO, &info, &size) == static_cast<UINT>(-1))
+        return std::nullopt;
     HidDevice device;
     device.handle = handle;
     device.name = DeviceName(handle);
@@ -75,7 +77,8 @@ std::vector<HidDevice> PresentDevices() {
     list.resize(count);
     for (const RAWINPUTDEVICELIST& entry : list) {
         if (entry.dwType == RIM_TYPEMOUSE) continue;
-        if (std::optional<HidDevice> device = DescribeDevice(entry.hDevice)) devices.push_back(std::move(*device));
+        if (std::optional<HidDevice> device = DescribeDevice(entry.hDevice))
+            devices.push_back(std::move(*device));
     }
     return devices;
 }

@@ -14,7 +14,10 @@ constexpr USHORT kFakeKey = 0xFF;
 
 HidInput::HidInput(const HostReporter& reporter, bool remotes, std::set<std::string> keyboards,
                    Describe describe)
-    : reporter_(reporter), remotes_(remotes), keyboards_(std::move(keyboards)), describe_(std::move(describe)) {}
+    : reporter_(reporter),
+      remotes_(remotes),
+      keyboards_(std::move(keyboards)),
+      describe_(std::move(describe)) {}
 
 const HidDevice* HidInput::Device(HANDLE handle) {
     auto found = devices_.find(handle);
@@ -52,7 +55,8 @@ void HidInput::Handle(const RAWINPUT& input, Clock::time_point now) {
 }
 
 DWORD HidInput::Tick(Clock::time_point now) {
-    if (std::optional<HidPress> repeat = buttons_.Due(now)) reporter_.Press(repeat->command, repeat->repeatCount);
+    if (std::optional<HidPress> repeat = buttons_.Due(now))
+        reporter_.Press(repeat->command, repeat->repeatCount);
     const std::optional<Clock::time_point> next = buttons_.NextDue();
     if (!next) return INFINITE;
     // Rounded up, so that the wait does not end just before the repeat is due.

@@ -33,8 +33,11 @@ using UnregisterSuspendResume = BOOL(WINAPI*)(HPOWERNOTIFY);
 class RawInputWindow final : public TWindow {
   public:
     RawInputWindow(const HostReporter& reporter, bool remotes, std::set<std::string> keyboards)
-        : reporter_(reporter), remotes_(remotes), chooseKeyboards_(!keyboards.empty()),
-          keyboards_(keyboards), input_(reporter, remotes, std::move(keyboards)) {}
+        : reporter_(reporter),
+          remotes_(remotes),
+          chooseKeyboards_(!keyboards.empty()),
+          keyboards_(keyboards),
+          input_(reporter, remotes, std::move(keyboards)) {}
     ~RawInputWindow() override {
         Unregister();
         if (powerNotify_) Power<UnregisterSuspendResume>("UnregisterSuspendResumeNotification")(powerNotify_);
@@ -48,7 +51,7 @@ class RawInputWindow final : public TWindow {
             powerNotify_ = subscribe(Handle(), DEVICE_NOTIFY_WINDOW_HANDLE);
         for (const HidDevice& device : PresentDevices())
             if (Wanted(device)) known_[device.handle] = device.label;
-        reporter_.Status(ReceivingText(!known_.empty()));
+        TellOnce(ReceivingText(!known_.empty()));
         Register();
         return true;
     }
@@ -57,6 +60,15 @@ class RawInputWindow final : public TWindow {
     DWORD Tick() { return input_.Tick(HidInput::Clock::now()); }
 
   private:
+    // A state is told when it begins, not again at each start (the host
+    // restarts a receiver that was silent for a while).
+    void TellOnce(const std::string& text) {
+        static std::string told;
+        if (text == told) return;
+        told = text;
+        reporter_.Status(text);
+    }
+
     template <typename Function>
     static Function Power(const char* name) {
         return reinterpret_cast<Function>(
@@ -66,7 +78,8 @@ class RawInputWindow final : public TWindow {
     std::vector<RAWINPUTDEVICE> Collections(DWORD flags, HWND target) const {
         std::vector<RAWINPUTDEVICE> devices;
         if (remotes_)
-            for (const Collection& c : kRemoteCollections) devices.push_back({c.page, c.usage, flags, target});
+            for (const Collection& c : kRemoteCollections)
+                devices.push_back({c.page, c.usage, flags, target});
         if (chooseKeyboards_) devices.push_back({kKeyboards.page, kKeyboards.usage, flags, target});
         return devices;
     }
@@ -110,7 +123,8 @@ class RawInputWindow final : public TWindow {
                 const auto raw = reinterpret_cast<HRAWINPUT>(lParam);
                 GetRawInputData(raw, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER));
                 std::vector<BYTE> data(size);
-                if (size && GetRawInputData(raw, RID_INPUT, data.data(), &size, sizeof(RAWINPUTHEADER)) == size)
+                if (size &&
+                    GetRawInputData(raw, RID_INPUT, data.data(), &size, sizeof(RAWINPUTHEADER)) == size)
                     input_.Handle(*reinterpret_cast<const RAWINPUT*>(data.data()), HidInput::Clock::now());
                 break;  // the default procedure frees the input
             }

@@ -29,7 +29,8 @@ const char* KindText(HidCollection collection) {
 class TdlgHid : public TDialog {
   private:
     void FormCreate() override {
-        CheckDlgButton(Handle(), IDC_HID_ALLREMOTES, ReadSetting(setting::HidRemotes) ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(Handle(), IDC_HID_ALLREMOTES,
+                       ReadSetting(setting::HidRemotes) ? BST_CHECKED : BST_UNCHECKED);
         HWND list = Control(IDC_HID_DEVICES);
         ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
         AddColumn(0, "Device", 200);

@@ -15,16 +15,16 @@ TEST(HidButtonCommand, NamesKnownUsagesAndHexForTheRest) {
         std::uint16_t page, usage;
         const char* command;
     } cases[] = {
-        {0x0C, 0xCD, "HID.PLAY_PAUSE"}, {0x0C, 0xE9, "HID.VOLUME_UP"},    {0x0C, 0xB5, "HID.NEXT_TRACK"},
-        {0xFFBC, 0x26, "MCE.GUIDE"},    {0xFFBC, 0x5B, "MCE.RED"},        {0xFFBC, 0x5E, "MCE.BLUE"},
-        {0x01, 0x82, "HID.SLEEP"},      {0x0C, 0x1B4, "HID.C.1B4"},       {0xFFBC, 0x99, "HID.FFBC.99"},
+        {0x0C, 0xCD, "HID.PLAY_PAUSE"}, {0x0C, 0xE9, "HID.VOLUME_UP"}, {0x0C, 0xB5, "HID.NEXT_TRACK"},
+        {0xFFBC, 0x26, "MCE.GUIDE"},    {0xFFBC, 0x5B, "MCE.RED"},     {0xFFBC, 0x5E, "MCE.BLUE"},
+        {0x01, 0x82, "HID.SLEEP"},      {0x0C, 0x1B4, "HID.C.1B4"},    {0xFFBC, 0x99, "HID.FFBC.99"},
     };
     for (const Case& c : cases) EXPECT_EQ(HidButtonCommand(c.page, c.usage), c.command);
 }
 
 TEST(KeyboardCommand, NamesKeysByVirtualKey) {
     const std::pair<unsigned, const char*> cases[] = {
-        {0x7C, "KBD.F13"}, {0x87, "KBD.F24"}, {0x26, "KBD.UP"},   {'7', "KBD.7"},
+        {0x7C, "KBD.F13"}, {0x87, "KBD.F24"},  {0x26, "KBD.UP"},         {'7', "KBD.7"},
         {'Q', "KBD.Q"},    {0x63, "KBD.NUM3"}, {0xB3, "KBD.PLAY_PAUSE"}, {0xE8, "KBD.VK_E8"},
     };
     for (const auto& [key, command] : cases) EXPECT_EQ(KeyboardCommand(key), command);
@@ -108,10 +108,9 @@ TEST_F(HeldButtonsTest, OnlyTheButtonPressedLastRepeats) {
     RunUntil(900);
     Report(900, "keyboard", {"KBD.UP"});  // the newer one let go: the older one does not resume
     RunUntil(2000);
-    EXPECT_EQ(got, (Presses{{0, {"KBD.UP", 0}},
-                            {400, {"KBD.UP", 1}},
-                            {450, {"KBD.F13", 0}},
-                            {850, {"KBD.F13", 1}}}));
+    EXPECT_EQ(
+        got,
+        (Presses{{0, {"KBD.UP", 0}}, {400, {"KBD.UP", 1}}, {450, {"KBD.F13", 0}}, {850, {"KBD.F13", 1}}}));
 }
 
 TEST_F(HeldButtonsTest, OnePressOnTwoCollectionsCountsOnce) {

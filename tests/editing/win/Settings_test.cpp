@@ -196,7 +196,8 @@ TEST_F(SettingsDialogTest, ConfigureOpensTheDialogOfTheDriverJustClickedAndOkKee
 }
 
 TEST_F(SettingsDialogTest, TheWindowsRemotesDriverIsChosenByItsName) {
-    const bool ok = Run({[&](HWND dialog) { return ClickDriver(dialog, "Windows remotes (HID)"); }, Press(IDOK)});
+    const bool ok =
+        Run({[&](HWND dialog) { return ClickDriver(dialog, "Windows remotes (HID)"); }, Press(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovhid.dll");
 }

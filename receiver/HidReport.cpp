@@ -1,13 +1,11 @@
 #include "HidReport.h"
 
+#include <iterator>
+
 #include "HidUsageNames.h"
 
 namespace {
 
-constexpr std::uint16_t kConsumerControl = 0x01;
-constexpr std::uint16_t kMediaCenterRemote = 0x88;
-constexpr std::uint16_t kSystemControl = 0x80;
-constexpr std::uint16_t kKeyboard = 0x06;
 constexpr unsigned char kMediaCenterReportId = 2;
 constexpr std::uint16_t kSystemPowerDown = 0x81;
 
@@ -27,11 +25,12 @@ std::vector<HidUsage> ConsumerUsages(const unsigned char* data, std::size_t size
 }  // namespace
 
 HidCollection CollectionOf(std::uint16_t page, std::uint16_t usage) {
-    if (page == hid_page::kConsumer && usage == kConsumerControl) return HidCollection::kConsumer;
-    if (page == hid_page::kMediaCenter && usage == kMediaCenterRemote) return HidCollection::kMediaCenter;
-    if (page == hid_page::kGenericDesktop && usage == kSystemControl) return HidCollection::kSystem;
-    if (page == hid_page::kGenericDesktop && usage == kKeyboard) return HidCollection::kKeyboard;
-    return HidCollection::kOther;
+    constexpr HidCollection kRemoteKinds[] = {HidCollection::kConsumer, HidCollection::kMediaCenter,
+                                              HidCollection::kSystem};
+    const HidUsage collection{page, usage};
+    for (std::size_t i = 0; i < std::size(kRemoteCollections); ++i)
+        if (collection == kRemoteCollections[i]) return kRemoteKinds[i];
+    return collection == kKeyboardCollection ? HidCollection::kKeyboard : HidCollection::kOther;
 }
 
 std::optional<std::vector<HidUsage>> ButtonsDown(HidCollection collection, const unsigned char* report,

@@ -11,14 +11,20 @@
 // The top-level collections that carry a remote's buttons.
 enum class HidCollection { kConsumer, kMediaCenter, kSystem, kKeyboard, kOther };
 
-// The collection with that usage page and usage.
-HidCollection CollectionOf(std::uint16_t page, std::uint16_t usage);
-
 struct HidUsage {
     std::uint16_t page;
     std::uint16_t usage;
     bool operator==(const HidUsage& other) const { return page == other.page && usage == other.usage; }
 };
+
+// The top-level collections by their usage page and usage: consumer control,
+// the Media Center remote and system control, which every remote may have,
+// and the keyboard.
+inline constexpr HidUsage kRemoteCollections[] = {{0x0C, 0x01}, {0xFFBC, 0x88}, {0x01, 0x80}};
+inline constexpr HidUsage kKeyboardCollection{0x01, 0x06};
+
+// The collection with that usage page and usage.
+HidCollection CollectionOf(std::uint16_t page, std::uint16_t usage);
 
 // The buttons a report of the collection holds down; empty when it holds
 // none (a release); nothing when the report is not about buttons. A report

@@ -18,13 +18,6 @@ namespace {
 
 constexpr char kClassName[] = "TovanixHidReceiver";
 
-struct Collection {
-    USHORT page;
-    USHORT usage;
-};
-constexpr Collection kRemoteCollections[] = {{0x0C, 0x01}, {0xFFBC, 0x88}, {0x01, 0x80}};
-constexpr Collection kKeyboards{0x01, 0x06};
-
 // Sleep and resume reach a message-only window only when it asks
 // (Windows 8 and later); before, nothing is told and nothing is lost.
 using RegisterSuspendResume = HPOWERNOTIFY(WINAPI*)(HANDLE, DWORD);
@@ -78,9 +71,9 @@ class RawInputWindow final : public TWindow {
     std::vector<RAWINPUTDEVICE> Collections(DWORD flags, HWND target) const {
         std::vector<RAWINPUTDEVICE> devices;
         if (remotes_)
-            for (const Collection& c : kRemoteCollections)
-                devices.push_back({c.page, c.usage, flags, target});
-        if (chooseKeyboards_) devices.push_back({kKeyboards.page, kKeyboards.usage, flags, target});
+            for (const HidUsage& c : kRemoteCollections) devices.push_back({c.page, c.usage, flags, target});
+        if (chooseKeyboards_)
+            devices.push_back({kKeyboardCollection.page, kKeyboardCollection.usage, flags, target});
         return devices;
     }
 
@@ -99,21 +92,29 @@ class RawInputWindow final : public TWindow {
         return remotes_ && device.collection != HidCollection::kOther;
     }
 
+    // One remote is several collections with the same label: told once.
+    bool LabelKnown(const std::string& label) const {
+        for (const auto& [handle, known] : known_)
+            if (known == label) return true;
+        return false;
+    }
+
     void DeviceChanged(WPARAM change, HANDLE handle) {
         if (change == GIDC_ARRIVAL) {
             // Registering tells of every device present, which are known already.
             if (known_.count(handle)) return;
             const std::optional<HidDevice> device = DescribeDevice(handle);
             if (!device || !Wanted(*device)) return;
+            if (!LabelKnown(device->label)) reporter_.Status(DeviceAddedText(device->label));
             known_[handle] = device->label;
-            reporter_.Status(DeviceAddedText(device->label));
             return;
         }
         input_.Forget(handle);
         const auto found = known_.find(handle);
         if (found == known_.end()) return;
-        reporter_.Status(DeviceRemovedText(found->second));
+        const std::string label = found->second;
         known_.erase(found);
+        if (!LabelKnown(label)) reporter_.Status(DeviceRemovedText(label));
     }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -18,9 +18,9 @@ namespace {
 const char* KindText(HidCollection collection) {
     switch (collection) {
         case HidCollection::kKeyboard:
-            return "keyboard: Use its keys as remote buttons";
+            return "keyboard";
         case HidCollection::kOther:
-            return "other device";
+            return "other";
         default:
             return "remote buttons";
     }
@@ -34,7 +34,7 @@ class TdlgHid : public TDialog {
         HWND list = Control(IDC_HID_DEVICES);
         ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
         AddColumn(0, "Device", 200);
-        AddColumn(1, "Buttons", 100);
+        AddColumn(1, "Kind", 100);
         const std::set<std::string> chosen = ChosenKeyboards(ReadSetting(setting::HidKeyboards));
         devices_ = PresentDevices();
         for (std::size_t i = 0; i < devices_.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <set>
 #include <vector>
@@ -136,7 +137,8 @@ class HidInputTest : public testing::Test {
     }
 
     void Report(Device device, std::vector<BYTE> report) {
-        std::vector<BYTE> buffer(offsetof(RAWINPUT, data.hid.bRawData) + report.size());
+        std::vector<BYTE> buffer(
+            std::max(sizeof(RAWINPUT), offsetof(RAWINPUT, data.hid.bRawData) + report.size()));
         auto& input = *reinterpret_cast<RAWINPUT*>(buffer.data());
         input.header = {RIM_TYPEHID, static_cast<DWORD>(buffer.size()), reinterpret_cast<HANDLE>(device), 0};
         input.data.hid.dwSizeHid = static_cast<DWORD>(report.size());

@@ -36,6 +36,16 @@ std::string StoredKeyboards(const std::vector<std::string>& deviceNames) {
     return stored;
 }
 
+std::string KeyboardsAfterChoice(const std::string& stored, const std::vector<std::string>& present,
+                                 const std::vector<std::string>& ticked) {
+    const std::set<std::string> presentNames = ChosenKeyboards(StoredKeyboards(present));
+    std::vector<std::string> chosen;
+    for (const std::string& name : StoredNames(stored))
+        if (!IsChosenKeyboard(presentNames, name)) chosen.push_back(name);
+    chosen.insert(chosen.end(), ticked.begin(), ticked.end());
+    return StoredKeyboards(chosen);
+}
+
 bool IsChosenKeyboard(const std::set<std::string>& chosen, const std::string& deviceName) {
     return chosen.count(Upper(deviceName)) > 0;
 }

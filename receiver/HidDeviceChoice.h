@@ -12,6 +12,10 @@ std::set<std::string> ChosenKeyboards(const std::string& stored);
 // The stored names as they were written.
 std::vector<std::string> StoredNames(const std::string& stored);
 std::string StoredKeyboards(const std::vector<std::string>& deviceNames);
+// What the settings dialog stores: the devices ticked among those present,
+// and the chosen ones that are unplugged now, which stay chosen.
+std::string KeyboardsAfterChoice(const std::string& stored, const std::vector<std::string>& present,
+                                 const std::vector<std::string>& ticked);
 bool IsChosenKeyboard(const std::set<std::string>& chosen, const std::string& deviceName);
 
 // "Product (VID 045E, PID 006D)", or the device name when it gives no product.

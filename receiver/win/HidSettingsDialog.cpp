@@ -70,17 +70,14 @@ class TdlgHid : public TDialog {
     }
 
     void btnOkClick() override {
-        // Chosen keyboards that are unplugged now stay chosen.
-        std::vector<std::string> presentNames;
-        for (const HidDevice& device : devices_) presentNames.push_back(device.name);
-        const std::set<std::string> present = ChosenKeyboards(StoredKeyboards(presentNames));
-        std::vector<std::string> chosen;
-        for (const std::string& name : StoredNames(ReadSetting(setting::HidKeyboards)))
-            if (!IsChosenKeyboard(present, name)) chosen.push_back(name);
-        for (std::size_t i = 0; i < devices_.size(); ++i)
+        std::vector<std::string> present, ticked;
+        for (std::size_t i = 0; i < devices_.size(); ++i) {
+            present.push_back(devices_[i].name);
             if (ListView_GetCheckState(Control(IDC_HID_DEVICES), static_cast<int>(i)))
-                chosen.push_back(devices_[i].name);
-        WriteSetting(setting::HidKeyboards, StoredKeyboards(chosen));
+                ticked.push_back(devices_[i].name);
+        }
+        WriteSetting(setting::HidKeyboards,
+                     KeyboardsAfterChoice(ReadSetting(setting::HidKeyboards), present, ticked));
         WriteSetting(setting::HidRemotes, IsDlgButtonChecked(Handle(), IDC_HID_ALLREMOTES) == BST_CHECKED);
         Close(IDOK);
     }

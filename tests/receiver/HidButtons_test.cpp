@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "HeldButtons.h"
+#include "HidDeviceChoice.h"
 #include "HidReport.h"
 #include "HidUsageNames.h"
 
@@ -56,6 +57,12 @@ TEST(ButtonsDown, ReadsEachCollectionsReports) {
     }
     EXPECT_EQ(CollectionOf(0xFFBC, 0x88), HidCollection::kMediaCenter);
     EXPECT_EQ(CollectionOf(0x01, 0x06), HidCollection::kKeyboard);
+}
+
+// Device names stand for "\\?\HID#..." here.
+TEST(KeyboardsAfterChoice, KeepsUnpluggedKeyboardsAndComparesWithoutCase) {
+    EXPECT_EQ(KeyboardsAfterChoice("HID#A|HID#GONE", {"hid#a", "HID#B"}, {"HID#B"}), "HID#GONE|HID#B");
+    EXPECT_TRUE(IsChosenKeyboard(ChosenKeyboards("HID#A||"), "hid#a"));
 }
 
 // The presses a script of reports and clock ticks makes, with the time of each.

@@ -154,14 +154,14 @@ TEST_F(SettingsDialogTest, CancelWritesNothingAndPutsTheClickedDriverBack) {
     const bool ok = Run({[&](HWND dialog) {
                              shown = SelectedDriver(dialog);
                              SetPosition(dialog, IDC_SETTINGS_UDTOLERANCE, 9);
-                             EXPECT_TRUE(ClickDriver(dialog, "IRMan serial receiver"));
+                             EXPECT_TRUE(ClickDriver(dialog, "Windows remotes (HID)"));
                              whileOpen = ReadStrSetting("Driver", "");
                              return true;
                          },
                          Press(IDCANCEL)});
     EXPECT_FALSE(ok);
     EXPECT_EQ(shown, "Local receiver (tovsend)");
-    EXPECT_EQ(whileOpen, "tovirman.dll");
+    EXPECT_EQ(whileOpen, "tovhid.dll");
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovlocal.dll");
     EXPECT_EQ(ReadIntSetting("Tolerance", -1), -1);
 }
@@ -193,13 +193,6 @@ TEST_F(SettingsDialogTest, ConfigureOpensTheDialogOfTheDriverJustClickedAndOkKee
         EXPECT_NE(listed.find(name), std::string::npos) << listed;
     EXPECT_EQ(std::count(listed.begin(), listed.end(), ';'), 4) << listed;
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovnet.dll");
-}
-
-TEST_F(SettingsDialogTest, TheWindowsRemotesDriverIsChosenByItsName) {
-    const bool ok =
-        Run({[&](HWND dialog) { return ClickDriver(dialog, "Windows remotes (HID)"); }, Press(IDOK)});
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(ReadStrSetting("Driver", ""), "tovhid.dll");
 }
 
 TEST_F(SettingsDialogTest, TheColourDialogSetsTheBackgroundOfThePageShowing) {

@@ -6,25 +6,12 @@ import subprocess
 import sys
 import tempfile
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-
-
-def main():
-    other = subprocess.Popen(["sleep", "60"])
-    try:
-        with tempfile.TemporaryDirectory() as build:
-            with open(os.path.join(build, "wine-session.env"), "w") as session:
-                session.write(f"export DISPLAY=:99\nXVFB_PID={other.pid}\nXVFB_START=1\n")
-            subprocess.run([os.path.join(ROOT, "tools", "wine-session"), "stop", build], check=True,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if other.poll() is not None:
-            print("FAILED: stopping a session whose display was gone ended another program")
-            return 1
-        return 0
-    finally:
-        other.kill()
-        other.wait()
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+other = subprocess.Popen(["sleep", "60"])
+with tempfile.TemporaryDirectory() as build:
+    with open(os.path.join(build, "wine-session.env"), "w") as session:
+        session.write(f"XVFB_PID={other.pid}\nXVFB_START=1\n")
+    tools = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
+    subprocess.run([os.path.join(tools, "wine-session"), "stop", build], capture_output=True)
+ended = other.poll() is not None
+other.kill()
+sys.exit("FAILED: stopping a session whose display was gone ended another program" if ended else 0)

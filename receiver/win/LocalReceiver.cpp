@@ -29,7 +29,7 @@ class Instance {
     }
     ~Instance() {
         Cancel();
-        CloseHandle(pipe_);
+        if (pipe_ != INVALID_HANDLE_VALUE) CloseHandle(pipe_);
         if (event_) CloseHandle(event_);
     }
     Instance(const Instance&) = delete;
@@ -57,22 +57,10 @@ class Instance {
         }
     }
 
-    // Takes the result of the operation that signalled event().
-    void Complete(const HostReporter& reporter) {
-        DWORD bytes = 0;
-        const bool done = GetOverlappedResult(pipe_, &overlapped_, &bytes, FALSE);
-        if (!done || (state_ == State::kReading && bytes == 0)) return Drop();
-        if (state_ == State::kConnecting) return Connected();
-        reader_->Feed(std::string_view(buffer_, bytes), [&](const LocalPress& press) {
-            deadline_ = GetTickCount64() + kPressTimeoutMs;
-            reporter.Press(press.command, press.repeatCount);
-        });
-        Read();
-    }
-
-    // Drops a sender whose time is up, unless what it sent waits to be taken.
-    void Expire(ULONGLONG now) {
-        if (now < deadline() || WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) return;
+    // Takes what completed, or drops a sender whose time is up.
+    void Serve(const HostReporter& reporter, ULONGLONG now) {
+        if (WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) return Complete(reporter);
+        if (now < deadline()) return;
         Cancel();
         Drop();
     }
@@ -88,6 +76,19 @@ class Instance {
 
   private:
     enum class State { kIdle, kConnecting, kReading };
+
+    // Takes the result of the operation that signalled event().
+    void Complete(const HostReporter& reporter) {
+        DWORD bytes = 0;
+        const bool done = GetOverlappedResult(pipe_, &overlapped_, &bytes, FALSE);
+        if (!done || (state_ == State::kReading && bytes == 0)) return Drop();
+        if (state_ == State::kConnecting) return Connected();
+        reader_->Feed(std::string_view(buffer_, bytes), [&](const LocalPress& press) {
+            deadline_ = GetTickCount64() + kPressTimeoutMs;
+            reporter.Press(press.command, press.repeatCount);
+        });
+        Read();
+    }
 
     void Drop() {
         DisconnectNamedPipe(pipe_);
@@ -139,9 +140,8 @@ class LocalListener : public Listener {
             const DWORD woken =
                 WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeout);
             if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) break;
-            if (woken < WAIT_OBJECT_0 + handles.size())
-                waiting[woken - WAIT_OBJECT_0 - 1]->Complete(reporter);
-            for (Instance* instance : waiting) instance->Expire(GetTickCount64());
+            // Each in turn, so that a sender that floods cannot keep the others waiting.
+            for (Instance* instance : waiting) instance->Serve(reporter, GetTickCount64());
         }
         for (auto& instance : instances_) instance->Cancel();
     }

@@ -9,3 +9,9 @@ int ComboData::Value(int index) const {
     auto found = values_.find(index);
     return found == values_.end() ? -1 : found->second;
 }
+
+int ComboData::IndexOf(int value) const {
+    for (const auto& [index, kept] : values_)
+        if (kept == value) return index;
+    return -1;
+}

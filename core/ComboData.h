@@ -9,6 +9,8 @@ class ComboData {
     // Does nothing for an index at or beyond entryCount; replaces an earlier value.
     void Set(int index, int value, int entryCount);
     int Value(int index) const;
+    // The first entry that keeps value; -1 when none does.
+    int IndexOf(int value) const;
     void Clear() { values_.clear(); }
 
   private:

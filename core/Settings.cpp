@@ -45,14 +45,14 @@ const std::vector<IntSetting>& AllIntSettings() {
         ReactivateTime, AutoLearn,  SeqDelay,    CursorAcc,    Tolerance,     SampleCount,
         Skip,           PressDelay, OSD,         OSDTime,      FontSize,      FontColor,
         BackColor,      CmdTime,    CmdFontSize, CmdFontColor, CmdBackColor,  BtnPanelX,
-        BtnPanelY,      BtnPanelW,  BtnPanelH,   Height,       NetworkPort};
+        BtnPanelY,      BtnPanelW,  BtnPanelH,   Height,       NetworkPort,   HidRemotes};
     return all;
 }
 
 const std::vector<StrSetting>& AllStrSettings() {
     using namespace setting;
-    static const std::vector<StrSetting> all{Driver,  OSDLoc,       FontName,    CmdLoc,    CmdFontName,
-                                             Plugins, BtnPanelBack, NetworkHost, SerialPort};
+    static const std::vector<StrSetting> all{Driver,  OSDLoc,       FontName,    CmdLoc,     CmdFontName,
+                                             Plugins, BtnPanelBack, NetworkHost, SerialPort, HidKeyboards};
     return all;
 }
 

@@ -101,6 +101,10 @@ inline constexpr IntSetting Height{"Height", 472, 200, kMaxPixel};
 inline constexpr StrSetting NetworkHost{"NetworkHost", "127.0.0.1"};
 inline constexpr IntSetting NetworkPort{"NetworkPort", 8765, 1, 65535};
 inline constexpr StrSetting SerialPort{"SerialPort", "COM1"};
+// Windows remotes (HID): 1 hears every device's remote collections; the
+// device names of the keyboards whose keys are remote buttons, joined by "|".
+inline constexpr IntSetting HidRemotes = FlagSetting("HidRemotes", 1);
+inline constexpr StrSetting HidKeyboards{"HidKeyboards", ""};
 }  // namespace setting
 
 // Every setting of the table, for listing and checking.

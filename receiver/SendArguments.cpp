@@ -9,7 +9,7 @@ const char* const kSendUsage =
     "               repeating it every 110 ms as a remote control does\n"
     "  --           the arguments that follow are commands\n"
     "Exit codes: 0 sent, 1 bad arguments, 2 no Tovanix receiver listening,\n"
-    "3 the receiver went away while sending.\n";
+    "3 the receiver went away while sending, 4 other programs kept the receiver busy.\n";
 
 namespace {
 

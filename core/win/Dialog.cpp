@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "DialogMessageBox.h"
 #include "ShowHelp.h"
 
 INT_PTR TDialog::ShowModal(HINSTANCE module, int templateId, HWND owner) {
@@ -11,13 +12,70 @@ void TDialog::btnHelpClick() {
     if (const char* anchor = HelpAnchor()) ShowHelp(window_, anchor);
 }
 
+void TDialog::btnOkClick() {
+    if (StoreBindings()) Close(IDOK);
+}
+
 void TDialog::Close(INT_PTR result) { EndDialog(window_, result); }
 
-std::string TDialog::ControlText(int id) const {
-    HWND control = Control(id);
-    std::string text(GetWindowTextLengthA(control), '\0');
-    text.resize(GetWindowTextA(control, text.data(), static_cast<int>(text.size() + 1)));
-    return text;
+void TDialog::Bind(std::vector<Binding> table, std::string caption) {
+    bindings_ = std::move(table);
+    bindingCaption_ = std::move(caption);
+}
+
+void TDialog::ShowBindings() {
+    const ScopedFlag filling(filling_);
+    for (const Binding& line : bindings_) {
+        const ControlState state = ShownState(line);
+        const HWND control = Control(line.control);
+        switch (line.kind) {
+            case BindingKind::Number:
+                ::SetControlText(control, state.text);
+                break;
+            case BindingKind::Text:
+                if (line.limit > 0) ::LimitText(control, line.limit);
+                ::SetControlText(control, state.text);
+                break;
+            case BindingKind::UpDown:
+                ::SetUpUpDown(control, line.minimum, line.maximum, line.step, state.position);
+                break;
+            case BindingKind::Check:
+                ::SetChecked(control, state.checked);
+                break;
+            case BindingKind::ComboValue:
+                ::SelectIndex(control, state.index);
+                break;
+        }
+    }
+}
+
+bool TDialog::StoreBindings() {
+    std::vector<ControlState> states(bindings_.size());
+    for (std::size_t i = 0; i < bindings_.size(); ++i) {
+        const HWND control = Control(bindings_[i].control);
+        switch (bindings_[i].kind) {
+            case BindingKind::Number:
+            case BindingKind::Text:
+                states[i].text = ::ControlText(control);
+                break;
+            case BindingKind::UpDown:
+                // The position, not the edit's text, which may show
+                // thousands separators.
+                states[i].position = ::UpDownPosition(control);
+                break;
+            case BindingKind::Check:
+                states[i].checked = ::Checked(control);
+                break;
+            case BindingKind::ComboValue:
+                states[i].index = ::SelectedIndex(control);
+                break;
+        }
+    }
+    const std::optional<BindingRefusal> refusal = StoreStates(bindings_, states, bindingCaption_);
+    if (!refusal) return true;
+    ShowDialogMessage(window_, refusal->message);
+    SetFocus(Control(bindings_[refusal->line].control));
+    return false;
 }
 
 void TDialog::FocusControl(int id) {
@@ -51,11 +109,14 @@ INT_PTR CALLBACK TDialog::Procedure(HWND window, UINT message, WPARAM wParam, LP
 
 INT_PTR TDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
+        case WM_INITDIALOG: {
             focusSet_ = false;
+            const ScopedFlag filling(filling_);
             FormCreate();
+            ShowBindings();
             // FALSE: the dialog manager leaves the focus where FormCreate put it.
             return focusSet_ ? FALSE : TRUE;
+        }
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:

@@ -1,13 +1,20 @@
 // TDialog: the base of every modal dialog of the libraries. The dialog comes
 // from a resource template of the module that owns it; the static dialog
 // procedure finds the object from WM_INITDIALOG on and hands each message to
-// a virtual handler, and no exception leaves it.
+// a virtual handler, and no exception leaves it. The base holds the control
+// plumbing (by control ID) and applies the dialog's binding table.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "Binding.h"
+#include "Controls.h"
+#include "ScopedFlag.h"
 
 class TDialog {
   public:
@@ -26,7 +33,8 @@ class TDialog {
     TDialog() = default;
     virtual ~TDialog() = default;
 
-    // Model to controls, before the dialog is shown.
+    // Model to controls, before the dialog is shown; the binding table is
+    // shown right after it.
     virtual void FormCreate() {}
     // The dialog is going, by whatever way it was closed.
     virtual void FormClose() {}
@@ -39,9 +47,10 @@ class TDialog {
         (void)header;
         return 0;
     }
-    // Controls to model; closes with IDOK by default. A dialog that refuses
-    // shows its message and stays open.
-    virtual void btnOkClick() { Close(IDOK); }
+    // Controls to model; by default the binding table is stored and the
+    // dialog closes with IDOK. A dialog that refuses shows its message and
+    // stays open.
+    virtual void btnOkClick();
     // "Cancel", Escape and the close box.
     virtual void btnCancelClick() { Close(IDCANCEL); }
     // "Help", F1 and the help key: ShowHelp at HelpAnchor(), when there is one.
@@ -58,9 +67,39 @@ class TDialog {
 
     void Close(INT_PTR result);
     HWND Control(int id) const { return GetDlgItem(window_, id); }
-    std::string ControlText(int id) const;
-    // The most characters the user can type into the edit.
-    void LimitText(int id, std::size_t length) { SendDlgItemMessageA(window_, id, EM_LIMITTEXT, length, 0); }
+
+    // The controls by ID (core/win/Controls.h says what each does).
+    std::string ControlText(int id) const { return ::ControlText(Control(id)); }
+    void SetControlText(int id, const std::string& text) { ::SetControlText(Control(id), text); }
+    void LimitText(int id, std::size_t length) { ::LimitText(Control(id), length); }
+    bool Checked(int id) const { return ::Checked(Control(id)); }
+    void SetChecked(int id, bool checked) { ::SetChecked(Control(id), checked); }
+    void EnableControl(int id, bool enabled) { EnableWindow(Control(id), enabled); }
+    void ShowControl(int id, bool shown) { ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE); }
+    void SetUpUpDown(int id, int32_t minimum, int32_t maximum, int step, int32_t position) {
+        ::SetUpUpDown(Control(id), minimum, maximum, step, position);
+    }
+    int32_t UpDownPosition(int id) const { return ::UpDownPosition(Control(id)); }
+    void SetUpDownPosition(int id, int32_t position) { ::SetUpDownPosition(Control(id), position); }
+    void FillList(int id, const std::vector<std::string>& entries) { ::FillList(Control(id), entries); }
+    int SelectedIndex(int id) const { return ::SelectedIndex(Control(id)); }
+    void SelectIndex(int id, int index) { ::SelectIndex(Control(id), index); }
+
+    // The binding table (core/Binding.h), given once before the dialog is
+    // shown; a refused value is reported in a message box under caption.
+    void Bind(std::vector<Binding> table, std::string caption);
+    // Model to controls by the table: at WM_INITDIALOG after FormCreate, and
+    // whenever the dialog changed its model.
+    void ShowBindings();
+    // Controls to model by the table; false when a value was refused: the
+    // user has been told, the focus is on its control and nothing is stored.
+    bool StoreBindings();
+
+    // True during FormCreate and ShowBindings and under FillingControls:
+    // what the dialog does to its own controls notifies (EN_CHANGE,
+    // CBN_SELCHANGE) like user input, and Command can tell the two apart.
+    bool Filling() const { return filling_; }
+    ScopedFlag FillingControls() { return ScopedFlag(filling_); }
     // Gives the control the focus when the dialog opens (from FormCreate)
     // or later.
     void FocusControl(int id);
@@ -73,4 +112,7 @@ class TDialog {
 
     HWND window_ = nullptr;
     bool focusSet_ = false;
+    bool filling_ = false;
+    std::vector<Binding> bindings_;
+    std::string bindingCaption_;
 };

@@ -1,10 +1,10 @@
 #include "Dpi.h"
 
+#include "Scoped.h"
+
 namespace {
 UINT ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDC().get(), LOGPIXELSY);
     return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }
 }  // namespace

@@ -1,5 +1,7 @@
 #include "PointFont.h"
 
+#include "Scoped.h"
+
 int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
 
 HFONT CreatePointFont(const std::string& face, int points, UINT dpi) {
@@ -11,14 +13,12 @@ HFONT CreatePointFont(const std::string& face, int points, UINT dpi) {
 HFONT CreateDialogFont(UINT dpi) { return CreatePointFont("MS Shell Dlg", 8, dpi); }
 
 SIZE MeasureText(HFONT font, const std::string& text) {
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(screen, font);
+    const WindowDC screen;
+    const SelectedObject selected(screen.get(), font);
     SIZE size{};
-    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
     TEXTMETRICA metrics{};
-    GetTextMetricsA(screen, &metrics);
+    GetTextMetricsA(screen.get(), &metrics);
     size.cy = metrics.tmHeight;
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
     return size;
 }

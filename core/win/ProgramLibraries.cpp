@@ -1,6 +1,7 @@
 #include "ProgramLibraries.h"
 
 #include "Paths.h"
+#include "Scoped.h"
 #include "Text.h"
 
 namespace {
@@ -17,12 +18,11 @@ bool CallLibraryExport(const std::string& path, const char* exportName,
                        const std::function<void(FARPROC)>& use) {
     // A library that cannot be loaded must not stop the caller with a message box.
     const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    const HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    const UniqueModule library(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     SetErrorMode(previousMode);
     if (!library) return false;
-    const FARPROC function = GetProcAddress(library, exportName);
+    const FARPROC function = GetProcAddress(library.get(), exportName);
     if (function) use(function);
-    FreeLibrary(library);
     return function != nullptr;
 }
 

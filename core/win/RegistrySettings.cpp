@@ -4,41 +4,29 @@
 
 #include <vector>
 
+#include "Scoped.h"
 #include "Settings.h"
 #include "Text.h"
 
 namespace {
 // Opens SOFTWARE, then Morvale, then Tovanix, each relative to the previous
-// one and created when missing. Closes itself.
-class SettingsKey {
-  public:
-    SettingsKey() {
-        HKEY parent = HKEY_CURRENT_USER;
-        for (const char* part : kSettingsKeyPath) {
-            HKEY child = nullptr;
-            LONG result = RegCreateKeyExA(parent, part, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                          KEY_READ | KEY_WRITE, nullptr, &child, nullptr);
-            if (parent != HKEY_CURRENT_USER) RegCloseKey(parent);
-            if (result != ERROR_SUCCESS) return;
-            parent = child;
-        }
-        key_ = parent;
+// one and created when missing; null when one cannot be opened.
+UniqueKey OpenSettingsKey() {
+    UniqueKey parent;
+    for (const char* part : kSettingsKeyPath) {
+        HKEY child = nullptr;
+        if (RegCreateKeyExA(parent ? parent.get() : HKEY_CURRENT_USER, part, 0, nullptr,
+                            REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &child,
+                            nullptr) != ERROR_SUCCESS)
+            return nullptr;
+        parent.reset(child);
     }
-    ~SettingsKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    SettingsKey(const SettingsKey&) = delete;
-    SettingsKey& operator=(const SettingsKey&) = delete;
-
-    HKEY get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
+    return parent;
+}
 }  // namespace
 
 std::optional<int32_t> RegistrySettings::ReadInt(const std::string& name) {
-    SettingsKey key;
+    const UniqueKey key = OpenSettingsKey();
     if (!key.get()) return std::nullopt;
     DWORD type = 0;
     DWORD value = 0;
@@ -51,7 +39,7 @@ std::optional<int32_t> RegistrySettings::ReadInt(const std::string& name) {
 }
 
 std::optional<std::string> RegistrySettings::ReadStr(const std::string& name) {
-    SettingsKey key;
+    const UniqueKey key = OpenSettingsKey();
     if (!key.get()) return std::nullopt;
     DWORD type = 0;
     DWORD size = 0;
@@ -73,14 +61,14 @@ std::optional<std::string> RegistrySettings::ReadStr(const std::string& name) {
 }
 
 void RegistrySettings::WriteInt(const std::string& name, int32_t value) {
-    SettingsKey key;
+    const UniqueKey key = OpenSettingsKey();
     if (!key.get()) return;
     DWORD data = static_cast<DWORD>(value);
     RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
 }
 
 void RegistrySettings::WriteStr(const std::string& name, const std::string& value) {
-    SettingsKey key;
+    const UniqueKey key = OpenSettingsKey();
     if (!key.get()) return;
     RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>(value.size() + 1));

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "ThisModule.h"
 
 // What the window class holds besides its procedure.
@@ -46,6 +48,20 @@ class TWindow {
     // For a window that owns its object: once created, it deletes the object
     // when it is destroyed.
     void DeleteWithWindow() { deleteWithWindow_ = true; }
+    // The one way to make a window that owns its object (a popup that closes
+    // itself): Create, and on success the window takes the object and
+    // deletes it when destroyed. The object while its window lives; null
+    // (the object deleted) when the window could not be created.
+    template <typename Popup>
+    static Popup* CreateOwned(std::unique_ptr<Popup> object, const TWindowClass& windowClass, DWORD exStyle,
+                              const char* title, DWORD style, int left, int top, int width, int height,
+                              HWND parent = nullptr) {
+        TWindow& window = *object;
+        if (!window.Create(windowClass, exStyle, title, style, left, top, width, height, parent))
+            return nullptr;
+        window.DeleteWithWindow();
+        return object.release();
+    }
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

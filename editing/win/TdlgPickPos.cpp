@@ -19,8 +19,6 @@ std::string EditText(HWND edit) {
     return text;
 }
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 }  // namespace
 
 TdlgPickPos::TdlgPickPos(EditStore& store, std::string macroID, std::string_view macroName)
@@ -153,13 +151,13 @@ void TdlgPickPos::ShowAgain() {
 void TdlgPickPos::ReadControls() {
     model_.x = EditText(Control(IDC_PICKPOS_TXTX));
     model_.y = EditText(Control(IDC_PICKPOS_TXTY));
-    model_.button = Checked(Handle(), IDC_PICKPOS_RBMIDDLE)  ? MouseButton::Middle
-                    : Checked(Handle(), IDC_PICKPOS_RBRIGHT) ? MouseButton::Right
-                                                             : MouseButton::Left;
-    model_.action = Checked(Handle(), IDC_PICKPOS_RBDOWN) ? ClickAction::Down
-                    : Checked(Handle(), IDC_PICKPOS_RBUP) ? ClickAction::Up
-                                                          : ClickAction::Click;
-    model_.doubleClick = Checked(Handle(), IDC_PICKPOS_CBDOUBLECLICK);
+    model_.button = Checked(IDC_PICKPOS_RBMIDDLE)  ? MouseButton::Middle
+                    : Checked(IDC_PICKPOS_RBRIGHT) ? MouseButton::Right
+                                                   : MouseButton::Left;
+    model_.action = Checked(IDC_PICKPOS_RBDOWN) ? ClickAction::Down
+                    : Checked(IDC_PICKPOS_RBUP) ? ClickAction::Up
+                                                : ClickAction::Click;
+    model_.doubleClick = Checked(IDC_PICKPOS_CBDOUBLECLICK);
 }
 
 void TdlgPickPos::ShowModel() {

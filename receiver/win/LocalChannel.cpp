@@ -31,7 +31,7 @@ std::string LocalPipeName() {
     return sid.empty() ? "" : "\\\\.\\pipe\\Tovanix.receiver." + sid;
 }
 
-HANDLE CreateLocalPipe(const std::string& name) {
+HANDLE CreateLocalPipe(const std::string& name, bool first) {
     // Full access for the current user only; nobody else may even connect.
     const std::string sddl = "D:P(A;;GA;;;" + CurrentUserSid() + ")";
     PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -40,10 +40,11 @@ HANDLE CreateLocalPipe(const std::string& name) {
         return INVALID_HANDLE_VALUE;
     SECURITY_ATTRIBUTES security{sizeof security, descriptor, FALSE};
     // The first instance: a pipe of that name made by someone else is refused.
+    const DWORD mode =
+        PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
     HANDLE pipe = CreateNamedPipeA(
-        name.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0, 4096, 0,
-        &security);
+        name.c_str(), mode, PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+        kLocalPipeInstances, 0, 4096, 0, &security);
     LocalFree(descriptor);
     return pipe;
 }

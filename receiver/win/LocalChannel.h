@@ -11,6 +11,9 @@
 // cannot be determined.
 std::string LocalPipeName();
 
-// The receiver's end: one overlapped byte-mode pipe instance; fails when
-// another receiver of this user already listens.
-HANDLE CreateLocalPipe(const std::string& name);
+// How many senders the receiver serves at once.
+constexpr int kLocalPipeInstances = 4;
+
+// The receiver's end: an overlapped byte-mode pipe instance. The first one
+// fails when another receiver of this user already listens.
+HANDLE CreateLocalPipe(const std::string& name, bool first);

@@ -1,7 +1,14 @@
 // tovlocal.dll, the local receiver: other programs of the same user on this
 // machine press buttons through the local channel (the sender tool tovsend).
-// One sender at a time; others wait for their turn.
+// Several senders are served at once, each on a pipe instance of its own, so
+// that a slow one cannot keep the others out.
 #include <windows.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include "DriverBase.h"
 #include "LocalChannel.h"
@@ -9,75 +16,149 @@
 
 namespace {
 
-// A sender that connects and then says nothing for this long is dropped, so
-// that it cannot keep the others out.
-constexpr DWORD kIdleTimeoutMs = 5000;
+// A sender must complete a press within this time of connecting and of its
+// previous press; one that says nothing or trickles bytes is dropped.
+constexpr ULONGLONG kPressTimeoutMs = 5000;
 
-// Waits for an overlapped operation: true when it completed, false when it
-// failed, timed out or stop was signalled (then it is cancelled).
-bool Await(HANDLE pipe, OVERLAPPED& overlapped, HANDLE stop, DWORD timeoutMs, DWORD& bytes) {
-    const HANDLE handles[] = {stop, overlapped.hEvent};
-    if (WaitForMultipleObjects(2, handles, FALSE, timeoutMs) != WAIT_OBJECT_0 + 1) CancelIo(pipe);
-    return GetOverlappedResult(pipe, &overlapped, &bytes, TRUE);
-}
-
-class LocalListener : public Listener {
+// One pipe instance and its sender, served with overlapped operations whose
+// completion signals event().
+class Instance {
   public:
-    explicit LocalListener(HANDLE pipe) : pipe_(pipe), event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
-    ~LocalListener() override {
-        CloseHandle(pipe_);
+    explicit Instance(HANDLE pipe) : pipe_(pipe), event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        overlapped_.hEvent = event_;
+    }
+    ~Instance() {
+        Cancel();
+        if (pipe_ != INVALID_HANDLE_VALUE) CloseHandle(pipe_);
         if (event_) CloseHandle(event_);
     }
+    Instance(const Instance&) = delete;
+    Instance& operator=(const Instance&) = delete;
 
-    void Listen(HANDLE stop, const HostReporter& reporter) override {
-        if (!event_) return;
-        while (WaitForSingleObject(stop, 0) == WAIT_TIMEOUT) {
-            if (AwaitSender(stop)) Serve(stop, reporter);
-            DisconnectNamedPipe(pipe_);
+    bool ok() const { return pipe_ != INVALID_HANDLE_VALUE && event_; }
+    HANDLE event() const { return event_; }
+    // An operation is under way (false only for a pipe that broke).
+    bool busy() const { return state_ != State::kIdle; }
+    // When the connected sender is dropped; ULLONG_MAX while none is.
+    ULONGLONG deadline() const { return state_ == State::kReading ? deadline_ : ULLONG_MAX; }
+
+    // Waits for the next sender (one may have connected already).
+    void Accept() {
+        reader_.emplace();
+        ResetEvent(event_);
+        state_ = State::kConnecting;
+        const DWORD error = ConnectNamedPipe(pipe_, &overlapped_) ? ERROR_PIPE_CONNECTED : GetLastError();
+        if (error == ERROR_PIPE_CONNECTED) {
+            Connected();
+        } else if (error == ERROR_NO_DATA) {  // it has gone again
+            Drop();
+        } else if (error != ERROR_IO_PENDING) {
+            state_ = State::kIdle;
         }
+    }
+
+    // Takes what completed, or drops a sender whose time is up.
+    void Serve(const HostReporter& reporter, ULONGLONG now) {
+        if (WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) return Complete(reporter);
+        if (now < deadline()) return;
+        Cancel();
+        Drop();
+    }
+
+    // Ends the operation under way.
+    void Cancel() {
+        if (!busy()) return;
+        CancelIo(pipe_);
+        DWORD bytes;
+        GetOverlappedResult(pipe_, &overlapped_, &bytes, TRUE);
+        state_ = State::kIdle;
     }
 
   private:
-    OVERLAPPED Overlapped() {
-        OVERLAPPED overlapped{};
-        overlapped.hEvent = event_;
-        return overlapped;
+    enum class State { kIdle, kConnecting, kReading };
+
+    // Takes the result of the operation that signalled event().
+    void Complete(const HostReporter& reporter) {
+        DWORD bytes = 0;
+        const bool done = GetOverlappedResult(pipe_, &overlapped_, &bytes, FALSE);
+        if (!done || (state_ == State::kReading && bytes == 0)) return Drop();
+        if (state_ == State::kConnecting) return Connected();
+        reader_->Feed(std::string_view(buffer_, bytes), [&](const LocalPress& press) {
+            deadline_ = GetTickCount64() + kPressTimeoutMs;
+            reporter.Press(press.command, press.repeatCount);
+        });
+        Read();
     }
 
-    bool AwaitSender(HANDLE stop) {
-        OVERLAPPED overlapped = Overlapped();
-        if (ConnectNamedPipe(pipe_, &overlapped)) return true;
-        const DWORD error = GetLastError();
-        if (error == ERROR_PIPE_CONNECTED) return true;
-        DWORD bytes;
-        return error == ERROR_IO_PENDING && Await(pipe_, overlapped, stop, INFINITE, bytes);
+    void Drop() {
+        DisconnectNamedPipe(pipe_);
+        Accept();
     }
 
-    void Serve(HANDLE stop, const HostReporter& reporter) {
-        LocalReader reader;
-        char buffer[512];
-        for (;;) {
-            OVERLAPPED overlapped = Overlapped();
-            DWORD bytes = 0;
-            const bool done =
-                ReadFile(pipe_, buffer, sizeof buffer, &bytes, &overlapped) ||
-                (GetLastError() == ERROR_IO_PENDING && Await(pipe_, overlapped, stop, kIdleTimeoutMs, bytes));
-            if (!done || bytes == 0) return;
-            reader.Feed(std::string_view(buffer, bytes),
-                        [&](const LocalPress& press) { reporter.Press(press.command, press.repeatCount); });
-        }
+    void Connected() {
+        deadline_ = GetTickCount64() + kPressTimeoutMs;
+        Read();
+    }
+
+    void Read() {
+        ResetEvent(event_);
+        state_ = State::kReading;
+        if (!ReadFile(pipe_, buffer_, sizeof buffer_, nullptr, &overlapped_) &&
+            GetLastError() != ERROR_IO_PENDING)
+            Drop();
     }
 
     HANDLE pipe_;
     HANDLE event_;
+    OVERLAPPED overlapped_{};
+    State state_ = State::kIdle;
+    ULONGLONG deadline_ = 0;
+    std::optional<LocalReader> reader_;
+    char buffer_[512];
+};
+
+class LocalListener : public Listener {
+  public:
+    explicit LocalListener(std::vector<std::unique_ptr<Instance>> instances)
+        : instances_(std::move(instances)) {}
+
+    void Listen(HANDLE stop, const HostReporter& reporter) override {
+        for (auto& instance : instances_) instance->Accept();
+        for (;;) {
+            std::vector<HANDLE> handles{stop};
+            std::vector<Instance*> waiting;
+            ULONGLONG next = ULLONG_MAX;
+            for (auto& instance : instances_) {
+                if (!instance->busy()) continue;
+                handles.push_back(instance->event());
+                waiting.push_back(instance.get());
+                next = std::min(next, instance->deadline());
+            }
+            const ULONGLONG now = GetTickCount64();
+            const DWORD timeout =
+                next == ULLONG_MAX ? INFINITE : static_cast<DWORD>(next > now ? next - now : 0);
+            const DWORD woken =
+                WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeout);
+            if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) break;
+            // Each in turn, so that a sender that floods cannot keep the others waiting.
+            for (Instance* instance : waiting) instance->Serve(reporter, GetTickCount64());
+        }
+        for (auto& instance : instances_) instance->Cancel();
+    }
+
+  private:
+    std::vector<std::unique_ptr<Instance>> instances_;
 };
 
 std::unique_ptr<Listener> Begin() {
     const std::string name = LocalPipeName();
     if (name.empty()) return nullptr;
-    HANDLE pipe = CreateLocalPipe(name);
-    if (pipe == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<LocalListener>(pipe);
+    std::vector<std::unique_ptr<Instance>> instances;
+    for (int index = 0; index < kLocalPipeInstances; ++index) {
+        instances.push_back(std::make_unique<Instance>(CreateLocalPipe(name, index == 0)));
+        if (!instances.back()->ok()) return nullptr;
+    }
+    return std::make_unique<LocalListener>(std::move(instances));
 }
 
 void ShowSettings(HWND owner) {

@@ -8,56 +8,49 @@
 
 namespace {
 
-void Load(HWND dialog, const std::vector<SettingField>& fields) {
-    for (const SettingField& field : fields) {
-        const std::string value =
-            field.number ? std::to_string(ReadSetting(*field.number)) : ReadSetting(*field.text);
-        SetDlgItemTextA(dialog, field.control, value.c_str());
-    }
-}
-
-// Writes the fields; false (after telling the user) when a number is wrong.
-bool Save(HWND dialog, const std::vector<SettingField>& fields) {
-    for (const SettingField& field : fields) {
-        if (!field.number) continue;
-        BOOL ok = FALSE;
-        const int value = static_cast<int>(GetDlgItemInt(dialog, field.control, &ok, TRUE));
-        if (!ok || value < field.number->minimum || value > field.number->maximum) {
-            const std::string message = "Enter a number from " + std::to_string(field.number->minimum) +
-                                        " to " + std::to_string(field.number->maximum) + ".";
-            MessageBoxA(dialog, message.c_str(), "Settings", MB_OK | MB_ICONEXCLAMATION);
-            SetFocus(GetDlgItem(dialog, field.control));
-            return false;
-        }
-    }
-    for (const SettingField& field : fields) {
-        if (field.number) {
-            WriteSetting(*field.number,
-                         static_cast<int>(GetDlgItemInt(dialog, field.control, nullptr, TRUE)));
-        } else {
-            char text[1024] = "";
-            GetDlgItemTextA(dialog, field.control, text, sizeof text);
-            WriteSetting(*field.text, text);
-        }
-    }
-    return true;
-}
-
-class TdlgSettings : public TDialog {
+class TdlgDriverSettings : public TDialog {
   public:
-    explicit TdlgSettings(const std::vector<SettingField>& fields) : fields_(fields) {}
+    // Each field's value as stored, bound to its control.
+    explicit TdlgDriverSettings(const std::vector<SettingField>& fields)
+        : fields_(fields), values_(fields.size()) {
+        std::vector<Binding> table;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const SettingField& field = fields[i];
+            if (field.number) {
+                values_[i].number = ReadSetting(*field.number);
+                table.push_back(bind::Number(field.control, values_[i].number, *field.number));
+            } else {
+                values_[i].text = ReadSetting(*field.text);
+                table.push_back(bind::Text(field.control, values_[i].text));
+            }
+        }
+        Bind(std::move(table), "Settings");
+    }
 
   private:
-    void FormCreate() override { Load(Handle(), fields_); }
+    struct Value {
+        int32_t number = 0;
+        std::string text;
+    };
+
     void btnOkClick() override {
-        if (Save(Handle(), fields_)) Close(IDOK);
+        if (!StoreBindings()) return;
+        for (std::size_t i = 0; i < fields_.size(); ++i) {
+            if (fields_[i].number)
+                WriteSetting(*fields_[i].number, values_[i].number);
+            else
+                WriteSetting(*fields_[i].text, values_[i].text);
+        }
+        Close(IDOK);
     }
 
     const std::vector<SettingField>& fields_;
+    // Sized once: the binding table points into it.
+    std::vector<Value> values_;
 };
 
 }  // namespace
 
 void RunSettingsDialog(int dialogId, HWND owner, const std::vector<SettingField>& fields) {
-    TdlgSettings(fields).ShowModal(ThisModule(), dialogId, owner);
+    TdlgDriverSettings(fields).ShowModal(ThisModule(), dialogId, owner);
 }

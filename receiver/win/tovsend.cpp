@@ -12,18 +12,24 @@
 
 namespace {
 
-enum ExitCode { kSent = 0, kBadArguments = 1, kNoReceiver = 2, kReceiverGone = 3 };
+enum ExitCode { kSent = 0, kBadArguments = 1, kNoReceiver = 2, kReceiverGone = 3, kReceiverBusy = 4 };
 
-// How long a sender waits while another one has the receiver's attention.
+// How long a sender waits while other senders keep the receiver busy.
 constexpr DWORD kBusyWaitMs = 10000;
 
-HANDLE Connect(const std::string& name) {
+// The pipe, or INVALID_HANDLE_VALUE with the exit code that says why not.
+HANDLE Connect(const std::string& name, ExitCode& failure) {
+    failure = kNoReceiver;
+    if (name.empty()) return INVALID_HANDLE_VALUE;
     for (;;) {
         // Identification only: the receiver learns who we are but cannot act as us.
         HANDLE pipe = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                   SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
         if (pipe != INVALID_HANDLE_VALUE || GetLastError() != ERROR_PIPE_BUSY) return pipe;
-        if (!WaitNamedPipeA(name.c_str(), kBusyWaitMs)) return INVALID_HANDLE_VALUE;
+        if (!WaitNamedPipeA(name.c_str(), kBusyWaitMs)) {
+            if (GetLastError() == ERROR_SEM_TIMEOUT) failure = kReceiverBusy;
+            return INVALID_HANDLE_VALUE;
+        }
     }
 }
 
@@ -55,14 +61,16 @@ int Run(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "tovsend: %s\n%s", request.error.c_str(), kSendUsage);
         return kBadArguments;
     }
-    const std::string name = LocalPipeName();
-    HANDLE pipe = name.empty() ? INVALID_HANDLE_VALUE : Connect(name);
+    ExitCode failure;
+    HANDLE pipe = Connect(LocalPipeName(), failure);
     if (pipe == INVALID_HANDLE_VALUE) {
-        std::fputs(
-            "tovsend: no Tovanix receiver is listening (start Tovanix with the local receiver "
-            "and activate it)\n",
-            stderr);
-        return kNoReceiver;
+        std::fputs(failure == kReceiverBusy
+                       ? "tovsend: the Tovanix receiver is busy: other programs kept it occupied for 10 s "
+                         "(try again later)\n"
+                       : "tovsend: no Tovanix receiver is listening (start Tovanix with the local receiver "
+                         "and activate it)\n",
+                   stderr);
+        return failure;
     }
     bool sent = true;
     for (const std::string& command : request.commands) sent = sent && Press(pipe, command, request.holdMs);

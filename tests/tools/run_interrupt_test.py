@@ -31,13 +31,15 @@ def prefix_processes(prefix):
 
 def start_display(work):
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with open(os.path.join(work, "xvfb.log"), "wb") as log:
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=log, stderr=log)
     os.close(write_end)
-    number = os.read(read_end, 16).decode().strip()
-    os.close(read_end)
-    return xvfb, ":" + number
+    # Xvfb writes the number and the line end in two writes and ends when
+    # the second one fails: the pipe stays open until the whole line is read.
+    with os.fdopen(read_end) as pipe:
+        return xvfb, ":" + pipe.readline().strip()
 
 
 class Terminal:
@@ -86,19 +88,30 @@ def main():
 
         def fail(reason):
             print("FAILED:", reason)
+            if xvfb.poll() is not None:
+                # Something ended the display that stands for the desktop:
+                # everything after that fails, so say it rather than time out.
+                with open(os.path.join(work, "xvfb.log"), errors="replace") as log:
+                    print(f"The test's display {display} ended early (Xvfb exit status {xvfb.returncode}); "
+                          f"Xvfb printed:\n{log.read()}")
             print("--- tools/run printed:")
             print(terminal.output.decode(errors="replace"))
             return 1
 
-        if not terminal.wait_for(lambda: b"Starting Tovanix" in terminal.output, 300):
+        def wait_for(condition, seconds):
+            return terminal.wait_for(lambda: xvfb.poll() is not None or condition(), seconds) and xvfb.poll() is None
+
+        if not wait_for(lambda: b"Starting Tovanix" in terminal.output, 300):
             return fail("tools/run did not start Tovanix")
+        if os.path.join(ROOT, "build", "win64", "bin", "Tovanix.html").encode() not in terminal.output:
+            return fail("tools/run did not say where the manual is")
         # The first run switches the receiver on at start: once a button goes
         # through, the start-up (during which closing is refused) is over.
         def button_goes_through():
             send = subprocess.run([os.path.join(ROOT, "tools", "send"), "KEY_UNUSED"], env=environment,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             return send.returncode == 0
-        if not terminal.wait_for(button_goes_through, 180):
+        if not wait_for(button_goes_through, 180):
             return fail("Tovanix did not start receiving")
 
         os.write(terminal.fd, b"\x03")  # Ctrl+C

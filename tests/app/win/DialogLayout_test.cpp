@@ -20,8 +20,8 @@
 namespace {
 
 // The binaries that hold dialog templates; each must hold at least one.
-const char* const kModules[] = {"Tovanix.exe", "tovedit.dll",  "tovshow.dll",
-                                "tovnet.dll",  "tovirman.dll", "mediakeys.dll"};
+const char* const kModules[] = {"Tovanix.exe",  "tovedit.dll", "tovshow.dll",  "tovnet.dll",
+                                "tovirman.dll", "tovhid.dll",  "mediakeys.dll"};
 const UINT kDpis[] = {96, 144, 192};
 
 // Past a DLGTEMPLATEEX's name, class or title: an ordinal or a string.

@@ -12,7 +12,7 @@
 namespace {
 const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",   "tovshow.dll",
                                      "tovedit.dll", "tovlocal.dll", "tovirman.dll", "tovnet.dll",
-                                     "RXNT.DLL",    "tovsend.exe"};
+                                     "RXNT.DLL",    "tovsend.exe",  "tovhid.dll"};
 
 struct Search {
     DWORD process;

@@ -154,14 +154,14 @@ TEST_F(SettingsDialogTest, CancelWritesNothingAndPutsTheClickedDriverBack) {
     const bool ok = Run({[&](HWND dialog) {
                              shown = SelectedDriver(dialog);
                              SetPosition(dialog, IDC_SETTINGS_UDTOLERANCE, 9);
-                             EXPECT_TRUE(ClickDriver(dialog, "IRMan serial receiver"));
+                             EXPECT_TRUE(ClickDriver(dialog, "Windows remotes (HID)"));
                              whileOpen = ReadStrSetting("Driver", "");
                              return true;
                          },
                          Press(IDCANCEL)});
     EXPECT_FALSE(ok);
     EXPECT_EQ(shown, "Local receiver (tovsend)");
-    EXPECT_EQ(whileOpen, "tovirman.dll");
+    EXPECT_EQ(whileOpen, "tovhid.dll");
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovlocal.dll");
     EXPECT_EQ(ReadIntSetting("Tolerance", -1), -1);
 }
@@ -187,11 +187,11 @@ TEST_F(SettingsDialogTest, ConfigureOpensTheDialogOfTheDriverJustClickedAndOkKee
              },
              [&](HWND) { return !IsWindow(driverDialog); }, Press(IDOK)});
     EXPECT_TRUE(ok);
-    // The three drivers and no other library of the folder.
-    for (const char* name :
-         {"Local receiver (tovsend);", "Network receiver (lircd/WinLIRC);", "IRMan serial receiver;"})
+    // The four drivers and no other library of the folder.
+    for (const char* name : {"Local receiver (tovsend);", "Network receiver (lircd/WinLIRC);",
+                             "IRMan serial receiver;", "Windows remotes (HID);"})
         EXPECT_NE(listed.find(name), std::string::npos) << listed;
-    EXPECT_EQ(std::count(listed.begin(), listed.end(), ';'), 3) << listed;
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), ';'), 4) << listed;
     EXPECT_EQ(ReadStrSetting("Driver", ""), "tovnet.dll");
 }
 

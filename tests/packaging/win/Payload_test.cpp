@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,17 @@ TEST(Payload, EveryBinaryCarriesTheVersionResourceAndEveryProgramTheIcon) {
             EXPECT_GE(ExtractIconExA(path.c_str(), -1, nullptr, nullptr, 0), 1u) << "no icon";
         }
     }
+}
+
+// README.txt is for the user of the download: it points to the manual and
+// names no file that the download lacks.
+TEST(Payload, TheReadmePointsToTheManualAndNamesOnlyShippedFiles) {
+    const std::string readme = ReadWholeFile(PayloadFolder() + "README.txt");
+    EXPECT_NE(readme.find("Tovanix.html"), std::string::npos);
+    const std::regex fileName(R"([\w/\\-]+\.(html|md|txt|exe|dll|cmd))", std::regex::icase);
+    for (std::sregex_iterator match(readme.begin(), readme.end(), fileName), end; match != end; ++match)
+        EXPECT_NE(GetFileAttributesA((PayloadFolder() + match->str()).c_str()), INVALID_FILE_ATTRIBUTES)
+            << match->str();
 }
 
 }  // namespace

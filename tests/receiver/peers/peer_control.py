@@ -6,6 +6,7 @@ listens; connects back to it and serves one command per line:
 
     lircd start | lircd stop | lircd send <line>
     irman start <comN> answer|silent | irman send <12 hex digits> [<count> [<gap ms>]] | irman stop
+    keys <window title> <key> [<key>...]   (xdotool, in the background: focuses that window and types the keys)
     quit
 
 Each command is answered with "ok [...]" or "error <why>" once it is done.
@@ -183,6 +184,24 @@ class IrmanDevice:
         return "ok"
 
 
+def type_keys(title, keys):
+    """Types keys on the X display into the Wine window with that title, as a user at that window would.
+    The typing goes on in the background: the test processes its messages meanwhile, as Wine needs."""
+    found = subprocess.run(["xdotool", "search", "--name", "^%s$" % title], capture_output=True, text=True,
+                           timeout=10)
+    windows = found.stdout.split()
+    if not windows:
+        return "error no window %s" % title
+
+    def focus_and_type():
+        subprocess.run(["xdotool", "windowfocus", windows[0]], timeout=10)
+        time.sleep(0.5)  # a key typed while Wine takes the focus in is lost
+        subprocess.run(["xdotool", "key", "--delay", "100", *keys.split(" ")], timeout=10)
+
+    threading.Thread(target=focus_and_type, daemon=True).start()
+    return "ok"
+
+
 def serve(connection, folder):
     lircd = Lircd(folder)
     irman = IrmanDevice(folder)
@@ -206,6 +225,8 @@ def serve(connection, folder):
                     reply = irman.send(args[0], *[int(a) for a in args[1:]])
                 elif words[:2] == ["irman", "stop"]:
                     reply = irman.stop()
+                elif words[0] == "keys" and len(words) == 3:
+                    reply = type_keys(words[1], words[2])
                 else:
                     reply = "error unknown command"
             except Exception as e:  # a bad command must not end the peers

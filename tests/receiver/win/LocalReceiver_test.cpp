@@ -2,6 +2,7 @@
 // tool tovsend.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "LocalChannel.h"
@@ -175,16 +176,38 @@ TEST_F(LocalReceiverTest, DeactivatingStopsAHoldingSenderPromptly) {
     EXPECT_NE(sender.Output().find("went away"), std::string::npos) << sender.Output();
 }
 
-TEST_F(LocalReceiverTest, ASilentSenderDoesNotKeepOthersOut) {
+TEST_F(LocalReceiverTest, ATricklingSenderNeitherKeepsOthersOutNorStaysForever) {
     Start();
-    // Connects and never says anything: the receiver drops it after a while
-    // and the sender that waits meanwhile gets its turn.
-    HANDLE silent =
+    // Writes a byte now and then but never finishes a press: another sender
+    // gets through meanwhile, and the receiver drops the trickler.
+    HANDLE trickler =
         CreateFileA(LocalPipeName().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(silent, INVALID_HANDLE_VALUE);
+    ASSERT_NE(trickler, INVALID_HANDLE_VALUE);
+    std::atomic<bool> dropped{false};
+    std::thread trickle([&] {
+        DWORD written;
+        for (int second = 0; second < 15 && !dropped; ++second, Sleep(1000))
+            dropped = !WriteFile(trickler, "p", 1, &written, nullptr);
+    });
     EXPECT_EQ(RunSender("A"), 0);
-    ASSERT_TRUE(recorder.WaitFor(1));
-    CloseHandle(silent);
+    EXPECT_TRUE(recorder.WaitFor(1));
+    trickle.join();
+    EXPECT_TRUE(dropped);
+    CloseHandle(trickler);
+}
+
+TEST_F(LocalReceiverTest, TheSenderSaysWhenOthersKeepTheReceiverBusy) {
+    Start();
+    // Every instance taken by a sender that keeps pressing.
+    std::vector<std::unique_ptr<ChildProcess>> holders;
+    for (int index = 0; index < kLocalPipeInstances; ++index) {
+        holders.push_back(
+            std::make_unique<ChildProcess>(TestProgramFolder() + "tovsend.exe", "--hold 20000 H"));
+        ASSERT_TRUE(recorder.WaitFor(index + 1));
+    }
+    ChildProcess sender(TestProgramFolder() + "tovsend.exe", "A");
+    EXPECT_EQ(sender.Wait(20s), 4);
+    EXPECT_NE(sender.Output().find("busy"), std::string::npos) << sender.Output();
 }
 
 TEST_F(LocalReceiverTest, ASecondReceiverOfTheSameUserIsRefused) {
@@ -194,7 +217,7 @@ TEST_F(LocalReceiverTest, ASecondReceiverOfTheSameUserIsRefused) {
     auto entry = reinterpret_cast<TovReceiverDriverEntry>(
         reinterpret_cast<void*>(GetProcAddress(library, "tovReceiverDriver")));
     const TovReceiverDriver* driver = entry(TOV_RECEIVER_DRIVER_VERSION);
-    const TovReceiverHost host{nullptr, [](void*, const char*, int) {}};
+    const TovReceiverHost host{nullptr, [](void*, const char*, int) {}, [](void*, const char*) {}};
     void* second = driver->open(&host);
     EXPECT_FALSE(driver->start(second));
     driver->close(second);

@@ -36,7 +36,7 @@ TEST_F(TovdrvTest, EmptyDriverSelectsTheLocalReceiver) {
 }
 
 TEST_F(TovdrvTest, EachDriverLibraryInitialises) {
-    for (const char* file : {"tovlocal.dll", "tovnet.dll", "tovirman.dll"}) {
+    for (const char* file : {"tovlocal.dll", "tovnet.dll", "tovirman.dll", "tovhid.dll"}) {
         SettingOverride driver(setting::Driver, file);
         EXPECT_TRUE(DRV_Init()) << file;
         DRV_Close();

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "ScopedFlag.h"
+
 // tovdrv.dll's receiver as the main program uses it.
 class ReceiverDriver {
   public:
@@ -97,16 +99,7 @@ class ReceiverController {
 
 // Holds closing off for its lifetime and gives back the state it found, so
 // that nested hold-offs end with the outermost.
-class CloseHoldOff {
+class CloseHoldOff : public ScopedFlag {
   public:
-    explicit CloseHoldOff(bool& closeAllowed) : closeAllowed_(closeAllowed), previous_(closeAllowed) {
-        closeAllowed_ = false;
-    }
-    ~CloseHoldOff() { closeAllowed_ = previous_; }
-    CloseHoldOff(const CloseHoldOff&) = delete;
-    CloseHoldOff& operator=(const CloseHoldOff&) = delete;
-
-  private:
-    bool& closeAllowed_;
-    bool previous_;
+    explicit CloseHoldOff(bool& closeAllowed) : ScopedFlag(closeAllowed, false) {}
 };

@@ -25,6 +25,12 @@ Binding UpDown(int upDown, int32_t& field, int32_t minimum, int32_t maximum, int
     return line;
 }
 
+Binding TrackBar(int trackBar, int32_t& field, int32_t minimum, int32_t maximum, int tickEvery) {
+    Binding line = UpDown(trackBar, field, minimum, maximum, tickEvery);
+    line.kind = BindingKind::TrackBar;
+    return line;
+}
+
 Binding Check(int button, bool& field) {
     Binding line{button, BindingKind::Check};
     line.check = &field;
@@ -66,6 +72,7 @@ ControlState ShownState(const Binding& line) {
             state.text = std::to_string(*line.number);
             break;
         case BindingKind::UpDown:
+        case BindingKind::TrackBar:
             state.position = std::clamp(*line.number, line.minimum, line.maximum);
             break;
         case BindingKind::Check:
@@ -100,6 +107,7 @@ std::optional<BindingRefusal> StoreStates(const std::vector<Binding>& table,
                 *line.number = *NumberIn(line, state.text);
                 break;
             case BindingKind::UpDown:
+            case BindingKind::TrackBar:
                 *line.number = std::clamp(state.position, line.minimum, line.maximum);
                 break;
             case BindingKind::Check:

@@ -18,6 +18,7 @@
 enum class BindingKind {
     Number,      // an edit with a whole number; out of range: refused
     UpDown,      // an up-down's position, within its range by its own doing
+    TrackBar,    // a track bar's position, likewise
     Check,       // a check box
     Text,        // an edit with any text
     ComboValue,  // a drop-down list whose entries carry values (TComboBox2)
@@ -26,12 +27,12 @@ enum class BindingKind {
 struct Binding {
     int control = 0;
     BindingKind kind = BindingKind::Text;
-    int32_t* number = nullptr;    // Number, UpDown, ComboValue
+    int32_t* number = nullptr;    // Number, UpDown, TrackBar, ComboValue
     bool* check = nullptr;        // Check
     std::string* text = nullptr;  // Text
-    int32_t minimum = 0;          // Number, UpDown
+    int32_t minimum = 0;          // Number, UpDown, TrackBar
     int32_t maximum = 0;
-    int step = 1;                       // UpDown: one click's change
+    int step = 1;                       // UpDown: one click's change; TrackBar: between tick marks
     std::size_t limit = 0;              // Text: most characters typed; 0 for no limit
     const ComboData* values = nullptr;  // ComboValue: the entries' values
 };
@@ -41,6 +42,7 @@ namespace bind {
 Binding Number(int edit, int32_t& field, int32_t minimum, int32_t maximum);
 Binding Number(int edit, int32_t& field, const IntSetting& range);
 Binding UpDown(int upDown, int32_t& field, int32_t minimum, int32_t maximum, int step = 1);
+Binding TrackBar(int trackBar, int32_t& field, int32_t minimum, int32_t maximum, int tickEvery);
 Binding Check(int button, bool& field);
 Binding Text(int edit, std::string& field, std::size_t limit = 0);
 Binding ComboValue(int combo, int32_t& field, const ComboData& values);
@@ -49,13 +51,13 @@ Binding ComboValue(int combo, int32_t& field, const ComboData& values);
 // What one control shows; only the member of its binding's kind counts.
 struct ControlState {
     std::string text;      // Number, Text
-    int32_t position = 0;  // UpDown
+    int32_t position = 0;  // UpDown, TrackBar
     bool checked = false;  // Check
     int index = -1;        // ComboValue: the selected entry, -1 for none
 };
 
-// The field as its control is to show it: a number out of an up-down's
-// range at its nearest end, a value that no entry carries as no selection.
+// The field as its control is to show it: a number out of an up-down's or
+// a track bar's range at its nearest end, a value that no entry carries as no selection.
 ControlState ShownState(const Binding& binding);
 
 struct BindingRefusal {

@@ -61,7 +61,7 @@ SettingsValues ReadSettingsValues();
 void WriteSettingsValues(const SettingsValues& values);
 
 // The dialog's number fields: the setting gives the range and the default,
-// step is the up-down's increment.
+// step is the up-down's increment or the track bar's distance between ticks.
 struct NumberField {
     const IntSetting* setting;
     int step;
@@ -72,7 +72,7 @@ inline constexpr NumberField kPressDelayField{&setting::PressDelay, 10};
 inline constexpr NumberField kSeqDelayField{&setting::SeqDelay, 10};
 inline constexpr NumberField kSampleCountField{&setting::SampleCount, 1};
 inline constexpr NumberField kReactivateField{&setting::ReactivateTime, 1};
-inline constexpr NumberField kCursorField{&setting::CursorAcc, 1};
+inline constexpr NumberField kCursorField{&setting::CursorAcc, 10};
 // The shared time field: both pages' times have the same range.
 inline constexpr NumberField kTimeField{&setting::OSDTime, 50};
 

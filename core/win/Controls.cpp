@@ -48,6 +48,17 @@ int32_t UpDownPosition(HWND upDown) { return static_cast<int32_t>(SendMessageA(u
 
 void SetUpDownPosition(HWND upDown, int32_t position) { SendMessageA(upDown, UDM_SETPOS32, 0, position); }
 
+void SetUpTrackBar(HWND trackBar, int32_t minimum, int32_t maximum, int tickEvery, int32_t position) {
+    SendMessageA(trackBar, TBM_SETRANGEMIN, FALSE, minimum);
+    SendMessageA(trackBar, TBM_SETRANGEMAX, FALSE, maximum);
+    SendMessageA(trackBar, TBM_SETTICFREQ, tickEvery, 0);
+    SendMessageA(trackBar, TBM_SETPOS, TRUE, position);
+}
+
+int32_t TrackBarPosition(HWND trackBar) {
+    return static_cast<int32_t>(SendMessageA(trackBar, TBM_GETPOS, 0, 0));
+}
+
 void FillList(HWND list, const std::vector<std::string>& entries) {
     ClearList(list);
     for (const std::string& entry : entries) AddListEntry(list, entry);

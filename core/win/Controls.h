@@ -24,6 +24,11 @@ void SetUpUpDown(HWND upDown, int32_t minimum, int32_t maximum, int step, int32_
 int32_t UpDownPosition(HWND upDown);
 void SetUpDownPosition(HWND upDown, int32_t position);
 
+// The range, the distance between tick marks and the position of a track
+// bar (one with automatic ticks).
+void SetUpTrackBar(HWND trackBar, int32_t minimum, int32_t maximum, int tickEvery, int32_t position);
+int32_t TrackBarPosition(HWND trackBar);
+
 // Replaces the list's entries; none is selected then.
 void FillList(HWND list, const std::vector<std::string>& entries);
 // The index of the new entry, -1 when it could not be added.

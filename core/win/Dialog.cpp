@@ -39,6 +39,9 @@ void TDialog::ShowBindings() {
             case BindingKind::UpDown:
                 ::SetUpUpDown(control, line.minimum, line.maximum, line.step, state.position);
                 break;
+            case BindingKind::TrackBar:
+                ::SetUpTrackBar(control, line.minimum, line.maximum, line.step, state.position);
+                break;
             case BindingKind::Check:
                 ::SetChecked(control, state.checked);
                 break;
@@ -62,6 +65,9 @@ bool TDialog::StoreBindings() {
                 // The position, not the edit's text, which may show
                 // thousands separators.
                 states[i].position = ::UpDownPosition(control);
+                break;
+            case BindingKind::TrackBar:
+                states[i].position = ::TrackBarPosition(control);
                 break;
             case BindingKind::Check:
                 states[i].checked = ::Checked(control);

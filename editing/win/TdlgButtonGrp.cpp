@@ -1,7 +1,6 @@
 // The button group editor: the group's name and its start macro, with the
 // macro editor and the learn dialog for the group one click away.
 #include <windows.h>
-#include <windowsx.h>
 
 #include <optional>
 #include <string>
@@ -20,7 +19,10 @@ namespace {
 
 class TdlgButtonGrp : public TDialog {
   public:
-    TdlgButtonGrp(EditStore& store, ButtonGroupModel model) : store_(store), model_(std::move(model)) {}
+    TdlgButtonGrp(EditStore& store, ButtonGroupModel model) : store_(store), model_(std::move(model)) {
+        // A text line is never refused: the model judges the name.
+        Bind({bind::Text(IDC_BUTTONGRP_TXTNAME, model_.name, kMaxGroupNameLength)}, model_.Caption());
+    }
 
     // True when the dialog ended with OK.
     bool Run(HWND owner) { return ShowModal(ThisModule(), IDD_BUTTONGRP, owner) == IDOK; }
@@ -50,20 +52,18 @@ class TdlgButtonGrp : public TDialog {
 
 void TdlgButtonGrp::FormCreate() {
     SetWindowTextA(Handle(), model_.Caption().c_str());
-    LimitText(IDC_BUTTONGRP_TXTNAME, kMaxGroupNameLength);
-    SetDlgItemTextA(Handle(), IDC_BUTTONGRP_TXTNAME, model_.name.c_str());
     ShowMacros();
     // Learning needs the receiver to itself.
-    EnableWindow(Control(IDC_BUTTONGRP_BTNLEARN), !DRV_IsActivated());
+    EnableControl(IDC_BUTTONGRP_BTNLEARN, !DRV_IsActivated());
     FocusControl(IDC_BUTTONGRP_TXTNAME);
 }
 
 void TdlgButtonGrp::ShowMacros() {
-    HWND list = Control(IDC_BUTTONGRP_CMBMACROS);
-    ComboBox_ResetContent(list);
-    for (const StartMacroEntry& entry : model_.Entries()) ComboBox_AddString(list, entry.name.c_str());
-    ComboBox_SetCurSel(list, model_.Selected());
-    EnableWindow(Control(IDC_BUTTONGRP_BTNEDIT), model_.EditEnabled());
+    std::vector<std::string> names;
+    for (const StartMacroEntry& entry : model_.Entries()) names.push_back(entry.name);
+    FillList(IDC_BUTTONGRP_CMBMACROS, names);
+    SelectIndex(IDC_BUTTONGRP_CMBMACROS, model_.Selected());
+    EnableControl(IDC_BUTTONGRP_BTNEDIT, model_.EditEnabled());
 }
 
 void TdlgButtonGrp::Command(int id, int notification) {
@@ -84,18 +84,18 @@ void TdlgButtonGrp::Command(int id, int notification) {
 }
 
 void TdlgButtonGrp::cmbMacrosChange() {
-    model_.Choose(ComboBox_GetCurSel(Control(IDC_BUTTONGRP_CMBMACROS)));
-    EnableWindow(Control(IDC_BUTTONGRP_BTNEDIT), model_.EditEnabled());
+    model_.Choose(SelectedIndex(IDC_BUTTONGRP_CMBMACROS));
+    EnableControl(IDC_BUTTONGRP_BTNEDIT, model_.EditEnabled());
 }
 
 bool TdlgButtonGrp::EnsureGroup() {
-    model_.name = ControlText(IDC_BUTTONGRP_TXTNAME);
+    StoreBindings();
     return !Refused(model_.EnsureGroup());
 }
 
 bool TdlgButtonGrp::Refused(const std::optional<DialogMessage>& refusal) {
     // The model has turned commas into blanks.
-    SetDlgItemTextA(Handle(), IDC_BUTTONGRP_TXTNAME, model_.name.c_str());
+    ShowBindings();
     if (!refusal) return false;
     ShowDialogMessage(Handle(), *refusal);
     FocusControl(IDC_BUTTONGRP_TXTNAME);
@@ -123,7 +123,7 @@ void TdlgButtonGrp::btnLearnClick() {
 }
 
 void TdlgButtonGrp::btnOkClick() {
-    model_.name = ControlText(IDC_BUTTONGRP_TXTNAME);
+    StoreBindings();
     if (!Refused(model_.Accept())) Close(IDOK);
 }
 

@@ -29,19 +29,17 @@ class TdlgCustKey : public TTokenDialog {
     void ShowModel();
 
     CustKeyModel model_;
-    bool showing_ = false;  // the notifications of ShowModel's own changes are no user input
 };
 
 void TdlgCustKey::Command(int id, int notification) {
-    if (showing_) return;
+    if (Filling()) return;
     if (id == IDC_CUSTKEY_TXTCHAR && notification == EN_CHANGE) {
         model_.SetKey(ControlText(id));
     } else if (id == IDC_CUSTKEY_TXTTYPED && notification == EN_CHANGE) {
         model_.SetTyped(ControlText(id));
     } else if (notification == BN_CLICKED) {
         for (const auto& box : kModifierBoxes) {
-            if (box.id == id)
-                model_.SetModifier(box.modifier, IsDlgButtonChecked(Handle(), id) == BST_CHECKED);
+            if (box.id == id) model_.SetModifier(box.modifier, Checked(id));
         }
     } else {
         return;
@@ -50,17 +48,15 @@ void TdlgCustKey::Command(int id, int notification) {
 }
 
 void TdlgCustKey::ShowModel() {
-    showing_ = true;
+    const ScopedFlag filling = FillingControls();
     // Only the edit that the user did not type into changes, so its caret stays.
-    if (ControlText(IDC_CUSTKEY_TXTCHAR) != model_.Key())
-        SetDlgItemTextA(Handle(), IDC_CUSTKEY_TXTCHAR, model_.Key().c_str());
+    if (ControlText(IDC_CUSTKEY_TXTCHAR) != model_.Key()) SetControlText(IDC_CUSTKEY_TXTCHAR, model_.Key());
     if (ControlText(IDC_CUSTKEY_TXTTYPED) != model_.Typed())
-        SetDlgItemTextA(Handle(), IDC_CUSTKEY_TXTTYPED, model_.Typed().c_str());
+        SetControlText(IDC_CUSTKEY_TXTTYPED, model_.Typed());
     for (const auto& box : kModifierBoxes) {
-        CheckDlgButton(Handle(), box.id, model_.Ticked(box.modifier) ? BST_CHECKED : BST_UNCHECKED);
-        EnableWindow(Control(box.id), model_.Enabled(box.modifier));
+        SetChecked(box.id, model_.Ticked(box.modifier));
+        EnableControl(box.id, model_.Enabled(box.modifier));
     }
-    showing_ = false;
 }
 
 }  // namespace

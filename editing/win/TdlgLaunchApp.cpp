@@ -12,10 +12,15 @@ namespace {
 
 class TdlgLaunchApp : public TTokenDialog {
   public:
-    explicit TdlgLaunchApp(LaunchElement fields) : TTokenDialog(IDD_LAUNCHAPP), fields_(std::move(fields)) {}
+    explicit TdlgLaunchApp(LaunchElement fields) : TTokenDialog(IDD_LAUNCHAPP), fields_(std::move(fields)) {
+        Bind({bind::Text(IDC_LAUNCHAPP_TXTFILENAME, fields_.file, kMaxLaunchFileLength),
+              bind::Text(IDC_LAUNCHAPP_TXTPARAM, fields_.parameters, kMaxLaunchParametersLength),
+              bind::Check(IDC_LAUNCHAPP_CBDEACTIVATE, fields_.deactivate),
+              bind::Check(IDC_LAUNCHAPP_CBINSTANCE, fields_.oneInstance)},
+             "Launch file");
+    }
 
   private:
-    void FormCreate() override;
     void Command(int id, int notification) override {
         if (id == IDC_LAUNCHAPP_BTNBROWSE && notification == BN_CLICKED) Browse();
     }
@@ -26,20 +31,8 @@ class TdlgLaunchApp : public TTokenDialog {
     LaunchElement fields_;
 };
 
-void TdlgLaunchApp::FormCreate() {
-    LimitText(IDC_LAUNCHAPP_TXTFILENAME, kMaxLaunchFileLength);
-    LimitText(IDC_LAUNCHAPP_TXTPARAM, kMaxLaunchParametersLength);
-    SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTFILENAME, fields_.file.c_str());
-    SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTPARAM, fields_.parameters.c_str());
-    CheckDlgButton(Handle(), IDC_LAUNCHAPP_CBDEACTIVATE, fields_.deactivate ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Handle(), IDC_LAUNCHAPP_CBINSTANCE, fields_.oneInstance ? BST_CHECKED : BST_UNCHECKED);
-}
-
 void TdlgLaunchApp::btnOkClick() {
-    fields_.file = ControlText(IDC_LAUNCHAPP_TXTFILENAME);
-    fields_.parameters = ControlText(IDC_LAUNCHAPP_TXTPARAM);
-    fields_.deactivate = IsDlgButtonChecked(Handle(), IDC_LAUNCHAPP_CBDEACTIVATE) == BST_CHECKED;
-    fields_.oneInstance = IsDlgButtonChecked(Handle(), IDC_LAUNCHAPP_CBINSTANCE) == BST_CHECKED;
+    if (!StoreBindings()) return;
     if (const std::optional<DialogMessage> refusal = LaunchRefusal(fields_)) {
         ShowDialogMessage(Handle(), *refusal);
         FocusControl(IDC_LAUNCHAPP_TXTPARAM);
@@ -50,7 +43,7 @@ void TdlgLaunchApp::btnOkClick() {
 
 void TdlgLaunchApp::Browse() {
     if (const auto path = ChooseFileToOpen(Handle(), {"All files\0*.*\0", "C:\\"}))
-        SetDlgItemTextA(Handle(), IDC_LAUNCHAPP_TXTFILENAME, path->c_str());
+        SetControlText(IDC_LAUNCHAPP_TXTFILENAME, *path);
 }
 
 }  // namespace

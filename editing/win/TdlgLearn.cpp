@@ -22,12 +22,11 @@ TdlgLearn::TdlgLearn(std::string title, bool batch) : title_(std::move(title)), 
 
 void TdlgLearn::FormCreate() {
     SetWindowTextA(Handle(), title_.c_str());
-    ShowWindow(Control(IDC_LEARN_BTNCOMMAND), model_.CommandButtonVisible() ? SW_SHOW : SW_HIDE);
-    ShowWindow(Control(IDC_LEARN_BTNBATCH), model_.BatchButtonVisible() ? SW_SHOW : SW_HIDE);
-    SetDlgItemTextA(Handle(), IDCANCEL, model_.CancelCaption().c_str());
+    ShowControl(IDC_LEARN_BTNCOMMAND, model_.CommandButtonVisible());
+    ShowControl(IDC_LEARN_BTNBATCH, model_.BatchButtonVisible());
+    SetControlText(IDCANCEL, model_.CancelCaption());
     SendDlgItemMessageA(Handle(), IDC_LEARN_PRESSINGS, PBM_SETRANGE32, 0, model_.GaugeMaximum());
-    SendDlgItemMessageA(Handle(), IDC_LEARN_UDBUTTONS, UDM_SETRANGE32, 1, kMaxLearnButtons);
-    SendDlgItemMessageA(Handle(), IDC_LEARN_UDBUTTONS, UDM_SETPOS32, 0, model_.ButtonCount());
+    SetUpUpDown(IDC_LEARN_UDBUTTONS, 1, kMaxLearnButtons, 1, model_.ButtonCount());
     FocusControl(IDCANCEL);
     model_.Shown();
     ShowModel();
@@ -53,7 +52,7 @@ void TdlgLearn::Command(int id, int notification) {
         model_.SetButtonCount(static_cast<int>(count));
         // A digit outside 1 to 4 shows as the count kept.
         if (ShowsAnotherNumber(ControlText(id), model_.ButtonCount()))
-            SendDlgItemMessageA(Handle(), IDC_LEARN_UDBUTTONS, UDM_SETPOS32, 0, model_.ButtonCount());
+            SetUpDownPosition(IDC_LEARN_UDBUTTONS, model_.ButtonCount());
     } else {
         // Filling the controls notifies too.
         return;
@@ -93,13 +92,13 @@ void TdlgLearn::ReceiveIRCommand(void* context, const char* command) {
 
 void TdlgLearn::ShowModel() {
     if (!Handle()) return;
-    SetDlgItemTextA(Handle(), IDC_LEARN_LBLTIP, model_.Tip().c_str());
+    SetControlText(IDC_LEARN_LBLTIP, model_.Tip());
     SendDlgItemMessageA(Handle(), IDC_LEARN_PRESSINGS, PBM_SETPOS, model_.Gauge(), 0);
-    SetDlgItemTextA(Handle(), IDC_LEARN_LBLBUTTON, model_.ButtonLabel().c_str());
+    SetControlText(IDC_LEARN_LBLBUTTON, model_.ButtonLabel());
     std::string commands;
     for (const std::string& command : model_.Commands()) commands += command + "\r\n";
+    SetControlText(IDC_LEARN_MEMCOMMANDS, commands);
     HWND memo = Control(IDC_LEARN_MEMCOMMANDS);
-    SetWindowTextA(memo, commands.c_str());
     SendMessageA(memo, EM_SETSEL, commands.size(), commands.size());
     SendMessageA(memo, EM_SCROLLCARET, 0, 0);
     if (busy_ != model_.Busy()) {

@@ -47,7 +47,15 @@ void DrawArrowButton(const DRAWITEMSTRUCT& item, bool up) {
 
 class TdlgMacro : public TDialog {
   public:
-    TdlgMacro(EditStore& store, MacroModel model) : store_(store), model_(std::move(model)) {}
+    TdlgMacro(EditStore& store, MacroModel model) : store_(store), model_(std::move(model)) {
+        Bind({bind::Text(IDC_MACRO_TXTNAME, model_.name, kMaxMacroNameLength),
+              bind::Text(IDC_MACRO_TXTTARGETAPP, model_.targetApp, kMaxTargetFileLength),
+              bind::Text(IDC_MACRO_TXTTARGETWINDOW, model_.targetWindow, kMaxTargetCaptionInput),
+              bind::Check(IDC_MACRO_CBLEAVEWINDOW, model_.returnToPrevious),
+              bind::Check(IDC_MACRO_CBDONTBRING, model_.dontBring),
+              bind::Check(IDC_MACRO_CBHIDDEN, model_.hidden), bind::Check(IDC_MACRO_CBOSD, model_.osd)},
+             model_.Caption());
+    }
     const MacroModel& Model() const { return model_; }
 
   private:
@@ -74,18 +82,15 @@ class TdlgMacro : public TDialog {
     void ListClicked();
     void CheckBoxClicked(int id);
 
-    bool Checked(int id) const { return Button_GetCheck(Control(id)) == BST_CHECKED; }
-    void SetChecked(int id, bool checked) {
-        Button_SetCheck(Control(id), checked ? BST_CHECKED : BST_UNCHECKED);
-    }
-    void Enable(int id, bool enabled) { EnableWindow(Control(id), enabled); }
     void ShowMessage(const std::optional<DialogMessage>& message);
-    // The edits to the model, before the model stores or changes them.
-    void ReadEdits();
+    // The table's edits and check boxes to the model, before the model
+    // stores or changes them (text and check lines are never refused).
+    void ReadControls() { StoreBindings(); }
     // False when the store refused the record (the user was told).
     bool StoreRecord();
-    // Model to controls.
+    // Model to controls; the table's controls by ShowBindings.
     void ShowRows();
+    // The kind of target and what of it is enabled.
     void ShowTarget();
     void ShowModel();
 
@@ -96,17 +101,11 @@ class TdlgMacro : public TDialog {
 
 void TdlgMacro::FormCreate() {
     SetWindowTextA(Handle(), model_.Caption().c_str());
-    LimitText(IDC_MACRO_TXTNAME, kMaxMacroNameLength);
-    LimitText(IDC_MACRO_TXTTARGETAPP, kMaxTargetFileLength);
-    LimitText(IDC_MACRO_TXTTARGETWINDOW, kMaxTargetCaptionInput);
-    SetDlgItemTextA(Handle(), IDC_MACRO_TXTNAME, model_.name.c_str());
     FillTree();
     hint_.Attach(Control(IDC_MACRO_LBMACRO), [this](int row) { return model_.RowHint(row); });
     // Learning needs the receiver, which an active Tovanix holds.
-    Enable(IDC_MACRO_BTNLEARN, !DRV_IsActivated());
+    EnableControl(IDC_MACRO_BTNLEARN, !DRV_IsActivated());
     SetChecked(IDC_MACRO_CBDISABLED, model_.Disabled());
-    SetChecked(IDC_MACRO_CBHIDDEN, model_.hidden);
-    SetChecked(IDC_MACRO_CBOSD, model_.osd);
     ShowRows();
     ShowTarget();
     ShowModel();
@@ -145,8 +144,9 @@ void TdlgMacro::Command(int id, int notification) {
             break;
         case IDC_MACRO_RBCURRENT:
         case IDC_MACRO_RBSPECIFY:
-            ReadEdits();
+            ReadControls();
             model_.SetCurrentWindow(id == IDC_MACRO_RBCURRENT);
+            ShowBindings();
             ShowTarget();
             break;
         case IDC_MACRO_BTNSETTARGET:
@@ -168,16 +168,10 @@ void TdlgMacro::CheckBoxClicked(int id) {
         if (id == button.id) ShowMessage(model_.SetExec(button.exec));
     switch (id) {
         case IDC_MACRO_CBLEAVEWINDOW:
-            model_.returnToPrevious = Checked(id);
-            break;
         case IDC_MACRO_CBDONTBRING:
-            model_.dontBring = Checked(id);
-            break;
         case IDC_MACRO_CBHIDDEN:
-            model_.hidden = Checked(id);
-            break;
         case IDC_MACRO_CBOSD:
-            model_.osd = Checked(id);
+            ReadControls();
             break;
         case IDC_MACRO_CBDISABLED:
             model_.SetDisabled(Checked(id));
@@ -238,12 +232,12 @@ std::string TdlgMacro::TokenFor(const AddRequest& request) {
 }
 
 void TdlgMacro::ListClicked() {
-    model_.SelectRow(ListBox_GetCurSel(Control(IDC_MACRO_LBMACRO)));
+    model_.SelectRow(SelectedIndex(IDC_MACRO_LBMACRO));
     ShowModel();
 }
 
 void TdlgMacro::lbMacroDblClick() {
-    const int row = ListBox_GetCurSel(Control(IDC_MACRO_LBMACRO));
+    const int row = SelectedIndex(IDC_MACRO_LBMACRO);
     if (!model_.RowEditable(row)) return;
     if (const std::optional<std::string> token = editLaunchCommand(Handle(), model_.Rows()[row])) {
         ShowMessage(model_.ReplaceRow(row, *token));
@@ -254,7 +248,10 @@ void TdlgMacro::lbMacroDblClick() {
 void TdlgMacro::btnSetTargetClick() {
     const std::optional<WindowChoice> choice = selectWindow(Handle());
     if (!choice) return;
+    // The name as typed so far is shown again with the target.
+    ReadControls();
     model_.WindowChosen(choice->fileName, choice->caption);
+    ShowBindings();
     ShowTarget();
 }
 
@@ -264,10 +261,10 @@ void TdlgMacro::btnLearnClick() {
 }
 
 void TdlgMacro::btnOkClick() {
-    ReadEdits();
+    ReadControls();
     const std::optional<DialogMessage> refusal = model_.Accept();
     // Commas in the name have become blanks.
-    SetDlgItemTextA(Handle(), IDC_MACRO_TXTNAME, model_.name.c_str());
+    ShowBindings();
     ShowRows();
     if (refusal) {
         ShowMessage(refusal);
@@ -289,14 +286,8 @@ void TdlgMacro::ShowMessage(const std::optional<DialogMessage>& message) {
     if (message) ShowDialogMessage(Handle(), *message);
 }
 
-void TdlgMacro::ReadEdits() {
-    model_.name = ControlText(IDC_MACRO_TXTNAME);
-    model_.targetApp = ControlText(IDC_MACRO_TXTTARGETAPP);
-    model_.targetWindow = ControlText(IDC_MACRO_TXTTARGETWINDOW);
-}
-
 bool TdlgMacro::StoreRecord() {
-    ReadEdits();
+    ReadControls();
     const std::optional<DialogMessage> refusal = model_.StoreRecord();
     // A comma row now shows as it is stored.
     ShowRows();
@@ -307,37 +298,32 @@ bool TdlgMacro::StoreRecord() {
 void TdlgMacro::ShowRows() {
     HWND list = Control(IDC_MACRO_LBMACRO);
     SetWindowRedraw(list, FALSE);
-    ListBox_ResetContent(list);
-    for (const std::string& row : model_.Rows()) ListBox_AddString(list, row.c_str());
-    ListBox_SetCurSel(list, model_.SelectedRow());
+    FillList(IDC_MACRO_LBMACRO, model_.Rows());
+    SelectIndex(IDC_MACRO_LBMACRO, model_.SelectedRow());
     SetWindowRedraw(list, TRUE);
 }
 
 void TdlgMacro::ShowTarget() {
     CheckRadioButton(Handle(), IDC_MACRO_RBCURRENT, IDC_MACRO_RBSPECIFY,
                      model_.CurrentWindow() ? IDC_MACRO_RBCURRENT : IDC_MACRO_RBSPECIFY);
-    SetDlgItemTextA(Handle(), IDC_MACRO_TXTTARGETAPP, model_.targetApp.c_str());
-    SetDlgItemTextA(Handle(), IDC_MACRO_TXTTARGETWINDOW, model_.targetWindow.c_str());
-    SetChecked(IDC_MACRO_CBLEAVEWINDOW, model_.returnToPrevious);
-    SetChecked(IDC_MACRO_CBDONTBRING, model_.dontBring);
     for (int id :
          {IDC_MACRO_TXTTARGETAPP, IDC_MACRO_TXTTARGETWINDOW, IDC_MACRO_CBLEAVEWINDOW, IDC_MACRO_CBDONTBRING})
-        Enable(id, model_.TargetEnabled());
+        EnableControl(id, model_.TargetEnabled());
 }
 
 void TdlgMacro::ShowModel() {
-    Enable(IDC_MACRO_BTNADD, model_.AddEnabled());
+    EnableControl(IDC_MACRO_BTNADD, model_.AddEnabled());
     for (std::size_t i = 0; i < std::size(kModifierBoxes); ++i) {
         SetChecked(kModifierBoxes[i], model_.ModifierTicked(kModifiers[i]));
-        Enable(kModifierBoxes[i], model_.ModifierEnabled(kModifiers[i]));
+        EnableControl(kModifierBoxes[i], model_.ModifierEnabled(kModifiers[i]));
     }
-    Enable(IDC_MACRO_CBOSD, model_.OsdEnabled());
-    Enable(IDC_MACRO_BTNDELETE, model_.DeleteEnabled());
-    Enable(IDC_MACRO_BTNUP, model_.MoveEnabled());
-    Enable(IDC_MACRO_BTNDOWN, model_.MoveEnabled());
+    EnableControl(IDC_MACRO_CBOSD, model_.OsdEnabled());
+    EnableControl(IDC_MACRO_BTNDELETE, model_.DeleteEnabled());
+    EnableControl(IDC_MACRO_BTNUP, model_.MoveEnabled());
+    EnableControl(IDC_MACRO_BTNDOWN, model_.MoveEnabled());
     for (const auto& button : kExecButtons) SetChecked(button.id, model_.Exec() == button.exec);
-    Enable(IDC_MACRO_RBEXECSELECT, model_.SingleCommandTypesEnabled());
-    Enable(IDC_MACRO_RBEXECLOOP, model_.SingleCommandTypesEnabled());
+    EnableControl(IDC_MACRO_RBEXECSELECT, model_.SingleCommandTypesEnabled());
+    EnableControl(IDC_MACRO_RBEXECLOOP, model_.SingleCommandTypesEnabled());
 }
 
 // Runs the editor: the macro's ID when it ended with OK.

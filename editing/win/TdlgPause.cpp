@@ -17,10 +17,7 @@ class TdlgPause : public TTokenDialog {
   private:
     void FormCreate() override {
         LimitText(IDC_PAUSE_TXTPAUSE, kMaxPauseTextLength);
-        SendDlgItemMessageA(Handle(), IDC_PAUSE_UDPAUSE, UDM_SETRANGE32, kPauseMinimum, kPauseMaximum);
-        UDACCEL step{0, kPauseStep};
-        SendDlgItemMessageA(Handle(), IDC_PAUSE_UDPAUSE, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
-        SendDlgItemMessageA(Handle(), IDC_PAUSE_UDPAUSE, UDM_SETPOS32, 0, kPauseDefault);
+        SetUpUpDown(IDC_PAUSE_UDPAUSE, kPauseMinimum, kPauseMaximum, kPauseStep, kPauseDefault);
     }
     // A time out of range closes the dialog all the same, without a command.
     void btnOkClick() override { CloseWithToken(PauseToken(ControlText(IDC_PAUSE_TXTPAUSE))); }

@@ -3,6 +3,7 @@
 #include "DialogMessageBox.h"
 #include "ParameterDialogs.h"
 #include "PickPosRes.h"
+#include "Scoped.h"
 #include "TargetWindow.h"
 #include "ThisModule.h"
 
@@ -13,22 +14,19 @@ constexpr UINT_PTR kCountdownTimer = 1;
 // shows message boxes, which must not open inside either.
 constexpr UINT kStartCapture = WM_APP + 1;
 
-std::string EditText(HWND edit) {
-    char text[64] = "";
-    GetWindowTextA(edit, text, sizeof text);
-    return text;
-}
-
 }  // namespace
 
 TdlgPickPos::TdlgPickPos(EditStore& store, std::string macroID, std::string_view macroName)
-    : store_(store), macroID_(std::move(macroID)), model_(macroName) {}
+    : store_(store), macroID_(std::move(macroID)), model_(macroName) {
+    Bind({bind::Text(IDC_PICKPOS_TXTX, model_.x, kMaxCoordinateLength),
+          bind::Text(IDC_PICKPOS_TXTY, model_.y, kMaxCoordinateLength),
+          bind::Check(IDC_PICKPOS_CBDOUBLECLICK, model_.doubleClick)},
+         model_.Caption());
+}
 
 void TdlgPickPos::FormCreate() {
     SetWindowTextA(Handle(), model_.Caption().c_str());
-    SendDlgItemMessageA(Handle(), IDC_PICKPOS_TXTX, EM_LIMITTEXT, kMaxCoordinateLength, 0);
-    SendDlgItemMessageA(Handle(), IDC_PICKPOS_TXTY, EM_LIMITTEXT, kMaxCoordinateLength, 0);
-    ShowModel();
+    ShowChoices();
     FocusControl(IDC_PICKPOS_TXTX);
 }
 
@@ -91,9 +89,10 @@ void TdlgPickPos::Capture() {
     if (!ClicksRelativeToTarget(*macro)) {
         model_.UseWholeScreen();
     } else {
-        const HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-        target_ = ResolveTargetWindow(desktop_, *macro);
-        SetCursor(previous);
+        {
+            const WaitCursor wait;
+            target_ = ResolveTargetWindow(desktop_, *macro);
+        }
         if (!IsWindowHandle(target_)) {
             const DialogMessage notFound = model_.TargetNotFound();
             ShowModel();
@@ -149,27 +148,29 @@ void TdlgPickPos::ShowAgain() {
 }
 
 void TdlgPickPos::ReadControls() {
-    model_.x = EditText(Control(IDC_PICKPOS_TXTX));
-    model_.y = EditText(Control(IDC_PICKPOS_TXTY));
+    // Text and check lines are never refused.
+    StoreBindings();
     model_.button = Checked(IDC_PICKPOS_RBMIDDLE)  ? MouseButton::Middle
                     : Checked(IDC_PICKPOS_RBRIGHT) ? MouseButton::Right
                                                    : MouseButton::Left;
     model_.action = Checked(IDC_PICKPOS_RBDOWN) ? ClickAction::Down
                     : Checked(IDC_PICKPOS_RBUP) ? ClickAction::Up
                                                 : ClickAction::Click;
-    model_.doubleClick = Checked(IDC_PICKPOS_CBDOUBLECLICK);
 }
 
 void TdlgPickPos::ShowModel() {
+    ShowBindings();
+    ShowChoices();
+}
+
+void TdlgPickPos::ShowChoices() {
     const HWND dialog = Handle();
-    SetDlgItemTextA(dialog, IDC_PICKPOS_TXTNAME, model_.TargetCaption().c_str());
+    SetControlText(IDC_PICKPOS_TXTNAME, model_.TargetCaption());
     CheckRadioButton(
         dialog, IDC_PICKPOS_RBWINDOW, IDC_PICKPOS_RBSCREEN,
         model_.Reference() == ClickReference::Window ? IDC_PICKPOS_RBWINDOW : IDC_PICKPOS_RBSCREEN);
     for (int id : {IDC_PICKPOS_GRPRELATIVE, IDC_PICKPOS_RBWINDOW, IDC_PICKPOS_RBSCREEN})
-        EnableWindow(Control(id), model_.ReferenceEnabled());
-    SetDlgItemTextA(dialog, IDC_PICKPOS_TXTX, model_.x.c_str());
-    SetDlgItemTextA(dialog, IDC_PICKPOS_TXTY, model_.y.c_str());
+        EnableControl(id, model_.ReferenceEnabled());
     const int button = model_.button == MouseButton::Middle  ? IDC_PICKPOS_RBMIDDLE
                        : model_.button == MouseButton::Right ? IDC_PICKPOS_RBRIGHT
                                                              : IDC_PICKPOS_RBLEFT;
@@ -178,9 +179,8 @@ void TdlgPickPos::ShowModel() {
                        : model_.action == ClickAction::Up ? IDC_PICKPOS_RBUP
                                                           : IDC_PICKPOS_RBCLICK;
     CheckRadioButton(dialog, IDC_PICKPOS_RBCLICK, IDC_PICKPOS_RBUP, action);
-    CheckDlgButton(dialog, IDC_PICKPOS_CBDOUBLECLICK, model_.doubleClick ? BST_CHECKED : BST_UNCHECKED);
-    EnableWindow(Control(IDC_PICKPOS_CBDOUBLECLICK), model_.DoubleClickEnabled());
-    EnableWindow(Control(IDOK), model_.OkEnabled());
+    EnableControl(IDC_PICKPOS_CBDOUBLECLICK, model_.DoubleClickEnabled());
+    EnableControl(IDOK, model_.OkEnabled());
 }
 
 std::string getClickCommand(HWND owner, EditStore& store, const char* macroID) {

@@ -35,6 +35,8 @@ class TdlgPickPos : public TDialog {
     void ShowAgain();
     void ReadControls();
     void ShowModel();
+    // The target, the radio buttons and what is enabled.
+    void ShowChoices();
 
     EditStore& store_;
     const std::string macroID_;

@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <windowsx.h>
 
 #include "CommonControls.h"
 #include "DriverSearch.h"
 #include "NumberEdit.h"
 #include "OSDPlacement.h"
 #include "PointFont.h"
+#include "Scoped.h"
 #include "SettingsRes.h"
 #include "ThisModule.h"
 #include "tovdrv.h"
@@ -22,37 +22,48 @@ const char* const kTimeLabels[] = {"S&howing time (ms):", "S&election time (ms):
 const int kPageControls[] = {IDC_SETTINGS_TXTTIME, IDC_SETTINGS_UDTIME, IDC_SETTINGS_CMBLOCATION,
                              IDC_SETTINGS_BTNBACKGROUND, IDC_SETTINGS_BTNFONT};
 
+void SetUpNumber(HWND control, const NumberField& field, int32_t value) {
+    SetUpUpDown(control, field.setting->minimum, field.setting->maximum, field.step, value);
+}
+
+Binding NumberLine(int upDown, int32_t& value, const NumberField& field) {
+    return bind::UpDown(upDown, value, field.setting->minimum, field.setting->maximum, field.step);
+}
+
 }  // namespace
 
+// The reactivation time, the page values and the display's check box are
+// kept as the user changes them, for the sample and the pages; the rest
+// goes through the table.
+TdlgSettings::TdlgSettings() {
+    Bind({NumberLine(IDC_SETTINGS_UDTOLERANCE, values_.tolerance, kToleranceField),
+          NumberLine(IDC_SETTINGS_UDSKIP, values_.skip, kSkipField),
+          NumberLine(IDC_SETTINGS_UDPRESSDELAY, values_.pressDelay, kPressDelayField),
+          NumberLine(IDC_SETTINGS_UDSEQUENCE, values_.seqDelay, kSeqDelayField),
+          NumberLine(IDC_SETTINGS_UDSAMPLE, values_.sampleCount, kSampleCountField),
+          bind::Check(IDC_SETTINGS_CBREACTIVATE, values_.reactivate),
+          bind::Check(IDC_SETTINGS_CBMINIMIZE, values_.minimize),
+          bind::TrackBar(IDC_SETTINGS_TBCURSOR, values_.cursorAcc, kCursorField.setting->minimum,
+                         kCursorField.setting->maximum, kCursorField.step),
+          bind::Check(IDC_SETTINGS_CBLEARN, values_.autoLearn),
+          bind::Check(IDC_SETTINGS_CBPANEL, values_.panelAtStart)},
+         "Settings");
+}
+
 void TdlgSettings::FormCreate() {
-    filling_ = true;
     driverAtStart_ = ReadSetting(setting::Driver);
     drivers_ = FindDrivers();
-    HWND list = Control(IDC_SETTINGS_LBDRIVERS);
-    for (const DriverEntry& driver : drivers_) ListBox_AddString(list, driver.name.c_str());
-    ListBox_SetCurSel(list, SelectedDriver(drivers_, driverAtStart_));
+    std::vector<std::string> names;
+    for (const DriverEntry& driver : drivers_) names.push_back(driver.name);
+    FillList(IDC_SETTINGS_LBDRIVERS, names);
+    SelectIndex(IDC_SETTINGS_LBDRIVERS, SelectedDriver(drivers_, driverAtStart_));
 
     values_ = ReadSettingsValues();
-    SetUpNumber(IDC_SETTINGS_UDTOLERANCE, kToleranceField, values_.tolerance);
-    SetUpNumber(IDC_SETTINGS_UDSKIP, kSkipField, values_.skip);
-    SetUpNumber(IDC_SETTINGS_UDPRESSDELAY, kPressDelayField, values_.pressDelay);
-    SetUpNumber(IDC_SETTINGS_UDSEQUENCE, kSeqDelayField, values_.seqDelay);
-    SetUpNumber(IDC_SETTINGS_UDSAMPLE, kSampleCountField, values_.sampleCount);
-    SetUpNumber(IDC_SETTINGS_UDREACTIVATE, kReactivateField, values_.reactivateTime);
-    SetUpNumber(IDC_SETTINGS_UDTIME, kTimeField, values_.pages[kDisplayPage].time);
-    Button_SetCheck(Control(IDC_SETTINGS_CBREACTIVATE), values_.reactivate ? BST_CHECKED : BST_UNCHECKED);
-    Button_SetCheck(Control(IDC_SETTINGS_CBMINIMIZE), values_.minimize ? BST_CHECKED : BST_UNCHECKED);
-    Button_SetCheck(Control(IDC_SETTINGS_CBPANEL), values_.panelAtStart ? BST_CHECKED : BST_UNCHECKED);
-    Button_SetCheck(Control(IDC_SETTINGS_CBLEARN), values_.autoLearn ? BST_CHECKED : BST_UNCHECKED);
-    Button_SetCheck(Control(IDC_SETTINGS_CBOSD), values_.osd ? BST_CHECKED : BST_UNCHECKED);
-    const BOOL reactivate = values_.reactivate;
-    EnableWindow(Control(IDC_SETTINGS_TXTREACTIVATE), reactivate);
-    EnableWindow(Control(IDC_SETTINGS_UDREACTIVATE), reactivate);
-    HWND cursor = Control(IDC_SETTINGS_TBCURSOR);
-    SendMessageA(cursor, TBM_SETRANGEMIN, FALSE, setting::CursorAcc.minimum);
-    SendMessageA(cursor, TBM_SETRANGEMAX, FALSE, setting::CursorAcc.maximum);
-    SendMessageA(cursor, TBM_SETTICFREQ, 10, 0);
-    SendMessageA(cursor, TBM_SETPOS, TRUE, values_.cursorAcc);
+    SetUpNumber(Control(IDC_SETTINGS_UDREACTIVATE), kReactivateField, values_.reactivateTime);
+    SetUpNumber(Control(IDC_SETTINGS_UDTIME), kTimeField, values_.pages[kDisplayPage].time);
+    SetChecked(IDC_SETTINGS_CBOSD, values_.osd);
+    EnableControl(IDC_SETTINGS_TXTREACTIVATE, values_.reactivate);
+    EnableControl(IDC_SETTINGS_UDREACTIVATE, values_.reactivate);
 
     HWND tabs = Control(IDC_SETTINGS_PCSAMPLE);
     const char* const tabTexts[] = {"On screen display", "Command window"};
@@ -62,10 +73,8 @@ void TdlgSettings::FormCreate() {
         tab.pszText = const_cast<char*>(tabTexts[i]);
         TabCtrl_InsertItem(tabs, i, &tab);
     }
-    HWND locations = Control(IDC_SETTINGS_CMBLOCATION);
-    for (const char* location : kLocations) ComboBox_AddString(locations, location);
+    FillList(IDC_SETTINGS_CMBLOCATION, {kLocations.begin(), kLocations.end()});
     ShowPage(kDisplayPage);
-    filling_ = false;
 }
 
 void TdlgSettings::FormClose() {
@@ -73,66 +82,50 @@ void TdlgSettings::FormClose() {
     if (!accepted_) WriteSetting(setting::Driver, driverAtStart_);
 }
 
-void TdlgSettings::SetUpNumber(int upDown, const NumberField& field, int32_t value) {
-    HWND control = Control(upDown);
-    SendMessageA(control, UDM_SETRANGE32, field.setting->minimum, field.setting->maximum);
-    UDACCEL step{0, static_cast<UINT>(field.step)};
-    SendMessageA(control, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
-    SendMessageA(control, UDM_SETPOS32, 0, Clamped(*field.setting, value));
-}
-
-int32_t TdlgSettings::Position(int upDown) const {
-    return static_cast<int32_t>(SendMessageA(Control(upDown), UDM_GETPOS32, 0, 0));
-}
-
-bool TdlgSettings::Checked(int id) const { return Button_GetCheck(Control(id)) == BST_CHECKED; }
-
 void TdlgSettings::ShowPage(int page) {
     page_ = page;
     TabCtrl_SetCurSel(Control(IDC_SETTINGS_PCSAMPLE), page);
-    SetDlgItemTextA(Handle(), IDC_SETTINGS_LBLTIME, kTimeLabels[page]);
-    const bool filling = filling_;
-    filling_ = true;
-    SendMessageA(Control(IDC_SETTINGS_UDTIME), UDM_SETPOS32, 0, Page().time);
-    ComboBox_SetCurSel(Control(IDC_SETTINGS_CMBLOCATION), Page().location);
-    filling_ = filling;
+    SetControlText(IDC_SETTINGS_LBLTIME, kTimeLabels[page]);
+    {
+        const ScopedFlag filling = FillingControls();
+        SetUpDownPosition(IDC_SETTINGS_UDTIME, Page().time);
+        SelectIndex(IDC_SETTINGS_CMBLOCATION, Page().location);
+    }
     EnablePageControls();
     RedrawSample();
 }
 
 void TdlgSettings::EnablePageControls() {
-    const BOOL enabled = PageControlsEnabled(page_, Checked(IDC_SETTINGS_CBOSD));
-    for (int id : kPageControls) EnableWindow(Control(id), enabled);
+    const bool enabled = PageControlsEnabled(page_, values_.osd);
+    for (int id : kPageControls) EnableControl(id, enabled);
 }
 
 void TdlgSettings::Command(int id, int notification) {
-    if (filling_) return;
+    if (Filling()) return;
     switch (id) {
         case IDC_SETTINGS_TXTTIME:
-            if (notification == EN_CHANGE) Page().time = Position(IDC_SETTINGS_UDTIME);
+            if (notification == EN_CHANGE) Page().time = UpDownPosition(IDC_SETTINGS_UDTIME);
             break;
         case IDC_SETTINGS_TXTREACTIVATE:
             if (notification == EN_CHANGE) {
                 const std::string typed = ControlText(id);
                 values_.reactivateTime = TypedReactivateTime(typed, values_.reactivateTime);
                 if (!ShowsAnotherNumber(typed, values_.reactivateTime)) break;
-                filling_ = true;
-                SendMessageA(Control(IDC_SETTINGS_UDREACTIVATE), UDM_SETPOS32, 0, values_.reactivateTime);
-                filling_ = false;
+                const ScopedFlag filling = FillingControls();
+                SetUpDownPosition(IDC_SETTINGS_UDREACTIVATE, values_.reactivateTime);
             }
             break;
-        case IDC_SETTINGS_CBREACTIVATE: {
-            const BOOL on = Checked(id);
-            EnableWindow(Control(IDC_SETTINGS_TXTREACTIVATE), on);
-            EnableWindow(Control(IDC_SETTINGS_UDREACTIVATE), on);
+        case IDC_SETTINGS_CBREACTIVATE:
+            EnableControl(IDC_SETTINGS_TXTREACTIVATE, Checked(id));
+            EnableControl(IDC_SETTINGS_UDREACTIVATE, Checked(id));
             break;
-        }
         case IDC_SETTINGS_CBOSD:
+            values_.osd = Checked(id);
             EnablePageControls();
             RedrawSample();
             break;
         case IDC_SETTINGS_CMBLOCATION:
-            if (notification == CBN_SELCHANGE) Page().location = ComboBox_GetCurSel(Control(id));
+            if (notification == CBN_SELCHANGE) Page().location = SelectedIndex(id);
             break;
         case IDC_SETTINGS_BTNFONT:
             btnFontClick();
@@ -142,7 +135,7 @@ void TdlgSettings::Command(int id, int notification) {
             break;
         case IDC_SETTINGS_LBDRIVERS:
             if (notification == LBN_SELCHANGE) {
-                const int index = ListBox_GetCurSel(Control(id));
+                const int index = SelectedIndex(id);
                 // At once, so that "Configure..." configures the driver just chosen.
                 if (index >= 0 && index < static_cast<int>(drivers_.size()))
                     WriteSetting(setting::Driver, drivers_[index].file);
@@ -198,16 +191,15 @@ void TdlgSettings::RedrawSample() { InvalidateRect(Control(IDC_SETTINGS_IMGSAMPL
 
 void TdlgSettings::DrawSample(const DRAWITEMSTRUCT& item) const {
     const RECT area = item.rcItem;
-    if (!PageControlsEnabled(page_, Checked(IDC_SETTINGS_CBOSD))) {
+    if (!PageControlsEnabled(page_, values_.osd)) {
         FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
     const PageValues& page = values_.pages[page_];
-    const HBRUSH back = CreateSolidBrush(static_cast<COLORREF>(page.backColor));
-    FillRect(item.hDC, &area, back);
-    DeleteObject(back);
-    const HFONT font = CreatePointFont(page.fontName, page.fontSize, WindowDpi(Handle()));
-    const HGDIOBJ previous = SelectObject(item.hDC, font);
+    const UniqueBrush back(CreateSolidBrush(static_cast<COLORREF>(page.backColor)));
+    FillRect(item.hDC, &area, back.get());
+    const UniqueFont font(CreatePointFont(page.fontName, page.fontSize, WindowDpi(Handle())));
+    const SelectedObject selected(item.hDC, font.get());
     TEXTMETRICA metrics{};
     GetTextMetricsA(item.hDC, &metrics);
     SetTextColor(item.hDC, static_cast<COLORREF>(page.fontColor));
@@ -215,8 +207,6 @@ void TdlgSettings::DrawSample(const DRAWITEMSTRUCT& item) const {
     const char* text = kSampleTexts[page_];
     const int top = HalfRoundedToEven((area.bottom - area.top) - metrics.tmHeight);
     TextOutA(item.hDC, area.left + 1, area.top + top, text, lstrlenA(text));
-    SelectObject(item.hDC, previous);
-    DeleteObject(font);
 }
 
 INT_PTR TdlgSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -228,17 +218,7 @@ INT_PTR TdlgSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void TdlgSettings::btnOkClick() {
-    values_.tolerance = Position(IDC_SETTINGS_UDTOLERANCE);
-    values_.skip = Position(IDC_SETTINGS_UDSKIP);
-    values_.pressDelay = Position(IDC_SETTINGS_UDPRESSDELAY);
-    values_.seqDelay = Position(IDC_SETTINGS_UDSEQUENCE);
-    values_.sampleCount = Position(IDC_SETTINGS_UDSAMPLE);
-    values_.reactivate = Checked(IDC_SETTINGS_CBREACTIVATE);
-    values_.minimize = Checked(IDC_SETTINGS_CBMINIMIZE);
-    values_.cursorAcc = static_cast<int32_t>(SendMessageA(Control(IDC_SETTINGS_TBCURSOR), TBM_GETPOS, 0, 0));
-    values_.autoLearn = Checked(IDC_SETTINGS_CBLEARN);
-    values_.panelAtStart = Checked(IDC_SETTINGS_CBPANEL);
-    values_.osd = Checked(IDC_SETTINGS_CBOSD);
+    if (!StoreBindings()) return;
     WriteSettingsValues(values_);
     accepted_ = true;
     Close(IDOK);

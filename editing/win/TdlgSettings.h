@@ -12,6 +12,8 @@
 
 class TdlgSettings : public TDialog {
   public:
+    TdlgSettings();
+
     bool Accepted() const { return accepted_; }
 
   private:
@@ -24,9 +26,6 @@ class TdlgSettings : public TDialog {
     const char* HelpAnchor() const override { return "#Settings"; }
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void SetUpNumber(int upDown, const NumberField& field, int32_t value);
-    int32_t Position(int upDown) const;
-    bool Checked(int id) const;
     void ShowPage(int page);
     void EnablePageControls();
     void btnFontClick();
@@ -40,8 +39,6 @@ class TdlgSettings : public TDialog {
     std::string driverAtStart_;
     std::vector<DriverEntry> drivers_;
     bool accepted_ = false;
-    // Filling the controls notifies too.
-    bool filling_ = false;
 };
 
 // Runs the dialog: ChangeSettings' result.

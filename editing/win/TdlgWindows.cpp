@@ -8,22 +8,13 @@
 #include "DialogMessageBox.h"
 #include "OpenFileDialog.h"
 #include "ParameterDialogs.h"
+#include "Scoped.h"
 #include "ThisModule.h"
 #include "WindowsRes.h"
 
-namespace {
-
-std::string ItemText(HWND dialog, int id) {
-    char text[MAX_PATH] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-}  // namespace
-
 void TdlgWindows::FormCreate() {
-    SendDlgItemMessageA(Handle(), IDC_WINDOWS_TXTFILENAME, EM_LIMITTEXT, kMaxTargetFileLength, 0);
-    SendDlgItemMessageA(Handle(), IDC_WINDOWS_TXTCAPTION, EM_LIMITTEXT, kMaxTargetCaptionInput, 0);
+    LimitText(IDC_WINDOWS_TXTFILENAME, kMaxTargetFileLength);
+    LimitText(IDC_WINDOWS_TXTCAPTION, kMaxTargetCaptionInput);
     CheckRadioButton(Handle(), IDC_WINDOWS_RBVISIBLE, IDC_WINDOWS_RBALL, IDC_WINDOWS_RBVISIBLE);
     FillTree();
 }
@@ -51,8 +42,8 @@ LRESULT TdlgWindows::Notify(const NMHDR& header) {
 }
 
 void TdlgWindows::btnOkClick() {
-    const WindowChoiceOutcome outcome = AcceptWindowChoice(
-        {ItemText(Handle(), IDC_WINDOWS_TXTFILENAME), ItemText(Handle(), IDC_WINDOWS_TXTCAPTION)});
+    const WindowChoiceOutcome outcome =
+        AcceptWindowChoice({ControlText(IDC_WINDOWS_TXTFILENAME), ControlText(IDC_WINDOWS_TXTCAPTION)});
     if (outcome.refusal) {
         ShowDialogMessage(Handle(), *outcome.refusal);
         return;
@@ -62,17 +53,14 @@ void TdlgWindows::btnOkClick() {
 }
 
 void TdlgWindows::FillTree() {
-    const HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const WaitCursor wait;
     std::vector<ListedWindow> windows;
     for (WindowHandle window : desktop_.TopLevelWindows())
         windows.push_back(
             {window, desktop_.WindowTitle(window), desktop_.OwnerParent(window), desktop_.IsVisible(window)});
-    const WindowShow show = IsDlgButtonChecked(Handle(), IDC_WINDOWS_RBALL) == BST_CHECKED
-                                ? WindowShow::All
-                                : WindowShow::Visible;
+    const WindowShow show = Checked(IDC_WINDOWS_RBALL) ? WindowShow::All : WindowShow::Visible;
     TreeView_DeleteAllItems(Control(IDC_WINDOWS_OUTWINDOWS));
     AddNodes(TVI_ROOT, BuildWindowTree(windows, show));
-    SetCursor(previous);
 }
 
 void TdlgWindows::AddNodes(HTREEITEM parent, const std::vector<WindowNode>& nodes) {
@@ -101,15 +89,14 @@ void TdlgWindows::NodeSelected(HTREEITEM node) {
     if (!SendDlgItemMessageA(Handle(), IDC_WINDOWS_OUTWINDOWS, TVM_GETITEMA, 0,
                              reinterpret_cast<LPARAM>(&item)))
         return;
-    SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTCAPTION, caption);
-    const std::string file = desktop_.ProgramFileOf(static_cast<WindowHandle>(item.lParam));
-    SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTFILENAME, file.c_str());
+    SetControlText(IDC_WINDOWS_TXTCAPTION, caption);
+    SetControlText(IDC_WINDOWS_TXTFILENAME, desktop_.ProgramFileOf(static_cast<WindowHandle>(item.lParam)));
 }
 
 void TdlgWindows::Browse() {
     if (const auto file =
             ChooseFileToOpen(Handle(), {"*.EXE\0*.EXE\0*.COM\0*.COM\0", "C:\\", "", OFN_FILEMUSTEXIST}))
-        SetDlgItemTextA(Handle(), IDC_WINDOWS_TXTFILENAME, file->c_str());
+        SetControlText(IDC_WINDOWS_TXTFILENAME, *file);
 }
 
 std::optional<WindowChoice> selectWindow(HWND owner) {

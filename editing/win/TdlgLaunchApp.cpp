@@ -42,7 +42,7 @@ void TdlgLaunchApp::btnOkClick() {
 }
 
 void TdlgLaunchApp::Browse() {
-    if (const auto path = ChooseFileToOpen(Handle(), {"All files\0*.*\0", "C:\\"}))
+    if (const auto path = ChooseFileToOpen(Handle(), {"All files\0*.*\0", "C:\\", "", 0}))
         SetControlText(IDC_LAUNCHAPP_TXTFILENAME, *path);
 }
 

@@ -102,3 +102,19 @@ class WaitCursor {
   private:
     const HCURSOR previous_;
 };
+
+// A window's painting (BeginPaint/EndPaint) for one scope, in WM_PAINT;
+// objects selected into its DC are declared after it.
+class PaintDC {
+  public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    const HWND window_;
+    PAINTSTRUCT paint_{};
+    const HDC dc_;
+};

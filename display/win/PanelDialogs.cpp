@@ -10,20 +10,14 @@
 
 namespace {
 
-constexpr int kCaptionLimit = sizeof(TBtnEntry::CAP) - 1;
-constexpr int kPictureLimit = sizeof(TBtnEntry::PIC) - 1;
-
-std::string TextOf(HWND control) {
-    char text[kPictureLimit + 1] = "";
-    GetWindowTextA(control, text, sizeof text);
-    return text;
-}
+constexpr std::size_t kCaptionLimit = sizeof(TBtnEntry::CAP) - 1;
+constexpr std::size_t kPictureLimit = sizeof(TBtnEntry::PIC) - 1;
 
 // Starts from the path in the field and puts the chosen one there.
 void BrowseBitmap(HWND owner, HWND field) {
-    if (const auto path = ChooseFileToOpen(owner, {"Bitmaps (*.bmp)\0*.bmp\0", nullptr, TextOf(field),
+    if (const auto path = ChooseFileToOpen(owner, {"Bitmaps (*.bmp)\0*.bmp\0", nullptr, ControlText(field),
                                                    OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST}))
-        SetWindowTextA(field, path->c_str());
+        SetControlText(field, *path);
 }
 
 template <class Record>
@@ -50,56 +44,54 @@ std::vector<ButtonItem> StoreItems() {
 
 }  // namespace
 
-TdlgBtnProperties::TdlgBtnProperties(TBtnEntry& entry) : entry_(entry), mid_(FieldText(entry.MID)) {}
-
-void TdlgBtnProperties::FormCreate() {
-    SetWindowTextA(Handle(), ("Button " + std::string(FieldText(entry_.CAP)) + " properties").c_str());
-    SendMessageA(Control(IDC_BTNPROPERTIES_TXTCAPTION), EM_LIMITTEXT, kCaptionLimit, 0);
-    SendMessageA(Control(IDC_BTNPROPERTIES_TXTPIC), EM_LIMITTEXT, kPictureLimit, 0);
-    // An entry with both (a hand-edited file) opens with its caption only.
-    const std::string caption(FieldText(entry_.CAP));
-    const std::string picture = caption.empty() ? std::string(FieldText(entry_.PIC)) : "";
-    filling_ = true;
-    SetWindowTextA(Control(IDC_BTNPROPERTIES_TXTCAPTION), caption.c_str());
-    SetWindowTextA(Control(IDC_BTNPROPERTIES_TXTPIC), picture.c_str());
-    filling_ = false;
-
-    items_ = StoreItems();
-    const HWND list = Control(IDC_BTNPROPERTIES_CMBMACROS);
-    for (const ButtonItem& item : items_)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.c_str()));
-    const int selected = FindButtonItem(items_, mid_);
-    // Without a match the first entry shows, but the ID stays until one is picked.
-    SendMessageA(list, CB_SETCURSEL, selected < 0 ? 0 : selected, 0);
+// An entry with both (a hand-edited file) opens with its caption only.
+TdlgBtnProperties::TdlgBtnProperties(TBtnEntry& entry)
+    : entry_(entry),
+      mid_(FieldText(entry.MID)),
+      caption_(FieldText(entry.CAP)),
+      picture_(caption_.empty() ? FieldText(entry.PIC) : "") {
+    Bind({bind::Text(IDC_BTNPROPERTIES_TXTCAPTION, caption_, kCaptionLimit),
+          bind::Text(IDC_BTNPROPERTIES_TXTPIC, picture_, kPictureLimit)},
+         "Button properties");
 }
 
+void TdlgBtnProperties::FormCreate() {
+    ::SetControlText(Handle(), "Button " + caption_ + " properties");
+    items_ = StoreItems();
+    std::vector<std::string> texts;
+    for (const ButtonItem& item : items_) texts.push_back(item.text);
+    FillList(IDC_BTNPROPERTIES_CMBMACROS, texts);
+    const int selected = FindButtonItem(items_, mid_);
+    // Without a match the first entry shows, but the ID stays until one is picked.
+    SelectIndex(IDC_BTNPROPERTIES_CMBMACROS, selected < 0 ? 0 : selected);
+}
+
+// Only the user's typing in one field empties the other.
 void TdlgBtnProperties::Command(int id, int notification) {
+    if (Filling()) return;
     if ((id == IDC_BTNPROPERTIES_TXTCAPTION || id == IDC_BTNPROPERTIES_TXTPIC) && notification == EN_CHANGE) {
-        if (filling_) return;
-        filling_ = true;
-        SetWindowTextA(Control(id == IDC_BTNPROPERTIES_TXTCAPTION ? IDC_BTNPROPERTIES_TXTPIC
-                                                                  : IDC_BTNPROPERTIES_TXTCAPTION),
-                       "");
-        filling_ = false;
+        const ScopedFlag filling = FillingControls();
+        SetControlText(
+            id == IDC_BTNPROPERTIES_TXTCAPTION ? IDC_BTNPROPERTIES_TXTPIC : IDC_BTNPROPERTIES_TXTCAPTION, "");
     } else if (id == IDC_BTNPROPERTIES_BTNBROWSE && notification == BN_CLICKED) {
         BrowseBitmap(Handle(), Control(IDC_BTNPROPERTIES_TXTPIC));
     } else if (id == IDC_BTNPROPERTIES_CMBMACROS && notification == CBN_SELCHANGE) {
-        const int index = static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0));
+        const int index = SelectedIndex(id);
         mid_.clear();
         if (index >= 0 && index < static_cast<int>(items_.size())) mid_ = ButtonItemID(items_[index]);
     }
 }
 
 void TdlgBtnProperties::btnOkClick() {
+    if (!StoreBindings()) return;
     CopyText(entry_.MID, mid_);
-    CopyText(entry_.CAP, TextOf(Control(IDC_BTNPROPERTIES_TXTCAPTION)));
-    CopyText(entry_.PIC, TextOf(Control(IDC_BTNPROPERTIES_TXTPIC)));
+    CopyText(entry_.CAP, caption_);
+    CopyText(entry_.PIC, picture_);
     Close(IDOK);
 }
 
-void TdlgPanelProp::FormCreate() {
-    SendMessageA(Control(IDC_PANELPROP_TXTPIC), EM_LIMITTEXT, kPictureLimit, 0);
-    SetWindowTextA(Control(IDC_PANELPROP_TXTPIC), ReadSetting(setting::BtnPanelBack).c_str());
+TdlgPanelProp::TdlgPanelProp() : picture_(ReadSetting(setting::BtnPanelBack)) {
+    Bind({bind::Text(IDC_PANELPROP_TXTPIC, picture_, kPictureLimit)}, "Panel properties");
 }
 
 void TdlgPanelProp::Command(int id, int notification) {
@@ -108,6 +100,7 @@ void TdlgPanelProp::Command(int id, int notification) {
 }
 
 void TdlgPanelProp::btnOkClick() {
-    WriteSetting(setting::BtnPanelBack, TextOf(Control(IDC_PANELPROP_TXTPIC)));
+    if (!StoreBindings()) return;
+    WriteSetting(setting::BtnPanelBack, picture_);
     Close(IDOK);
 }

@@ -24,15 +24,18 @@ class TdlgBtnProperties : public TDialog {
     TBtnEntry& entry_;
     std::vector<ButtonItem> items_;
     std::string mid_;
-    // Set while the dialog fills a field itself: only the user's typing
-    // empties the other one.
-    bool filling_ = false;
+    std::string caption_;
+    std::string picture_;
 };
 
 // The panel's background picture, kept in the BtnPanelBack setting.
 class TdlgPanelProp : public TDialog {
+  public:
+    TdlgPanelProp();
+
   private:
-    void FormCreate() override;
     void Command(int id, int notification) override;
     void btnOkClick() override;
+
+    std::string picture_;
 };

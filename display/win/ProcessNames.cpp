@@ -1,18 +1,11 @@
 #include "ProcessNames.h"
 
-#include <memory>
-#include <type_traits>
-
 #include "Paths.h"
+#include "Scoped.h"
 #include "ThisModule.h"
 #include "rxnt.h"
 
 namespace {
-
-struct LibraryRelease {
-    void operator()(HMODULE library) const { FreeLibrary(library); }
-};
-using LoadedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryRelease>;
 
 std::string ProcessNameLibraryPath() {
     std::string folder = ProgramFolder();
@@ -30,7 +23,7 @@ int WindowsPlatform() {
 }
 
 std::optional<std::string> ProgramFileOfWindow(HWND window) {
-    const LoadedLibrary library(
+    const UniqueModule library(
         LoadLibraryExA(ProcessNameLibraryPath().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     if (!library) return std::nullopt;
     // Through void (*)(): the cast that says the export's real type is known.

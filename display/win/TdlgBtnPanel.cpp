@@ -22,10 +22,10 @@ constexpr UINT_PTR kButtonSubclass = 1;
 // Posted as the panel shows, so that showButtonPanel returns before the notice.
 constexpr UINT kShowNotice = WM_APP + 1;
 
-HBITMAP LoadBitmapFile(std::string_view path) {
+UniqueBitmap LoadBitmapFile(std::string_view path) {
     if (path.empty()) return nullptr;
-    return static_cast<HBITMAP>(
-        LoadImageA(nullptr, std::string(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    return UniqueBitmap(static_cast<HBITMAP>(
+        LoadImageA(nullptr, std::string(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
 }
 
 const char* CursorOf(PointerShape shape) {
@@ -66,22 +66,19 @@ TdlgBtnPanel::TdlgBtnPanel(TPanelWindowProc panelWindowProc, TRunItemProc runIte
     if (found == ButtonListFound::Unreadable || found == ButtonListFound::NothingRead)
         overwriteQuestion_ = ButtonListOverwriteQuestion(path);
 
-    mnuBtnPanel_ = CreatePopupMenu();
-    AppendMenuA(mnuBtnPanel_, MF_STRING | MF_GRAYED, mnuAddButton, "Add button");
-    AppendMenuA(mnuBtnPanel_, MF_STRING, mnuPanelProperties, "Panel properties...");
-    AppendMenuA(mnuBtnPanel_, MF_STRING, mnuDesignMode, "Design mode");
-    AppendMenuA(mnuBtnPanel_, MF_STRING, mnuClose, "&Close");
-    mnuBtnButton_ = CreatePopupMenu();
-    AppendMenuA(mnuBtnButton_, MF_STRING, mnuDeleteButton, "Delete button");
-    AppendMenuA(mnuBtnButton_, MF_STRING, mnuButtonProperties, "Button properties...");
+    mnuBtnPanel_.reset(CreatePopupMenu());
+    AppendMenuA(mnuBtnPanel_.get(), MF_STRING | MF_GRAYED, mnuAddButton, "Add button");
+    AppendMenuA(mnuBtnPanel_.get(), MF_STRING, mnuPanelProperties, "Panel properties...");
+    AppendMenuA(mnuBtnPanel_.get(), MF_STRING, mnuDesignMode, "Design mode");
+    AppendMenuA(mnuBtnPanel_.get(), MF_STRING, mnuClose, "&Close");
+    mnuBtnButton_.reset(CreatePopupMenu());
+    AppendMenuA(mnuBtnButton_.get(), MF_STRING, mnuDeleteButton, "Delete button");
+    AppendMenuA(mnuBtnButton_.get(), MF_STRING, mnuButtonProperties, "Button properties...");
 }
 
 TdlgBtnPanel::~TdlgBtnPanel() {
     *alive_ = false;
     DestroyButtons();
-    if (background_) DeleteObject(background_);
-    DestroyMenu(mnuBtnPanel_);
-    DestroyMenu(mnuBtnButton_);
 }
 
 void TdlgBtnPanel::Show(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc) {
@@ -94,17 +91,15 @@ void TdlgBtnPanel::Show(TPanelWindowProc panelWindowProc, TRunItemProc runItemPr
 
     TWindowClass windowClass;
     windowClass.name = kClassName;
-    if (!panel->Create(windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Button panel",
-                       WS_POPUP | WS_CLIPCHILDREN, place.left, place.top, place.width, place.height))
-        return;
-    // From here the window owns the panel and deletes it when destroyed.
-    TdlgBtnPanel& self = *panel.release();
-    self.DeleteWithWindow();
-    self.BuildButtons();
-    self.LoadBackground();
-    ShowWindow(self.Handle(), SW_SHOWNOACTIVATE);
-    if (!self.notice_.empty()) PostMessageA(self.Handle(), kShowNotice, 0, 0);
-    if (panelWindowProc.Proc) panelWindowProc.Proc(panelWindowProc.Context, self.Handle());
+    TdlgBtnPanel* self =
+        CreateOwned(std::move(panel), windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Button panel",
+                    WS_POPUP | WS_CLIPCHILDREN, place.left, place.top, place.width, place.height);
+    if (!self) return;
+    self->BuildButtons();
+    self->LoadBackground();
+    ShowWindow(self->Handle(), SW_SHOWNOACTIVATE);
+    if (!self->notice_.empty()) PostMessageA(self->Handle(), kShowNotice, 0, 0);
+    if (panelWindowProc.Proc) panelWindowProc.Proc(panelWindowProc.Context, self->Handle());
 }
 
 void TdlgBtnPanel::UnregisterClass() { ::UnregisterClassA(kClassName, ThisModule()); }
@@ -248,7 +243,7 @@ void TdlgBtnPanel::ButtonReleased(HWND button, bool right, int x, int y) {
     if (right) {
         POINT point{x, y};
         ClientToScreen(button, &point);
-        RunMenu(mnuBtnButton_, point.x, point.y);
+        RunMenu(mnuBtnButton_.get(), point.x, point.y);
     } else if (click) {
         ButtonClicked(button);
     }
@@ -321,7 +316,7 @@ void TdlgBtnPanel::BackgroundReleased(bool right, int x, int y) {
     const PanelBox place = PanelPlace();
     if (right) {
         UpdatePanelMenu();
-        RunMenu(mnuBtnPanel_, place.left + x, place.top + y);
+        RunMenu(mnuBtnPanel_.get(), place.left + x, place.top + y);
     }
     WriteSetting(setting::BtnPanelX, place.left);
     WriteSetting(setting::BtnPanelY, place.top);
@@ -370,9 +365,10 @@ void TdlgBtnPanel::MenuChosen(UINT command) {
 
 // A full panel takes no more buttons: a new one would not show.
 void TdlgBtnPanel::UpdatePanelMenu() {
-    CheckMenuItem(mnuBtnPanel_, mnuDesignMode, MF_BYCOMMAND | (designMode_ ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(mnuBtnPanel_.get(), mnuDesignMode,
+                  MF_BYCOMMAND | (designMode_ ? MF_CHECKED : MF_UNCHECKED));
     const bool canAdd = designMode_ && list_.size() < kMaxPanelButtons;
-    EnableMenuItem(mnuBtnPanel_, mnuAddButton, MF_BYCOMMAND | (canAdd ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(mnuBtnPanel_.get(), mnuAddButton, MF_BYCOMMAND | (canAdd ? MF_ENABLED : MF_GRAYED));
 }
 
 void TdlgBtnPanel::ToggleDesignMode() {
@@ -389,7 +385,6 @@ void TdlgBtnPanel::DeleteButton() {
     if (!buttons_.count(target_)) return;
     DestroyWindow(target_);
     buttons_.erase(target_);
-    if (const HBITMAP picture = pictures_[target_]) DeleteObject(picture);
     pictures_.erase(target_);
     target_ = nullptr;
 }
@@ -441,21 +436,18 @@ void TdlgBtnPanel::BuildButtons() {
     const std::size_t shown = std::min(list_.size(), kMaxPanelButtons);
     for (std::size_t i = 0; i < shown; ++i) {
         const TBtnEntry& entry = list_[i];
-        const HBITMAP picture = LoadBitmapFile(FieldText(entry.PIC));
+        UniqueBitmap picture = LoadBitmapFile(FieldText(entry.PIC));
         const HWND button = CreateWindowExA(
             0, "BUTTON", std::string(FieldText(entry.CAP)).c_str(),
             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_PUSHBUTTON | (picture ? BS_BITMAP : 0), entry.X,
             entry.Y, entry.W, entry.H, Handle(), nullptr, ThisModule(), nullptr);
-        if (!button) {
-            if (picture) DeleteObject(picture);
-            continue;
-        }
+        if (!button) continue;
         // Over the earlier entries, as the lookup by ID and the painting have it.
         SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (picture) {
-            SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
-            pictures_[button] = picture;
+            SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+            pictures_[button] = std::move(picture);
         }
         buttons_[button] = entry.ID;
         SetWindowSubclass(button, &ButtonProcedure, kButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -464,8 +456,6 @@ void TdlgBtnPanel::BuildButtons() {
 
 void TdlgBtnPanel::DestroyButtons() {
     for (const auto& [button, id] : buttons_) DestroyWindow(button);
-    for (const auto& [button, picture] : pictures_)
-        if (picture) DeleteObject(picture);
     buttons_.clear();
     pictures_.clear();
     target_ = nullptr;
@@ -473,30 +463,26 @@ void TdlgBtnPanel::DestroyButtons() {
 }
 
 void TdlgBtnPanel::LoadBackground() {
-    if (background_) DeleteObject(background_);
     background_ = LoadBitmapFile(ReadSetting(setting::BtnPanelBack));
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TdlgBtnPanel::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const PaintDC paint(Handle());
+    const HDC dc = paint.get();
     RECT client;
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     if (background_) {
         // At its own size inside the edge, cut where the panel ends.
-        const HDC memory = CreateCompatibleDC(dc);
-        const HGDIOBJ previous = SelectObject(memory, background_);
+        const UniqueMemoryDC memory(CreateCompatibleDC(dc));
+        const SelectedObject picture(memory.get(), background_.get());
         BITMAP size{};
-        GetObjectA(background_, sizeof size, &size);
+        GetObjectA(background_.get(), sizeof size, &size);
         BitBlt(dc, 1, 1, std::min<int>(size.bmWidth, client.right - 2),
-               std::min<int>(size.bmHeight, client.bottom - 2), memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+               std::min<int>(size.bmHeight, client.bottom - 2), memory.get(), 0, 0, SRCCOPY);
     }
     DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
-    EndPaint(Handle(), &paint);
 }
 
 void TdlgBtnPanel::SetPointer(PointerShape shape) { SetCursor(LoadCursorA(nullptr, CursorOf(shape))); }

@@ -17,10 +17,11 @@
 
 #include "ButtonList.h"
 #include "PanelGeometry.h"
+#include "Scoped.h"
 #include "Window.h"
 #include "tovshow.h"
 
-class TdlgBtnPanel final : private TWindow {
+class TdlgBtnPanel final : public TWindow {
   public:
     static constexpr const char* kClassName = "TdlgBtnPanel";
 
@@ -79,10 +80,11 @@ class TdlgBtnPanel final : private TWindow {
     TBtnList list_;
     // Each button and the ID of its entry.
     std::map<HWND, int32_t> buttons_;
-    HBITMAP background_ = nullptr;
-    std::map<HWND, HBITMAP> pictures_;
-    HMENU mnuBtnPanel_ = nullptr;
-    HMENU mnuBtnButton_ = nullptr;
+    UniqueBitmap background_;
+    // Each button's picture, deleted after its button.
+    std::map<HWND, UniqueBitmap> pictures_;
+    UniqueMenu mnuBtnPanel_;
+    UniqueMenu mnuBtnButton_;
 
     bool dragging_ = false;
     bool designMode_ = false;

@@ -32,25 +32,20 @@ TdlgChoose::TdlgChoose(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc
     CopyItemID(macroID_, macro->ID);
 }
 
-TdlgChoose::~TdlgChoose() {
-    *alive_ = false;
-    DeleteObject(font_);
-}
+TdlgChoose::~TdlgChoose() { *alive_ = false; }
 
 void TdlgChoose::Show(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc previous) {
     if (!macro) return;
-    auto chooser = std::unique_ptr<TdlgChoose>(new TdlgChoose(macro, execute, previous));
     TWindowClass windowClass;
     windowClass.name = kClassName;
-    if (!chooser->Create(windowClass, WS_EX_TOOLWINDOW, "", WS_POPUP, 0, 0, 0, 0)) return;
-    // From here the window owns the chooser and deletes it when destroyed.
-    TdlgChoose& self = *chooser.release();
-    self.DeleteWithWindow();
-    SetTimer(self.Handle(), kTimer1, kChooserTickMs, nullptr);
-    DRV_SetIRCommandProc(TIRCommandProc{&TdlgChoose::ReceiveIRCommand, &self});
-    self.Redraw();
-    ShowWindow(self.Handle(), SW_SHOWNOACTIVATE);
-    UpdateWindow(self.Handle());
+    TdlgChoose* self = CreateOwned(std::unique_ptr<TdlgChoose>(new TdlgChoose(macro, execute, previous)),
+                                   windowClass, WS_EX_TOOLWINDOW, "", WS_POPUP, 0, 0, 0, 0);
+    if (!self) return;
+    SetTimer(self->Handle(), kTimer1, kChooserTickMs, nullptr);
+    DRV_SetIRCommandProc(TIRCommandProc{&TdlgChoose::ReceiveIRCommand, self});
+    self->Redraw();
+    ShowWindow(self->Handle(), SW_SHOWNOACTIVATE);
+    UpdateWindow(self->Handle());
 }
 
 void TdlgChoose::UnregisterClass() { ::UnregisterClassA(kClassName, ThisModule()); }
@@ -108,7 +103,7 @@ void TdlgChoose::Redraw() {
     int width = 0;
     int height = 0;
     for (const ChooserEntry& entry : entries_) {
-        const SIZE size = MeasureText(font_, entry.text);
+        const SIZE size = MeasureText(font_.get(), entry.text);
         width = std::max<int>(width, size.cx);
         height += size.cy;
     }
@@ -122,14 +117,12 @@ void TdlgChoose::Redraw() {
 }
 
 void TdlgChoose::Paint() const {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const PaintDC paint(Handle());
+    const HDC dc = paint.get();
     RECT client;
     GetClientRect(Handle(), &client);
-    const HBRUSH back = CreateSolidBrush(backColor_);
-    FillRect(dc, &client, back);
-    DeleteObject(back);
-    const HGDIOBJ previous = SelectObject(dc, font_);
+    FillRect(dc, &client, UniqueBrush(CreateSolidBrush(backColor_)).get());
+    const SelectedObject font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     const auto fontColor = static_cast<COLORREF>(ReadSetting(setting::CmdFontColor));
     int y = 0;
@@ -137,10 +130,8 @@ void TdlgChoose::Paint() const {
         const std::string& text = entries_[i].text;
         SetTextColor(dc, static_cast<int>(i) == state_.Selected() ? kSelectedColor : fontColor);
         TextOutA(dc, 0, y, text.c_str(), static_cast<int>(text.size()));
-        y += MeasureText(font_, text).cy;
+        y += MeasureText(font_.get(), text).cy;
     }
-    SelectObject(dc, previous);
-    EndPaint(Handle(), &paint);
 }
 
 LRESULT TdlgChoose::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,10 +15,11 @@
 
 #include "ChooserModel.h"
 #include "Records.h"
+#include "Scoped.h"
 #include "Window.h"
 #include "tovshow.h"
 
-class TdlgChoose final : private TWindow {
+class TdlgChoose final : public TWindow {
   public:
     static constexpr const char* kClassName = "TdlgChoose";
 
@@ -53,7 +54,7 @@ class TdlgChoose final : private TWindow {
     std::vector<ChooserEntry> entries_;
     ChooserState state_;
     std::string location_;
-    HFONT font_;
+    UniqueFont font_;
     COLORREF backColor_;
     // A tick pumps messages, which may bring the next tick: that one waits.
     bool inTick_ = false;

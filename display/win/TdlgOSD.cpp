@@ -12,11 +12,9 @@ TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
       textColor_(style.fontColor),
       backColor_(style.backColor) {}
 
-TdlgOSD::~TdlgOSD() { DeleteObject(font_); }
-
 void TdlgOSD::Show(const std::string& text, const OSDStyle& style) {
     auto osd = std::unique_ptr<TdlgOSD>(new TdlgOSD(text, style));
-    const SIZE size = MeasureText(osd->font_, text);
+    const SIZE size = MeasureText(osd->font_.get(), text);
     RECT workArea{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     const OSDPosition position = PlaceOSD(style.location, size.cx, size.cy, workArea.right, workArea.bottom);
@@ -24,13 +22,11 @@ void TdlgOSD::Show(const std::string& text, const OSDStyle& style) {
     TWindowClass windowClass;
     windowClass.name = kClassName;
     // Off the taskbar, above normal windows, and never activated, not even by a click.
-    if (!osd->Create(windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, text.c_str(), WS_POPUP,
-                     position.left, position.top, size.cx, size.cy))
-        return;
-    // From here the window owns the display and deletes it when destroyed.
-    TdlgOSD& display = *osd.release();
-    display.DeleteWithWindow();
-    const HWND window = display.Handle();
+    const TdlgOSD* display =
+        CreateOwned(std::move(osd), windowClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+                    text.c_str(), WS_POPUP, position.left, position.top, size.cx, size.cy);
+    if (!display) return;
+    const HWND window = display->Handle();
     if (style.time > 0) SetTimer(window, kTimer1, static_cast<UINT>(style.time), nullptr);
     ShowWindow(window, SW_SHOWNA);
     // Drawn now: the caller may keep its message loop busy with a macro.
@@ -40,16 +36,14 @@ void TdlgOSD::Show(const std::string& text, const OSDStyle& style) {
 void TdlgOSD::UnregisterClass() { ::UnregisterClassA(kClassName, ThisModule()); }
 
 void TdlgOSD::Paint() const {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const PaintDC paint(Handle());
+    const HDC dc = paint.get();
     RECT client;
     GetClientRect(Handle(), &client);
-    const HGDIOBJ previous = SelectObject(dc, font_);
+    const SelectedObject font(dc, font_.get());
     SetTextColor(dc, textColor_);
     SetBkColor(dc, backColor_);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, text_.c_str(), static_cast<UINT>(text_.size()), nullptr);
-    SelectObject(dc, previous);
-    EndPaint(Handle(), &paint);
 }
 
 LRESULT TdlgOSD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

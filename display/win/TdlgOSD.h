@@ -9,9 +9,10 @@
 #include <string>
 
 #include "OSDStyle.h"
+#include "Scoped.h"
 #include "Window.h"
 
-class TdlgOSD final : private TWindow {
+class TdlgOSD final : public TWindow {
   public:
     static constexpr const char* kClassName = "TdlgOSD";
 
@@ -22,8 +23,6 @@ class TdlgOSD final : private TWindow {
     // For the library's release: the class must not outlive its window procedure.
     static void UnregisterClass();
 
-    ~TdlgOSD() override;
-
   private:
     static constexpr UINT_PTR kTimer1 = 1;
 
@@ -32,7 +31,7 @@ class TdlgOSD final : private TWindow {
     void Paint() const;
 
     std::string text_;
-    HFONT font_;
+    UniqueFont font_;
     COLORREF textColor_;
     COLORREF backColor_;
 };

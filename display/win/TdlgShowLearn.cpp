@@ -6,10 +6,10 @@
 #include "tovdata.h"
 
 void TdlgShowLearn::FormCreate() {
-    SetWindowTextA(Handle(), title_.c_str());
+    ::SetControlText(Handle(), title_);
     std::string text;
     for (const std::string& line : LearntCommandLines(learnt_)) text += line + "\r\n";
-    SetDlgItemTextA(Handle(), IDC_SHOWLEARN_MEMO1, text.c_str());
+    SetControlText(IDC_SHOWLEARN_MEMO1, text);
     FocusControl(IDOK);
 }
 

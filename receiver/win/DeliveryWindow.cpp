@@ -1,5 +1,7 @@
 #include "DeliveryWindow.h"
 
+#include <memory>
+
 #include "Window.h"
 
 namespace {
@@ -14,15 +16,11 @@ class WakeWindow final : public TWindow {
     explicit WakeWindow(void (*onWake)()) : onWake_(onWake) {}
 
     static HWND Open(void (*onWake)()) {
-        auto* window = new WakeWindow(onWake);
         TWindowClass windowClass;
         windowClass.name = kClassName;
-        if (!window->Create(windowClass, 0, "", 0, 0, 0, 0, 0, HWND_MESSAGE)) {
-            delete window;
-            return nullptr;
-        }
-        window->DeleteWithWindow();
-        return window->Handle();
+        const WakeWindow* window = CreateOwned(std::make_unique<WakeWindow>(onWake), windowClass, 0, "", 0, 0,
+                                               0, 0, 0, HWND_MESSAGE);
+        return window ? window->Handle() : nullptr;
     }
 
   private:

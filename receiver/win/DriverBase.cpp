@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "Guarded.h"
+#include "Scoped.h"
 #include "Text.h"
 
 namespace {
@@ -18,12 +19,12 @@ class Receiver {
     bool Start() {
         std::unique_ptr<Listener> listener = kDriver.begin();
         if (!listener) return false;
-        stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
         if (!stop_) return false;
         listener_ = std::move(listener);
         thread_ = std::thread([this] {
             try {
-                listener_->Listen(stop_, reporter_);
+                listener_->Listen(stop_.get(), reporter_);
             } catch (...) {
                 // Receiving ends; the host sees no more presses.
             }
@@ -33,17 +34,16 @@ class Receiver {
 
     void Stop() {
         if (!thread_.joinable()) return;
-        SetEvent(stop_);
+        SetEvent(stop_.get());
         thread_.join();
         listener_.reset();
-        CloseHandle(stop_);
-        stop_ = nullptr;
+        stop_.reset();
     }
 
   private:
     HostReporter reporter_;
     std::unique_ptr<Listener> listener_;
-    HANDLE stop_ = nullptr;
+    UniqueHandle stop_;
     std::thread thread_;
 };
 

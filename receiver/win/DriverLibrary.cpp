@@ -27,20 +27,15 @@ std::unique_ptr<DriverLibrary> DriverLibrary::LoadSelected() {
     if (!fileName) return nullptr;
     const std::string path = FullPath(*fileName);
     // The library's own folder comes first when it needs others of its own.
-    HMODULE module =
-        path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    UniqueModule module(path.empty() ? nullptr
+                                     : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     if (!module) return nullptr;
     auto entry = reinterpret_cast<TovReceiverDriverEntry>(
-        reinterpret_cast<void*>(GetProcAddress(module, "tovReceiverDriver")));
+        reinterpret_cast<void*>(GetProcAddress(module.get(), "tovReceiverDriver")));
     const TovReceiverDriver* functions = nullptr;
     // The host offered to either version is the same, version 1 reading less of it.
     if (entry) functions = entry(TOV_RECEIVER_DRIVER_VERSION);
     if (entry && !functions) functions = entry(TOV_RECEIVER_DRIVER_VERSION_1);
-    if (!functions) {
-        FreeLibrary(module);
-        return nullptr;
-    }
-    return std::unique_ptr<DriverLibrary>(new DriverLibrary(module, functions));
+    if (!functions) return nullptr;
+    return std::unique_ptr<DriverLibrary>(new DriverLibrary(std::move(module), functions));
 }
-
-DriverLibrary::~DriverLibrary() { FreeLibrary(module_); }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ReceiverDriver.h"
+#include "Scoped.h"
 
 class DriverLibrary {
   public:
@@ -14,15 +15,12 @@ class DriverLibrary {
     // folder (from the current folder when the program is not Tovanix.exe);
     // null when it is missing or speaks neither version 2 nor 1 of the interface.
     static std::unique_ptr<DriverLibrary> LoadSelected();
-    ~DriverLibrary();
-    DriverLibrary(const DriverLibrary&) = delete;
-    DriverLibrary& operator=(const DriverLibrary&) = delete;
 
     const TovReceiverDriver& functions() const { return *functions_; }
 
   private:
-    DriverLibrary(HMODULE module, const TovReceiverDriver* functions)
-        : module_(module), functions_(functions) {}
-    HMODULE module_;
+    DriverLibrary(UniqueModule module, const TovReceiverDriver* functions)
+        : module_(std::move(module)), functions_(functions) {}
+    UniqueModule module_;
     const TovReceiverDriver* functions_;
 };

@@ -6,6 +6,7 @@ extern "C" {
 }
 
 #include "HidDeviceChoice.h"
+#include "Scoped.h"
 
 namespace {
 
@@ -23,22 +24,21 @@ std::string DeviceName(HANDLE handle) {
 // access rights works for every user, keyboards included.
 std::string Label(const std::string& name, DWORD vendor, DWORD product) {
     std::string productName;
-    HANDLE file =
-        CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
+    const UniqueHandle file = OwnedFile(
+        CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (file) {
         HIDD_ATTRIBUTES attributes{};
         attributes.Size = sizeof attributes;
-        if (HidD_GetAttributes(file, &attributes)) {
+        if (HidD_GetAttributes(file.get(), &attributes)) {
             vendor = attributes.VendorID;
             product = attributes.ProductID;
         }
         wchar_t text[127] = L"";
-        if (HidD_GetProductString(file, text, sizeof text)) {
+        if (HidD_GetProductString(file.get(), text, sizeof text)) {
             char narrow[256] = "";
             WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
             productName = narrow;
         }
-        CloseHandle(file);
     }
     return DeviceLabel(productName, name, vendor, product);
 }

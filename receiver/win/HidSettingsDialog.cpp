@@ -27,10 +27,13 @@ const char* KindText(HidCollection collection) {
 }
 
 class TdlgHid : public TDialog {
+  public:
+    TdlgHid() : remotes_(ReadSetting(setting::HidRemotes) != 0) {
+        Bind({bind::Check(IDC_HID_ALLREMOTES, remotes_)}, "Windows remotes (HID)");
+    }
+
   private:
     void FormCreate() override {
-        CheckDlgButton(Handle(), IDC_HID_ALLREMOTES,
-                       ReadSetting(setting::HidRemotes) ? BST_CHECKED : BST_UNCHECKED);
         HWND list = Control(IDC_HID_DEVICES);
         ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
         AddColumn(0, "Device", 200);
@@ -46,7 +49,6 @@ class TdlgHid : public TDialog {
             ListView_SetItemText(list, item.iItem, 1, const_cast<char*>(KindText(devices_[i].collection)));
             if (IsChosenKeyboard(chosen, devices_[i].name)) ListView_SetCheckState(list, item.iItem, TRUE);
         }
-        filled_ = true;
     }
 
     void AddColumn(int index, const char* title, int dialogUnits) {
@@ -61,7 +63,7 @@ class TdlgHid : public TDialog {
 
     // Only a keyboard's keys can be remote buttons: other rows keep no tick.
     LRESULT Notify(const NMHDR& header) override {
-        if (!filled_ || header.idFrom != IDC_HID_DEVICES || header.code != LVN_ITEMCHANGING) return 0;
+        if (Filling() || header.idFrom != IDC_HID_DEVICES || header.code != LVN_ITEMCHANGING) return 0;
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         const bool ticking = (change.uChanged & LVIF_STATE) &&
                              (change.uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
@@ -70,6 +72,7 @@ class TdlgHid : public TDialog {
     }
 
     void btnOkClick() override {
+        if (!StoreBindings()) return;
         std::vector<std::string> present, ticked;
         for (std::size_t i = 0; i < devices_.size(); ++i) {
             present.push_back(devices_[i].name);
@@ -78,12 +81,12 @@ class TdlgHid : public TDialog {
         }
         WriteSetting(setting::HidKeyboards,
                      KeyboardsAfterChoice(ReadSetting(setting::HidKeyboards), present, ticked));
-        WriteSetting(setting::HidRemotes, IsDlgButtonChecked(Handle(), IDC_HID_ALLREMOTES) == BST_CHECKED);
+        WriteSetting(setting::HidRemotes, remotes_);
         Close(IDOK);
     }
 
+    bool remotes_;
     std::vector<HidDevice> devices_;
-    bool filled_ = false;
 };
 
 }  // namespace

@@ -5,22 +5,24 @@
 #include <memory>
 #include <vector>
 
+#include "Scoped.h"
+
 namespace {
 
 std::string CurrentUserSid() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return "";
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return "";
+    const UniqueHandle token(opened);
     std::string sid;
     DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
     std::vector<char> buffer(size);
     char* text = nullptr;
-    if (size && GetTokenInformation(token, TokenUser, buffer.data(), size, &size) &&
+    if (size && GetTokenInformation(token.get(), TokenUser, buffer.data(), size, &size) &&
         ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text)) {
         sid = text;
         LocalFree(text);
     }
-    CloseHandle(token);
     return sid;
 }
 

@@ -13,6 +13,7 @@
 #include "DriverBase.h"
 #include "LocalChannel.h"
 #include "LocalProtocol.h"
+#include "Scoped.h"
 
 namespace {
 
@@ -24,19 +25,16 @@ constexpr ULONGLONG kPressTimeoutMs = 5000;
 // completion signals event().
 class Instance {
   public:
-    explicit Instance(HANDLE pipe) : pipe_(pipe), event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-        overlapped_.hEvent = event_;
+    explicit Instance(HANDLE pipe)
+        : pipe_(OwnedFile(pipe)), event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        overlapped_.hEvent = event_.get();
     }
-    ~Instance() {
-        Cancel();
-        if (pipe_ != INVALID_HANDLE_VALUE) CloseHandle(pipe_);
-        if (event_) CloseHandle(event_);
-    }
+    ~Instance() { Cancel(); }
     Instance(const Instance&) = delete;
     Instance& operator=(const Instance&) = delete;
 
-    bool ok() const { return pipe_ != INVALID_HANDLE_VALUE && event_; }
-    HANDLE event() const { return event_; }
+    bool ok() const { return pipe_ && event_; }
+    HANDLE event() const { return event_.get(); }
     // An operation is under way (false only for a pipe that broke).
     bool busy() const { return state_ != State::kIdle; }
     // When the connected sender is dropped; ULLONG_MAX while none is.
@@ -45,9 +43,10 @@ class Instance {
     // Waits for the next sender (one may have connected already).
     void Accept() {
         reader_.emplace();
-        ResetEvent(event_);
+        ResetEvent(event_.get());
         state_ = State::kConnecting;
-        const DWORD error = ConnectNamedPipe(pipe_, &overlapped_) ? ERROR_PIPE_CONNECTED : GetLastError();
+        const DWORD error =
+            ConnectNamedPipe(pipe_.get(), &overlapped_) ? ERROR_PIPE_CONNECTED : GetLastError();
         if (error == ERROR_PIPE_CONNECTED) {
             Connected();
         } else if (error == ERROR_NO_DATA) {  // it has gone again
@@ -59,7 +58,7 @@ class Instance {
 
     // Takes what completed, or drops a sender whose time is up.
     void Serve(const HostReporter& reporter, ULONGLONG now) {
-        if (WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) return Complete(reporter);
+        if (WaitForSingleObject(event_.get(), 0) == WAIT_OBJECT_0) return Complete(reporter);
         if (now < deadline()) return;
         Cancel();
         Drop();
@@ -68,9 +67,9 @@ class Instance {
     // Ends the operation under way.
     void Cancel() {
         if (!busy()) return;
-        CancelIo(pipe_);
+        CancelIo(pipe_.get());
         DWORD bytes;
-        GetOverlappedResult(pipe_, &overlapped_, &bytes, TRUE);
+        GetOverlappedResult(pipe_.get(), &overlapped_, &bytes, TRUE);
         state_ = State::kIdle;
     }
 
@@ -80,7 +79,7 @@ class Instance {
     // Takes the result of the operation that signalled event().
     void Complete(const HostReporter& reporter) {
         DWORD bytes = 0;
-        const bool done = GetOverlappedResult(pipe_, &overlapped_, &bytes, FALSE);
+        const bool done = GetOverlappedResult(pipe_.get(), &overlapped_, &bytes, FALSE);
         if (!done || (state_ == State::kReading && bytes == 0)) return Drop();
         if (state_ == State::kConnecting) return Connected();
         reader_->Feed(std::string_view(buffer_, bytes), [&](const LocalPress& press) {
@@ -91,7 +90,7 @@ class Instance {
     }
 
     void Drop() {
-        DisconnectNamedPipe(pipe_);
+        DisconnectNamedPipe(pipe_.get());
         Accept();
     }
 
@@ -101,15 +100,15 @@ class Instance {
     }
 
     void Read() {
-        ResetEvent(event_);
+        ResetEvent(event_.get());
         state_ = State::kReading;
-        if (!ReadFile(pipe_, buffer_, sizeof buffer_, nullptr, &overlapped_) &&
+        if (!ReadFile(pipe_.get(), buffer_, sizeof buffer_, nullptr, &overlapped_) &&
             GetLastError() != ERROR_IO_PENDING)
             Drop();
     }
 
-    HANDLE pipe_;
-    HANDLE event_;
+    const UniqueHandle pipe_;
+    const UniqueHandle event_;
     OVERLAPPED overlapped_{};
     State state_ = State::kIdle;
     ULONGLONG deadline_ = 0;

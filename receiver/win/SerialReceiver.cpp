@@ -10,6 +10,7 @@
 
 #include "DriverBase.h"
 #include "IrmanProtocol.h"
+#include "Scoped.h"
 #include "SerialResource.h"
 #include "Settings.h"
 #include "SettingsDialog.h"
@@ -23,16 +24,14 @@ constexpr auto kHandshakeTimeout = std::chrono::milliseconds(2000);
 class Port {
   public:
     explicit Port(const std::string& name)
-        : handle_(CreateFileA(("\\\\.\\" + name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr)),
+        : handle_(OwnedFile(CreateFileA(("\\\\.\\" + name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr))),
           event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    // The device is powered down before the port closes.
     ~Port() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            EscapeCommFunction(handle_, CLRDTR);
-            EscapeCommFunction(handle_, CLRRTS);
-            CloseHandle(handle_);
-        }
-        if (event_) CloseHandle(event_);
+        if (!handle_) return;
+        EscapeCommFunction(handle_.get(), CLRDTR);
+        EscapeCommFunction(handle_.get(), CLRRTS);
     }
     Port(const Port&) = delete;
     Port& operator=(const Port&) = delete;
@@ -40,10 +39,10 @@ class Port {
     // 9600 baud 8N1 without flow control, RTS and DTR raised to power the
     // device; reads return as soon as there is one byte.
     bool Configure() {
-        if (handle_ == INVALID_HANDLE_VALUE || !event_) return false;
+        if (!handle_ || !event_) return false;
         DCB dcb{};
         dcb.DCBlength = sizeof dcb;
-        if (!GetCommState(handle_, &dcb)) return false;
+        if (!GetCommState(handle_.get(), &dcb)) return false;
         dcb.BaudRate = CBR_9600;
         dcb.ByteSize = 8;
         dcb.Parity = NOPARITY;
@@ -57,21 +56,21 @@ class Port {
         dcb.fInX = FALSE;
         dcb.fDtrControl = DTR_CONTROL_ENABLE;
         dcb.fRtsControl = RTS_CONTROL_ENABLE;
-        if (!SetCommState(handle_, &dcb)) return false;
+        if (!SetCommState(handle_.get(), &dcb)) return false;
         COMMTIMEOUTS timeouts{};
-        return SetCommTimeouts(handle_, &timeouts);
+        return SetCommTimeouts(handle_.get(), &timeouts);
     }
 
-    void DropInput() { PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT); }
+    void DropInput() { PurgeComm(handle_.get(), PURGE_RXCLEAR | PURGE_RXABORT); }
 
     bool Write(const char* text) {
         OVERLAPPED overlapped{};
-        overlapped.hEvent = event_;
+        overlapped.hEvent = event_.get();
         DWORD written = 0;
         const DWORD size = static_cast<DWORD>(std::strlen(text));
-        if (!WriteFile(handle_, text, size, &written, &overlapped) &&
+        if (!WriteFile(handle_.get(), text, size, &written, &overlapped) &&
             (GetLastError() != ERROR_IO_PENDING ||
-             !GetOverlappedResult(handle_, &overlapped, &written, TRUE)))
+             !GetOverlappedResult(handle_.get(), &overlapped, &written, TRUE)))
             return false;
         return written == size;
     }
@@ -79,21 +78,21 @@ class Port {
     // One byte, waiting at most timeoutMs and no longer than stop is unset.
     bool ReadByte(HANDLE stop, DWORD timeoutMs, unsigned char& byte) {
         OVERLAPPED overlapped{};
-        overlapped.hEvent = event_;
+        overlapped.hEvent = event_.get();
         DWORD got = 0;
-        if (!ReadFile(handle_, &byte, 1, &got, &overlapped)) {
+        if (!ReadFile(handle_.get(), &byte, 1, &got, &overlapped)) {
             if (GetLastError() != ERROR_IO_PENDING) return false;
-            const HANDLE handles[] = {event_, stop};
+            const HANDLE handles[] = {event_.get(), stop};
             if (WaitForMultipleObjects(stop ? 2 : 1, handles, FALSE, timeoutMs) != WAIT_OBJECT_0)
-                CancelIo(handle_);
-            if (!GetOverlappedResult(handle_, &overlapped, &got, TRUE)) return false;
+                CancelIo(handle_.get());
+            if (!GetOverlappedResult(handle_.get(), &overlapped, &got, TRUE)) return false;
         }
         return got == 1;
     }
 
   private:
-    HANDLE handle_;
-    HANDLE event_;
+    const UniqueHandle handle_;
+    const UniqueHandle event_;
 };
 
 // The device answers "I", a short gap, "R" with "OK" when it is there.

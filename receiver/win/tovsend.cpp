@@ -8,6 +8,7 @@
 
 #include "LocalChannel.h"
 #include "LocalProtocol.h"
+#include "Scoped.h"
 #include "SendArguments.h"
 
 namespace {
@@ -17,18 +18,18 @@ enum ExitCode { kSent = 0, kBadArguments = 1, kNoReceiver = 2, kReceiverGone = 3
 // How long a sender waits while other senders keep the receiver busy.
 constexpr DWORD kBusyWaitMs = 10000;
 
-// The pipe, or INVALID_HANDLE_VALUE with the exit code that says why not.
-HANDLE Connect(const std::string& name, ExitCode& failure) {
+// The pipe, or null with the exit code that says why not.
+UniqueHandle Connect(const std::string& name, ExitCode& failure) {
     failure = kNoReceiver;
-    if (name.empty()) return INVALID_HANDLE_VALUE;
+    if (name.empty()) return nullptr;
     for (;;) {
         // Identification only: the receiver learns who we are but cannot act as us.
-        HANDLE pipe = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
-        if (pipe != INVALID_HANDLE_VALUE || GetLastError() != ERROR_PIPE_BUSY) return pipe;
+        UniqueHandle pipe = OwnedFile(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                                  SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
+        if (pipe || GetLastError() != ERROR_PIPE_BUSY) return pipe;
         if (!WaitNamedPipeA(name.c_str(), kBusyWaitMs)) {
             if (GetLastError() == ERROR_SEM_TIMEOUT) failure = kReceiverBusy;
-            return INVALID_HANDLE_VALUE;
+            return nullptr;
         }
     }
 }
@@ -62,8 +63,8 @@ int Run(const std::vector<std::string>& arguments) {
         return kBadArguments;
     }
     ExitCode failure;
-    HANDLE pipe = Connect(LocalPipeName(), failure);
-    if (pipe == INVALID_HANDLE_VALUE) {
+    const UniqueHandle pipe = Connect(LocalPipeName(), failure);
+    if (!pipe) {
         std::fputs(failure == kReceiverBusy
                        ? "tovsend: the Tovanix receiver is busy: other programs kept it occupied for 10 s "
                          "(try again later)\n"
@@ -73,11 +74,11 @@ int Run(const std::vector<std::string>& arguments) {
         return failure;
     }
     bool sent = true;
-    for (const std::string& command : request.commands) sent = sent && Press(pipe, command, request.holdMs);
+    for (const std::string& command : request.commands)
+        sent = sent && Press(pipe.get(), command, request.holdMs);
     // Returns once the receiver has read everything, so what a script does
     // next comes after the presses.
-    sent = sent && FlushFileBuffers(pipe);
-    CloseHandle(pipe);
+    sent = sent && FlushFileBuffers(pipe.get());
     if (!sent) {
         std::fputs("tovsend: the Tovanix receiver went away while sending\n", stderr);
         return kReceiverGone;

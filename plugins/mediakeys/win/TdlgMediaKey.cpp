@@ -4,10 +4,10 @@
 #include "MediaKeys.h"
 
 void TdlgMediaKey::FormCreate() {
-    HWND list = Control(IDC_MEDIAKEY_LIST);
-    for (const MediaKey& key : kMediaKeys)
-        SendMessageA(list, LB_ADDSTRING, 0, LPARAM(std::string(key.caption).c_str()));
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    std::vector<std::string> captions;
+    for (const MediaKey& key : kMediaKeys) captions.emplace_back(key.caption);
+    FillList(IDC_MEDIAKEY_LIST, captions);
+    SelectIndex(IDC_MEDIAKEY_LIST, 0);
     FocusControl(IDC_MEDIAKEY_LIST);
 }
 
@@ -16,8 +16,8 @@ void TdlgMediaKey::Command(int id, int notification) {
 }
 
 void TdlgMediaKey::btnOkClick() {
-    const LRESULT selected = SendDlgItemMessageA(Handle(), IDC_MEDIAKEY_LIST, LB_GETCURSEL, 0, 0);
-    if (selected < 0 || selected >= static_cast<LRESULT>(kMediaKeys.size())) return;
+    const int selected = SelectedIndex(IDC_MEDIAKEY_LIST);
+    if (selected < 0 || selected >= static_cast<int>(kMediaKeys.size())) return;
     parameter_ = kMediaKeys[static_cast<std::size_t>(selected)].parameter;
     Close(IDOK);
 }

@@ -41,16 +41,16 @@ void TfrmMain::ApplyDpi() {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font);
 
-    const HIMAGELIST previousImages = imageList_;
+    // Likewise the tree and its earlier pictures.
     const int size = Scaled(kTreeImageSize);
-    imageList_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kTreeImages, 0);
+    UniqueImageList images(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kTreeImages, 0));
     for (int i = 1; i <= kTreeImages; ++i) {
         const UniqueIcon icon(static_cast<HICON>(LoadImageA(instance_, ("TREE" + std::to_string(i)).c_str(),
                                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-        ImageList_AddIcon(imageList_, icon.get());
+        ImageList_AddIcon(images.get(), icon.get());
     }
-    TreeView_SetImageList(tree_.Handle(), imageList_, TVSIL_NORMAL);
-    if (previousImages) ImageList_Destroy(previousImages);
+    TreeView_SetImageList(tree_.Handle(), images.get(), TVSIL_NORMAL);
+    imageList_ = std::move(images);
 }
 
 void TfrmMain::DpiChanged(UINT dpi, const RECT& suggested) {

@@ -46,7 +46,6 @@ TfrmMain::TfrmMain(HINSTANCE instance)
 TfrmMain::~TfrmMain() {
     if (shutdownHook_) UnhookWindowsHookEx(shutdownHook_);
     hookedWindow = nullptr;
-    if (imageList_) ImageList_Destroy(imageList_);
 }
 
 bool TfrmMain::TranslateAccelerator(MSG& message) {

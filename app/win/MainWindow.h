@@ -200,7 +200,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     UniqueMenu popupMenu_;
     UniqueMenu trayMenu_;
     HACCEL accelerators_ = nullptr;
-    HIMAGELIST imageList_ = nullptr;
+    UniqueImageList imageList_;
     UINT dpi_ = kDefaultDpi;
     UniqueFont font_;
     HHOOK shutdownHook_ = nullptr;

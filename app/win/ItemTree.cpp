@@ -1,6 +1,8 @@
 #include "ItemTree.h"
 
 #include "Records.h"
+#include "Scoped.h"
+#include "ScopedFlag.h"
 #include "TreeRules.h"
 #include "tovdata.h"
 
@@ -24,8 +26,8 @@ HTREEITEM TItemTree::AddNode(HTREEITEM parent, std::string_view name, void* reco
 
 void TItemTree::Build(const std::string& groupID) {
     if (building_) return;
-    building_ = true;
-    HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const ScopedFlag building(building_);
+    const WaitCursor wait;
     SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
     const std::string selectedID = SelectedID();
     HTREEITEM toSelect = nullptr;
@@ -66,8 +68,6 @@ void TItemTree::Build(const std::string& groupID) {
     SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
     if (toSelect) view_.Select(toSelect);
-    building_ = false;
-    SetCursor(previousCursor);
 }
 
 void TItemTree::Rebuild() {

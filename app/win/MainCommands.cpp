@@ -1,8 +1,7 @@
 // The main window's commands: one table for the main menu, the tree's menu,
 // the tray menu and the accelerators, which both runs the commands and makes
 // them available after the selection; and the controls' own notifications.
-#include <windowsx.h>
-
+#include "Controls.h"
 #include "MainWindow.h"
 #include "Settings.h"
 #include "ShowHelp.h"
@@ -68,7 +67,7 @@ void TfrmMain::OnCommand(int id, int notification) {
             return;
         case IDC_MAIN_START:
             if (notification == BN_CLICKED) {
-                const bool start = Button_GetCheck(cbStart_) == BST_CHECKED;
+                const bool start = Checked(cbStart_);
                 WriteStartSetting(start);
                 EnableWindow(cmbActions_.Handle(), start);
             }
@@ -100,7 +99,7 @@ void TfrmMain::UpdateMenus() {
     selection.group = group;
     const MenuState state = ComputeMenuState(selection);
 
-    for (HMENU menu : {mainMenu_, GetSubMenu(popupMenu_, 0)}) {
+    for (HMENU menu : {mainMenu_, GetSubMenu(popupMenu_.get(), 0)}) {
         for (const Command& command : kCommands)
             if (command.available)
                 EnableMenuItem(menu, command.id,
@@ -115,9 +114,7 @@ void TfrmMain::ActivateCommand() {
     // The learn dialog has the driver: the tray menu, which it does not
     // block, must not switch the receiver meanwhile.
     if (receiver_.Learning()) return;
-    char caption[32] = "";
-    GetWindowTextA(btnActivate_, caption, sizeof caption);
-    SetReceiverActive(true, std::string(caption) == "&Activate", true);
+    SetReceiverActive(true, ControlText(btnActivate_) == "&Activate", true);
 }
 
 void TfrmMain::ShowOrHideCommand() {

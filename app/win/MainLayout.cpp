@@ -3,6 +3,7 @@
 // to a monitor of another DPI.
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "MainWindow.h"
 #include "PointFont.h"
@@ -33,24 +34,23 @@ void TfrmMain::CreateControls() {
 }
 
 void TfrmMain::ApplyDpi() {
-    const HFONT previousFont = font_;
-    font_ = CreateDialogFont(dpi_);
+    // The controls leave the earlier font before it goes.
+    UniqueFont font(CreateDialogFont(dpi_));
     for (HWND control :
          {tree_.Handle(), lblStartup_, cmbActions_.Handle(), cbStart_, cbHidden_, btnActivate_})
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    if (previousFont) DeleteObject(previousFont);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
 
-    const HIMAGELIST previousImages = imageList_;
+    // Likewise the tree and its earlier pictures.
     const int size = Scaled(kTreeImageSize);
-    imageList_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kTreeImages, 0);
+    UniqueImageList images(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kTreeImages, 0));
     for (int i = 1; i <= kTreeImages; ++i) {
-        const auto icon = static_cast<HICON>(LoadImageA(instance_, ("TREE" + std::to_string(i)).c_str(),
-                                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-        ImageList_AddIcon(imageList_, icon);
-        DestroyIcon(icon);
+        const UniqueIcon icon(static_cast<HICON>(LoadImageA(instance_, ("TREE" + std::to_string(i)).c_str(),
+                                                            IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        ImageList_AddIcon(images.get(), icon.get());
     }
-    TreeView_SetImageList(tree_.Handle(), imageList_, TVSIL_NORMAL);
-    if (previousImages) ImageList_Destroy(previousImages);
+    TreeView_SetImageList(tree_.Handle(), images.get(), TVSIL_NORMAL);
+    imageList_ = std::move(images);
 }
 
 void TfrmMain::DpiChanged(UINT dpi, const RECT& suggested) {

@@ -23,7 +23,7 @@ void TfrmMain::CloseButtonPanel() {
 void TfrmMain::ButtonPanelChanged(HWND window) {
     ButtonPanelWindow = window;
     CheckMenuItem(mainMenu_, IDM_BUTTONPANEL, MF_BYCOMMAND | (window ? MF_CHECKED : MF_UNCHECKED));
-    ModifyMenuA(trayMenu_, IDM_BUTTONPANEL, MF_BYCOMMAND | MF_STRING, IDM_BUTTONPANEL,
+    ModifyMenuA(trayMenu_.get(), IDM_BUTTONPANEL, MF_BYCOMMAND | MF_STRING, IDM_BUTTONPANEL,
                 window ? "Hide &button panel" : "Show &button panel");
 }
 

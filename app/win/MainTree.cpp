@@ -1,6 +1,5 @@
 // The tree's notifications and the commands that change items.
-#include <windowsx.h>
-
+#include "Controls.h"
 #include "MainWindow.h"
 #include "Settings.h"
 #include "tovdata.h"
@@ -84,7 +83,7 @@ void TfrmMain::ToggleHidden() {
 }
 
 void TfrmMain::ToggleShowHidden() {
-    const bool show = Button_GetCheck(cbHidden_) == BST_CHECKED;
+    const bool show = Checked(cbHidden_);
     tree_.SetShowHidden(show);
     tree_.Build("");
     WriteSetting(setting::ShowHidden, show ? 1 : 0);
@@ -145,5 +144,6 @@ void TfrmMain::ShowTreeMenu() {
     GetCursorPos(&cursor);
     tree_.SelectAt(cursor);
     UpdateMenus();
-    TrackPopupMenu(GetSubMenu(popupMenu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+    TrackPopupMenu(GetSubMenu(popupMenu_.get(), 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(),
+                   nullptr);
 }

@@ -1,10 +1,9 @@
 #include "MainWindow.h"
 
-#include <windowsx.h>
-
 #include <cmath>
 
 #include "ButtonList.h"
+#include "Controls.h"
 #include "Paths.h"
 #include "SafeFile.h"
 #include "Settings.h"
@@ -45,14 +44,8 @@ TfrmMain::TfrmMain(HINSTANCE instance)
 }
 
 TfrmMain::~TfrmMain() {
-    for (HICON icon : trayIcons_)
-        if (icon) DestroyIcon(icon);
     if (shutdownHook_) UnhookWindowsHookEx(shutdownHook_);
     hookedWindow = nullptr;
-    if (imageList_) ImageList_Destroy(imageList_);
-    if (font_) DeleteObject(font_);
-    if (popupMenu_) DestroyMenu(popupMenu_);
-    if (trayMenu_) DestroyMenu(trayMenu_);
 }
 
 bool TfrmMain::TranslateAccelerator(MSG& message) {
@@ -79,8 +72,8 @@ void TfrmMain::FormCreate() {
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
            CW_USEDEFAULT, CW_USEDEFAULT, Scaled(kWidth), Scaled(kDefaultHeight), nullptr, mainMenu_);
     accelerators_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDA_MAIN));
-    popupMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_POPUP));
-    trayMenu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_TRAY));
+    popupMenu_.reset(LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_POPUP)));
+    trayMenu_.reset(LoadMenuA(instance_, MAKEINTRESOURCEA(IDM_TRAY)));
     CreateControls();
 
     // Windows shutting down or logging off closes the driver first.
@@ -89,21 +82,21 @@ void TfrmMain::FormCreate() {
 
     // The tray icon. The icon changes twice with each press: its images are
     // loaded once, and the shell is told only of a change, once for image and tip.
-    TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_, 0), Handle());
+    TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_.get(), 0), Handle());
     TrayIcon1.OnDblClick = [this] {
         if (!IsWindowVisible(Handle())) ShowFromTray();
     };
     const char* const trayIconNames[] = {"TRAYDISABLE", "TRAYENABLE", "TRAYRED"};
-    for (int i = 0; i < 3; ++i) trayIcons_[i] = NamedIcon(instance_, trayIconNames[i], 16);
+    for (int i = 0; i < 3; ++i) trayIcons_[i].reset(NamedIcon(instance_, trayIconNames[i], 16));
     UpdateTrayIcon(false, false);
     TrayIcon1.SetActive(true);
     ShowReceiving(false);
 
     // The check boxes before the items, so that the tree is built once, with
     // hidden macros shown as the setting says.
-    Button_SetCheck(cbStart_, ReadStartSetting() ? BST_CHECKED : BST_UNCHECKED);
+    SetChecked(cbStart_, ReadStartSetting());
     const bool showHidden = ReadSetting(setting::ShowHidden) == 1;
-    Button_SetCheck(cbHidden_, showHidden ? BST_CHECKED : BST_UNCHECKED);
+    SetChecked(cbHidden_, showHidden);
     tree_.SetShowHidden(showHidden);
 
     // The items and the tree. The button list's temporary file, left by a
@@ -121,7 +114,7 @@ void TfrmMain::FormCreate() {
 
     // Where the window goes: with "Activate in startup", off the screen until
     // DoStartUp activates and places it; else shown at its place.
-    if (Button_GetCheck(cbStart_) == BST_CHECKED) {
+    if (Checked(cbStart_)) {
         SetWindowPos(Handle(), nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ShowWindow(Handle(), SW_SHOWNOACTIVATE);
         SetTimer(Handle(), kStartUpTimer, kStartUpDelayMs, nullptr);
@@ -226,7 +219,7 @@ void TfrmMain::DoStartUp() {
     SetReceiverActive(false, true, true);
     RestorePosition();
     const int action = ReadSetting(setting::Action);
-    if (action > 0 && Button_GetCheck(cbStart_) == BST_CHECKED) {
+    if (action > 0 && Checked(cbStart_)) {
         const std::string id = "M" + std::to_string(action);
         if (getMacro(id.c_str())) dispatcher_.ExecuteItem(id.c_str());
     }
@@ -234,8 +227,8 @@ void TfrmMain::DoStartUp() {
 
 void TfrmMain::ShowReceiving(bool active) {
     SetWindowTextA(Handle(), active ? kActiveText : kInactiveText);
-    SetWindowTextA(btnActivate_, active ? "S&top" : "&Activate");
-    ModifyMenuA(trayMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
+    SetControlText(btnActivate_, active ? "S&top" : "&Activate");
+    ModifyMenuA(trayMenu_.get(), IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
                 active ? "S&top" : "&Activate");
     ModifyMenuA(mainMenu_, IDM_ACTIVATE, MF_BYCOMMAND | MF_STRING, IDM_ACTIVATE,
                 active ? "&Deactivate IR-receiver" : "&Activate IR-receiver");
@@ -249,8 +242,8 @@ void TfrmMain::EnableActivate(bool enabled) {
 }
 
 void TfrmMain::ShowBusy(bool busy) {
-    if (busy && busyDepth_++ == 0) idleCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    if (!busy && --busyDepth_ == 0) SetCursor(idleCursor_);
+    if (busy && busyDepth_++ == 0) busyCursor_.emplace();
+    if (!busy && --busyDepth_ == 0) busyCursor_.reset();
 }
 
 void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) {
@@ -275,7 +268,7 @@ void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
     const TrayImage image = !active ? Inactive : busy ? Busy : Active;
     if (image == trayImage_) return;
     trayImage_ = image;
-    TrayIcon1.SetImage(trayIcons_[image], image == Inactive ? kInactiveText : kActiveText);
+    TrayIcon1.SetImage(trayIcons_[image].get(), image == Inactive ? kInactiveText : kActiveText);
 }
 
 void TfrmMain::ReportInitFailure() {
@@ -308,13 +301,13 @@ void TfrmMain::timActivateTimer() {
 void TfrmMain::HideToTray() {
     SavePosition();
     ShowWindow(Handle(), SW_HIDE);
-    ModifyMenuA(trayMenu_, IDM_SHOWHIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOWHIDE, "&Show");
+    ModifyMenuA(trayMenu_.get(), IDM_SHOWHIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOWHIDE, "&Show");
 }
 
 void TfrmMain::ShowFromTray() {
     RestorePosition();
     ShowWindow(Handle(), SW_SHOW);
-    ModifyMenuA(trayMenu_, IDM_SHOWHIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOWHIDE, "&Minimize");
+    ModifyMenuA(trayMenu_.get(), IDM_SHOWHIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOWHIDE, "&Minimize");
     SetForegroundWindow(Handle());
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ComboBox2.h"
@@ -19,6 +20,7 @@
 #include "ProgramHooks.h"
 #include "ReceiverController.h"
 #include "Records.h"
+#include "Scoped.h"
 #include "Timers.h"
 #include "TovdataItems.h"
 #include "TovdrvReceiver.h"
@@ -195,15 +197,15 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     HWND cbHidden_ = nullptr;
     TComboBox2 cmbActions_;
     HMENU mainMenu_ = nullptr;
-    HMENU popupMenu_ = nullptr;
-    HMENU trayMenu_ = nullptr;
+    UniqueMenu popupMenu_;
+    UniqueMenu trayMenu_;
     HACCEL accelerators_ = nullptr;
-    HIMAGELIST imageList_ = nullptr;
+    UniqueImageList imageList_;
     UINT dpi_ = kDefaultDpi;
-    HFONT font_ = nullptr;
+    UniqueFont font_;
     HHOOK shutdownHook_ = nullptr;
     TTrayIcon TrayIcon1;
-    HICON trayIcons_[3] = {};  // indexed by TrayImage
+    UniqueIcon trayIcons_[3];  // indexed by TrayImage
     TrayImage trayImage_ = kNoTrayImage;
 
     TovdataItems items_;
@@ -214,8 +216,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     Dispatcher dispatcher_;
     TovdrvReceiver driver_;
     ReceiverController receiver_;
-    // The cursor before the outermost ShowBusy(true), and how deep they nest.
-    HCURSOR idleCursor_ = nullptr;
+    // The wait cursor from the outermost ShowBusy(true) on, and how deep they nest.
+    std::optional<WaitCursor> busyCursor_;
     int busyDepth_ = 0;
 
     bool StartUpTimerIsDelay = false;

@@ -36,13 +36,12 @@ std::wstring OwnProgramFile() {
 }
 
 std::wstring ProgramFileOfProcess(DWORD process) {
-    HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    const UniqueHandle handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
     if (!handle) return L"";
     std::vector<wchar_t> path(32768);
     DWORD length = static_cast<DWORD>(path.size());
-    const bool read = QueryFullProcessImageNameW(handle, 0, path.data(), &length);
-    CloseHandle(handle);
-    return read ? std::wstring(path.data(), length) : L"";
+    if (!QueryFullProcessImageNameW(handle.get(), 0, path.data(), &length)) return L"";
+    return std::wstring(path.data(), length);
 }
 
 struct Search {
@@ -67,14 +66,10 @@ BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
 
 SingleInstance::SingleInstance() : name_(InstanceNameOf(OwnProgramFile())) {
     SetLastError(ERROR_SUCCESS);
-    mutex_ = CreateMutexA(nullptr, FALSE, name_.c_str());
+    mutex_.reset(CreateMutexA(nullptr, FALSE, name_.c_str()));
     // Access is denied to a mutex that a copy running with other rights holds.
     const DWORD error = GetLastError();
     first_ = error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED;
-}
-
-SingleInstance::~SingleInstance() {
-    if (mutex_) CloseHandle(mutex_);
 }
 
 void SingleInstance::ShowRunningCopy() const {

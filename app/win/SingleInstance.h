@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "Scoped.h"
+
 // Posted to the running copy's main window: show yourself.
 inline constexpr UINT kShowRunningCopyMessage = WM_APP + 1;
 
@@ -14,7 +16,6 @@ class SingleInstance {
   public:
     // Takes the folder's mutex, which stays held while the object lives.
     SingleInstance();
-    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -25,6 +26,6 @@ class SingleInstance {
 
   private:
     std::string name_;
-    HANDLE mutex_ = nullptr;
+    UniqueHandle mutex_;
     bool first_ = true;
 };

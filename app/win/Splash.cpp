@@ -1,6 +1,8 @@
 #include "Splash.h"
 
+#include "Dialog.h"
 #include "PointFont.h"
+#include "Scoped.h"
 #include "resource.h"
 
 namespace {
@@ -9,17 +11,9 @@ constexpr int kSplashWidth = 320;
 constexpr int kSplashHeight = 140;
 constexpr int kIconSize = 64;
 
-INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, "Version " TOVANIX_VERSION);
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
+class TdlgAbout : public TDialog {
+    void FormCreate() override { SetControlText(IDC_ABOUT_VERSION, "Version " TOVANIX_VERSION); }
+};
 }  // namespace
 
 TdlgSplash::TdlgSplash(HINSTANCE instance) : instance_(instance) {
@@ -54,26 +48,26 @@ void TdlgSplash::Paint() {
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
     const int iconSize = scaled(kIconSize);
-    HICON icon = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, iconSize, iconSize, 0));
-    DrawIconEx(dc, scaled(24), (client.bottom - iconSize) / 2, icon, iconSize, iconSize, 0, nullptr,
+    const UniqueIcon icon(
+        static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, iconSize, iconSize, 0)));
+    DrawIconEx(dc, scaled(24), (client.bottom - iconSize) / 2, icon.get(), iconSize, iconSize, 0, nullptr,
                DI_NORMAL);
-    DestroyIcon(icon);
-    HFONT title =
-        CreateFontA(scaled(36), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
-    HFONT body = CreateDialogFont(dpi);
-    HGDIOBJ previous = SelectObject(dc, title);
+    const UniqueFont title(
+        CreateFontA(scaled(36), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial"));
+    const UniqueFont body(CreateDialogFont(dpi));
     SetBkMode(dc, TRANSPARENT);
-    RECT text{scaled(104), scaled(30), client.right - scaled(12), scaled(80)};
-    DrawTextA(dc, "Tovanix", -1, &text, DT_LEFT | DT_SINGLELINE);
-    SelectObject(dc, body);
-    RECT line{scaled(106), scaled(82), client.right - scaled(12), scaled(110)};
-    DrawTextA(dc, "Your remote control as keyboard, mouse and launcher", -1, &line, DT_LEFT | DT_WORDBREAK);
-    SelectObject(dc, previous);
-    DeleteObject(title);
-    DeleteObject(body);
+    {
+        const SelectedObject selected(dc, title.get());
+        RECT text{scaled(104), scaled(30), client.right - scaled(12), scaled(80)};
+        DrawTextA(dc, "Tovanix", -1, &text, DT_LEFT | DT_SINGLELINE);
+    }
+    {
+        const SelectedObject selected(dc, body.get());
+        RECT line{scaled(106), scaled(82), client.right - scaled(12), scaled(110)};
+        DrawTextA(dc, "Your remote control as keyboard, mouse and launcher", -1, &line,
+                  DT_LEFT | DT_WORDBREAK);
+    }
     EndPaint(Handle(), &paint);
 }
 
-void ShowAboutBox(HINSTANCE instance, HWND owner) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProcedure, 0);
-}
+void ShowAboutBox(HINSTANCE instance, HWND owner) { TdlgAbout().ShowModal(instance, IDD_ABOUT, owner); }

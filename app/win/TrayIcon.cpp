@@ -19,10 +19,7 @@ TTrayIcon::TTrayIcon() {
     Create(windowClass, 0, "", WS_POPUP, 0, 0, 0, 0);
 }
 
-TTrayIcon::~TTrayIcon() {
-    SetActive(false);
-    CopyIconOf(nullptr);
-}
+TTrayIcon::~TTrayIcon() { SetActive(false); }
 
 // The icon's record: the 88-byte layout that every shell knows, with a
 // 64-character tool tip.
@@ -33,7 +30,7 @@ bool TTrayIcon::Notify(DWORD action) {
     data.uID = 0;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
-    data.hIcon = icon_;
+    data.hIcon = icon_.get();
     CopyFixedText(data.szTip, kToolTipField, toolTip_);
     return Shell_NotifyIconA(action, &data) != FALSE;
 }
@@ -49,18 +46,13 @@ void TTrayIcon::SetActive(bool active) {
     }
 }
 
-void TTrayIcon::CopyIconOf(HICON icon) {
-    if (icon_) DestroyIcon(icon_);
-    icon_ = icon ? CopyIcon(icon) : nullptr;
-}
-
 void TTrayIcon::SetToolTip(const std::string& toolTip) {
     toolTip_ = toolTip.substr(0, kMaxToolTip);
     if (active_) Notify(NIM_MODIFY);
 }
 
 void TTrayIcon::SetImage(HICON icon, const std::string& toolTip) {
-    CopyIconOf(icon);
+    icon_.reset(icon ? CopyIcon(icon) : nullptr);
     toolTip_ = toolTip.substr(0, kMaxToolTip);
     if (active_) Notify(NIM_MODIFY);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "Scoped.h"
 #include "Window.h"
 
 class TTrayIcon : private TWindow {
@@ -44,9 +45,8 @@ class TTrayIcon : private TWindow {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PopUpMenu(POINT cursor);
     bool Notify(DWORD action);
-    void CopyIconOf(HICON icon);
 
-    HICON icon_ = nullptr;
+    UniqueIcon icon_;
     std::string toolTip_;
     bool active_ = false;
     HMENU popupMenu_ = nullptr;

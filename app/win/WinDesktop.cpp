@@ -5,6 +5,7 @@
 #include "CommandPlugin.h"
 #include "Paths.h"
 #include "ProgramLibraries.h"
+#include "Scoped.h"
 #include "Text.h"
 
 namespace {
@@ -39,14 +40,14 @@ bool IsExtendedKey(uint8_t virtualKey) {
 // Shutting down needs the shutdown privilege, which a process holds but
 // has not enabled.
 void EnableShutdownPrivilege() {
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) return;
+    const UniqueHandle token(opened);
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     if (LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
-        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    CloseHandle(token);
+        AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr);
 }
 
 // A plug-in is named by a plain file name: nothing outside the program folder.

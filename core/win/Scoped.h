@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <type_traits>
@@ -27,6 +28,9 @@ struct DestroyMenuHandle {
 };
 struct DestroyIconHandle {
     void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct DestroyImageListHandle {
+    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
 };
 struct DeleteMemoryDC {
     void operator()(HDC dc) const { DeleteDC(dc); }
@@ -52,6 +56,8 @@ using UniqueModule = UniqueResource<HMODULE, scoped::FreeModule>;
 using UniqueMenu = UniqueResource<HMENU, scoped::DestroyMenuHandle>;
 // An icon made or loaded with its own copy (not a shared LoadIcon one).
 using UniqueIcon = UniqueResource<HICON, scoped::DestroyIconHandle>;
+// An image list of ImageList_Create (a control that shows it does not own it).
+using UniqueImageList = UniqueResource<HIMAGELIST, scoped::DestroyImageListHandle>;
 
 // A DC of CreateCompatibleDC.
 using UniqueMemoryDC = UniqueResource<HDC, scoped::DeleteMemoryDC>;

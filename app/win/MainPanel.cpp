@@ -1,6 +1,7 @@
 // The main window's side of the button panel: opening and closing it from
 // the Tools menu, its shortcut and the tray menu, and the captions that
 // follow it.
+#include "Guarded.h"
 #include "MainWindow.h"
 #include "resource.h"
 #include "tovshow.h"
@@ -28,13 +29,15 @@ void TfrmMain::ButtonPanelChanged(HWND window) {
 }
 
 void TfrmMain::PanelWindowProc(void* context, HWND window) {
-    static_cast<TfrmMain*>(context)->ButtonPanelChanged(window);
+    Guarded([&] { static_cast<TfrmMain*>(context)->ButtonPanelChanged(window); });
 }
 
 // A click on a panel button runs its item as the item's remote button would,
 // but not while a dialog of the main window is open: learning or the
 // settings hold the receiver, which a chooser would take from them.
 void TfrmMain::RunItemProc(void* context, const char* id) {
-    auto* self = static_cast<TfrmMain*>(context);
-    if (self->receiver_.CloseAllowed) self->dispatcher_.ExecuteItem(id);
+    Guarded([&] {
+        auto* self = static_cast<TfrmMain*>(context);
+        if (self->receiver_.CloseAllowed) self->dispatcher_.ExecuteItem(id);
+    });
 }

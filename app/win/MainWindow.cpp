@@ -4,6 +4,7 @@
 
 #include "ButtonList.h"
 #include "Controls.h"
+#include "Guarded.h"
 #include "Paths.h"
 #include "SafeFile.h"
 #include "Settings.h"
@@ -250,14 +251,16 @@ void TfrmMain::SetReceiverActive(bool fromUser, bool activate, bool minimizeAfte
     receiver_.SetActive(fromUser, activate, minimizeAfter);
 }
 
+// The callbacks below run inside the libraries' calls (tovdrv, tovshow): an
+// exception must stop in them, as at an export.
 void TfrmMain::ReceiveIRCommand(void* context, const char* command) {
-    static_cast<TfrmMain*>(context)->dispatcher_.ReceiveIRCommand(command);
+    Guarded([&] { static_cast<TfrmMain*>(context)->dispatcher_.ReceiveIRCommand(command); });
 }
 
 // What the receiver tells the user (a server it cannot reach, say) appears
 // at the tray icon, where it is seen also while the window is hidden.
 void TfrmMain::ReceiverStatus(void* context, const char* text) {
-    static_cast<TfrmMain*>(context)->TrayIcon1.ShowBalloon("Tovanix", text);
+    Guarded([&] { static_cast<TfrmMain*>(context)->TrayIcon1.ShowBalloon("Tovanix", text); });
 }
 
 bool TfrmMain::IsReceiverActive() { return receiver_.IsActive(); }
@@ -381,11 +384,13 @@ void TfrmMain::ChooseAndExecuteCommand(TMacroRecord* macro) {
 // Unlike a macro run by its button, the chosen command leaves the repetition
 // count and the window in front alone.
 void TfrmMain::ExecuteChosen(void* context, TMacroRecord* macro, bool showOSD, int index) {
-    auto* self = static_cast<TfrmMain*>(context);
-    TItemID id;
-    CopyItemID(id, macro->ID);
-    self->executor_.ExecuteMacro(id, showOSD, index);
-    self->UpdateTrayIcon(self->IsReceiverActive(), false);
+    Guarded([&] {
+        auto* self = static_cast<TfrmMain*>(context);
+        TItemID id;
+        CopyItemID(id, macro->ID);
+        self->executor_.ExecuteMacro(id, showOSD, index);
+        self->UpdateTrayIcon(self->IsReceiverActive(), false);
+    });
 }
 
 void TfrmMain::StepVolume(bool up) { volume_->StepVolume(up); }

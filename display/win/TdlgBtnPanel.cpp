@@ -7,12 +7,14 @@
 #include <memory>
 
 #include "ButtonListMessages.h"
-#include "PanelDialogs.h"
-#include "PanelRes.h"
 #include "Paths.h"
 #include "Records.h"
 #include "SafeFile.h"
 #include "Settings.h"
+#include "TdlgBtnProperties.h"
+#include "TdlgBtnPropertiesRes.h"
+#include "TdlgPanelProp.h"
+#include "TdlgPanelPropRes.h"
 #include "Text.h"
 #include "ThisModule.h"
 

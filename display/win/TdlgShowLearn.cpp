@@ -1,7 +1,7 @@
 #include "TdlgShowLearn.h"
 
-#include "LearntCommands.h"
-#include "ShowLearnRes.h"
+#include "ShowLearnModel.h"
+#include "TdlgShowLearnRes.h"
 #include "ThisModule.h"
 #include "tovdata.h"
 

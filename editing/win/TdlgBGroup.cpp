@@ -1,7 +1,8 @@
 // The activate-group dialog: any button group.
-#include "CommandDialogsRes.h"
+#include "TdlgBGroup.h"
+
 #include "CommandList.h"
-#include "ParameterDialogs.h"
+#include "TdlgBGroupRes.h"
 #include "TdlgNameChoice.h"
 
 namespace {

@@ -1,17 +1,19 @@
 // The button group editor: the group's name and its start macro, with the
 // macro editor and the learn dialog for the group one click away.
+#include "TdlgButtonGrp.h"
+
 #include <windows.h>
 
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "ButtonGroupModel.h"
-#include "ButtonGrpRes.h"
+#include "ButtonGrpModel.h"
 #include "Dialog.h"
 #include "DialogMessageBox.h"
-#include "EditorDialogs.h"
+#include "TdlgButtonGrpRes.h"
 #include "TdlgLearn.h"
+#include "TdlgMacro.h"
 #include "ThisModule.h"
 #include "tovdrv.h"
 
@@ -19,7 +21,7 @@ namespace {
 
 class TdlgButtonGrp : public TDialog {
   public:
-    TdlgButtonGrp(EditStore& store, ButtonGroupModel model) : store_(store), model_(std::move(model)) {
+    TdlgButtonGrp(EditStore& store, ButtonGrpModel model) : store_(store), model_(std::move(model)) {
         // A text line is never refused: the model judges the name.
         Bind({bind::Text(IDC_BUTTONGRP_TXTNAME, model_.name, kMaxGroupNameLength)}, model_.Caption());
     }
@@ -47,7 +49,7 @@ class TdlgButtonGrp : public TDialog {
     void ShowMacros();
 
     EditStore& store_;
-    ButtonGroupModel model_;
+    ButtonGrpModel model_;
 };
 
 void TdlgButtonGrp::FormCreate() {
@@ -130,10 +132,10 @@ void TdlgButtonGrp::btnOkClick() {
 }  // namespace
 
 bool addButtonGroup(HWND owner, EditStore& store) {
-    return TdlgButtonGrp(store, ButtonGroupModel::ForAdd(store)).Run(owner);
+    return TdlgButtonGrp(store, ButtonGrpModel::ForAdd(store)).Run(owner);
 }
 
 bool editButtonGroup(HWND owner, EditStore& store, const char* groupID) {
-    std::optional<ButtonGroupModel> model = ButtonGroupModel::ForEdit(store, groupID);
+    std::optional<ButtonGrpModel> model = ButtonGrpModel::ForEdit(store, groupID);
     return model && TdlgButtonGrp(store, std::move(*model)).Run(owner);
 }

@@ -1,7 +1,8 @@
 // The key or typed-text dialog over CustKeyModel.
-#include "CommandDialogsRes.h"
+#include "TdlgCustKey.h"
+
 #include "CustKeyModel.h"
-#include "ParameterDialogs.h"
+#include "TdlgCustKeyRes.h"
 #include "TokenDialog.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // The launch dialog: a LAUNCH command's file, parameters and options.
+#include "TdlgLaunchApp.h"
+
 #include <windows.h>
 
-#include "CommandDialogsRes.h"
 #include "DialogMessageBox.h"
-#include "LaunchCommand.h"
+#include "LaunchAppModel.h"
 #include "OpenFileDialog.h"
-#include "ParameterDialogs.h"
+#include "TdlgLaunchAppRes.h"
 #include "TokenDialog.h"
 
 namespace {

@@ -1,6 +1,8 @@
 // The macro editor: the macro model's name, command list, type of
 // execution, target window and flags in their controls, the tree of
 // commands and the parameter dialogs that compose them.
+#include "TdlgMacro.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <windowsx.h>
@@ -9,13 +11,19 @@
 #include "CommonControls.h"
 #include "Dialog.h"
 #include "DialogMessageBox.h"
-#include "EditorDialogs.h"
 #include "ListHint.h"
 #include "MacroModel.h"
-#include "MacroRes.h"
-#include "ParameterDialogs.h"
 #include "PluginSearch.h"
+#include "TdlgBGroup.h"
+#include "TdlgCustKey.h"
+#include "TdlgLaunchApp.h"
 #include "TdlgLearn.h"
+#include "TdlgMacroRes.h"
+#include "TdlgPause.h"
+#include "TdlgPickPos.h"
+#include "TdlgRunMacro.h"
+#include "TdlgSendMessage.h"
+#include "TdlgWindows.h"
 #include "ThisModule.h"
 #include "tovdrv.h"
 

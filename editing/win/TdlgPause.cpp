@@ -1,11 +1,12 @@
 // The pause dialog: milliseconds in an edit with an up-down control.
+#include "TdlgPause.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
-#include "CommandDialogsRes.h"
 #include "CommonControls.h"
-#include "ParameterDialogs.h"
-#include "PauseCommand.h"
+#include "PauseModel.h"
+#include "TdlgPauseRes.h"
 #include "TokenDialog.h"
 
 namespace {

@@ -1,10 +1,9 @@
 #include "TdlgPickPos.h"
 
 #include "DialogMessageBox.h"
-#include "ParameterDialogs.h"
-#include "PickPosRes.h"
 #include "Scoped.h"
 #include "TargetWindow.h"
+#include "TdlgPickPosRes.h"
 #include "ThisModule.h"
 
 namespace {

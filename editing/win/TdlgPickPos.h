@@ -46,3 +46,6 @@ class TdlgPickPos : public TDialog {
     bool captureDue_ = false;  // activated, but not shown yet
     std::string token_;
 };
+
+// The macro's record must be in the store with the editor's target settings.
+std::string getClickCommand(HWND owner, EditStore& store, const char* macroID);

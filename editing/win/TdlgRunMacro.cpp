@@ -1,8 +1,9 @@
 // The run-macro dialog: a macro of the group or a general one.
-#include "CommandDialogsRes.h"
+#include "TdlgRunMacro.h"
+
 #include "CommandList.h"
-#include "ParameterDialogs.h"
 #include "TdlgNameChoice.h"
+#include "TdlgRunMacroRes.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // The send-message dialog: a window message and its two parameters.
-#include "CommandDialogsRes.h"
+#include "TdlgSendMessage.h"
+
 #include "DialogMessageBox.h"
-#include "ParameterDialogs.h"
-#include "SendMessageCommand.h"
+#include "SendMessageModel.h"
+#include "TdlgSendMessageRes.h"
 #include "TokenDialog.h"
 
 namespace {

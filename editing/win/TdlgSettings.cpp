@@ -9,7 +9,7 @@
 #include "OSDPlacement.h"
 #include "PointFont.h"
 #include "Scoped.h"
-#include "SettingsRes.h"
+#include "TdlgSettingsRes.h"
 #include "ThisModule.h"
 #include "tovdrv.h"
 

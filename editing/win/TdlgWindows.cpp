@@ -7,10 +7,9 @@
 #include "CommonControls.h"
 #include "DialogMessageBox.h"
 #include "OpenFileDialog.h"
-#include "ParameterDialogs.h"
 #include "Scoped.h"
+#include "TdlgWindowsRes.h"
 #include "ThisModule.h"
-#include "WindowsRes.h"
 
 void TdlgWindows::FormCreate() {
     LimitText(IDC_WINDOWS_TXTFILENAME, kMaxTargetFileLength);

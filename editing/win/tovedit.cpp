@@ -3,10 +3,11 @@
 
 #include <windows.h>
 
-#include "EditorDialogs.h"
 #include "Guarded.h"
 #include "Records.h"
+#include "TdlgButtonGrp.h"
 #include "TdlgLearn.h"
+#include "TdlgMacro.h"
 #include "TdlgSettings.h"
 #include "TovdataEditStore.h"
 

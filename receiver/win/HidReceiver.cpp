@@ -10,8 +10,8 @@
 #include "DriverBase.h"
 #include "HidDeviceChoice.h"
 #include "HidInput.h"
-#include "HidSettings.h"
 #include "Settings.h"
+#include "TdlgHid.h"
 #include "Window.h"
 
 namespace {

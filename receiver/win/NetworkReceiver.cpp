@@ -17,7 +17,7 @@
 #include "NetworkResource.h"
 #include "ServerStatus.h"
 #include "Settings.h"
-#include "SettingsDialog.h"
+#include "TdlgDriverSettings.h"
 
 namespace {
 

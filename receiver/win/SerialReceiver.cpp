@@ -13,7 +13,7 @@
 #include "Scoped.h"
 #include "SerialResource.h"
 #include "Settings.h"
-#include "SettingsDialog.h"
+#include "TdlgDriverSettings.h"
 
 namespace {
 

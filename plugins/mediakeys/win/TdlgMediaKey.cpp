@@ -1,7 +1,7 @@
 #include "TdlgMediaKey.h"
 
-#include "MediaKeyRes.h"
 #include "MediaKeys.h"
+#include "TdlgMediaKeyRes.h"
 
 void TdlgMediaKey::FormCreate() {
     std::vector<std::string> captions;

@@ -8,8 +8,8 @@
 
 #include "CommandPlugin.h"
 #include "Guarded.h"
-#include "MediaKeyRes.h"
 #include "TdlgMediaKey.h"
+#include "TdlgMediaKeyRes.h"
 #include "Text.h"
 #include "ThisModule.h"
 

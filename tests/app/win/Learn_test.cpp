@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "LearnRes.h"
 #include "ProgramFixture.h"
 #include "ProgramItems.h"
 #include "Settings.h"
-#include "ShowLearnRes.h"
+#include "TdlgLearnRes.h"
+#include "TdlgShowLearnRes.h"
 #include "TovanixProgram.h"
 #include "WinTestSupport.h"
 #include "resource.h"

@@ -9,7 +9,7 @@
 
 #include "ProgramFixture.h"
 #include "ProgramItems.h"
-#include "SettingsRes.h"
+#include "TdlgSettingsRes.h"
 #include "resource.h"
 
 namespace {

@@ -12,11 +12,11 @@
 
 #include "DialogScript.h"
 #include "DialogScriptSteps.h"
-#include "LearnRes.h"
-#include "MacroRes.h"
 #include "ReceiverTestSupport.h"
 #include "SettingOverride.h"
 #include "StoreTestItems.h"
+#include "TdlgLearnRes.h"
+#include "TdlgMacroRes.h"
 #include "WinTestSupport.h"
 #include "tovdata.h"
 #include "tovdrv.h"

@@ -9,7 +9,7 @@
 
 #include "CommandPlugin.h"
 #include "DialogScript.h"
-#include "MediaKeyRes.h"
+#include "TdlgMediaKeyRes.h"
 #include "WinTestSupport.h"
 
 namespace {

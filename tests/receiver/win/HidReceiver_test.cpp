@@ -13,10 +13,10 @@
 #include "DialogSteps.h"
 #include "HidDeviceChoice.h"
 #include "HidInput.h"
-#include "HidResource.h"
 #include "ReceiverTestSupport.h"
 #include "SettingOverride.h"
 #include "Settings.h"
+#include "TdlgHidRes.h"
 #include "WinTestSupport.h"
 #include "tovdrv.h"
 

@@ -1,4 +1,4 @@
-#include "ShowLearnModel.h"
+#include "display/ShowLearnModel.h"
 
 std::string LearntCommandsTitle(std::string_view name) { return "Learnt commands of " + std::string(name); }
 

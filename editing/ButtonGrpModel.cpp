@@ -1,9 +1,9 @@
-#include "ButtonGrpModel.h"
+#include "editing/ButtonGrpModel.h"
 
 #include <utility>
 
-#include "CommandList.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/Text.h"
 
 const DialogMessage kSpecifyGroupName{"Specify name for the button group!", "Button group",
                                       MessageIcon::Exclamation};

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogMessage.h"
-#include "EditStore.h"
+#include "core/DialogMessage.h"
+#include "editing/EditStore.h"
 
 inline constexpr std::size_t kMaxGroupNameLength = sizeof(TBGroupRecord::Name) - 1;
 

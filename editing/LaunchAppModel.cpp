@@ -1,6 +1,6 @@
-#include "LaunchAppModel.h"
+#include "editing/LaunchAppModel.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
 const DialogMessage kParametersNeedAProgram{
     "Parameters can be passed to a program only (a file ending in .exe, .com or .bat). To open a document "

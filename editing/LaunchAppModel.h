@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "DialogMessage.h"
-#include "LaunchElement.h"
+#include "core/DialogMessage.h"
+#include "core/LaunchElement.h"
 
 inline constexpr std::size_t kMaxLaunchFileLength = 80;
 inline constexpr std::size_t kMaxLaunchParametersLength = 50;

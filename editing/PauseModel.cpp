@@ -1,6 +1,6 @@
-#include "PauseModel.h"
+#include "editing/PauseModel.h"
 
-#include "CommandList.h"
+#include "core/CommandList.h"
 
 std::string PauseToken(std::string_view text) {
     const int32_t milliseconds = ParseDialogInteger(text).value_or(0);

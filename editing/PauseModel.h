@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 inline constexpr int kPauseDefault = 500;
 inline constexpr int kPauseMinimum = 1;

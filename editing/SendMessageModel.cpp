@@ -1,7 +1,7 @@
-#include "SendMessageModel.h"
+#include "editing/SendMessageModel.h"
 
-#include "CommandList.h"
-#include "NumberFields.h"
+#include "core/CommandList.h"
+#include "core/NumberFields.h"
 
 const DialogMessage kNotAValidValue{"Not a valid value!", "Error", MessageIcon::Exclamation};
 

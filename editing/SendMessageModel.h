@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "DialogMessage.h"
+#include "core/DialogMessage.h"
 
 inline constexpr std::size_t kMaxSendMessageFieldLength = 5;
 

@@ -1,10 +1,10 @@
-#include "WindowsModel.h"
+#include "editing/WindowsModel.h"
 
 #include <algorithm>
 
-#include "CommandList.h"
-#include "Paths.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/Paths.h"
+#include "core/Text.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogMessage.h"
-#include "Records.h"
+#include "core/DialogMessage.h"
+#include "core/Records.h"
 
 // One top-level window as the desktop lists it, in Z order.
 struct ListedWindow {

@@ -1,4 +1,4 @@
-#include "InstanceName.h"
+#include "app/mainrules/InstanceName.h"
 
 #include <cstdint>
 #include <cstdio>

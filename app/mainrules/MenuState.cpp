@@ -1,4 +1,4 @@
-#include "MenuState.h"
+#include "app/mainrules/MenuState.h"
 
 MenuState ComputeMenuState(const MenuSelection& selection) {
     MenuState state;

@@ -1,9 +1,9 @@
-#include "TreeRules.h"
+#include "app/mainrules/TreeRules.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "Text.h"
+#include "core/Text.h"
 
 int NodeImage(const TBGroupRecord& group) {
     if (group.Disabled) return kGroupDisabled;

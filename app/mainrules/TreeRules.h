@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "Records.h"
+#include "core/Records.h"
 
 // The pictures of the tree, in the order of the TREE1 to TREE9 icons.
 enum TreeImage {

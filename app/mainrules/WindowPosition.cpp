@@ -1,4 +1,4 @@
-#include "WindowPosition.h"
+#include "app/mainrules/WindowPosition.h"
 
 Placement RestoredPlacement(std::optional<int> savedLeft, std::optional<int> savedTop, int savedHeight,
                             int width, int minimumHeight, const ScreenArea& area) {

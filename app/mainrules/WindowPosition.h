@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "ScreenFit.h"
+#include "core/ScreenFit.h"
 
 struct Placement {
     int left = 0;

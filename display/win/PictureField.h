@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "ButtonList.h"
+#include "display/ButtonList.h"
 
 inline constexpr std::size_t kPictureLimit = sizeof(TBtnEntry::PIC) - 1;
 

@@ -1,11 +1,11 @@
-#include "TdlgBtnProperties.h"
+#include "display/win/TdlgBtnProperties.h"
 
 #include <optional>
 
-#include "PictureField.h"
-#include "TdlgBtnPropertiesRes.h"
-#include "Text.h"
-#include "tovdata.h"
+#include "core/Text.h"
+#include "display/win/PictureField.h"
+#include "display/win/TdlgBtnPropertiesRes.h"
+#include "store/tovdata.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ButtonItems.h"
-#include "ButtonList.h"
-#include "Dialog.h"
+#include "core/win/Dialog.h"
+#include "display/ButtonItems.h"
+#include "display/ButtonList.h"
 
 // A button's caption or picture (never both: typing one empties the other)
 // and the group or macro it runs. OK copies them into the entry; Cancel

@@ -1,8 +1,8 @@
-#include "TdlgPanelProp.h"
+#include "display/win/TdlgPanelProp.h"
 
-#include "PictureField.h"
-#include "Settings.h"
-#include "TdlgPanelPropRes.h"
+#include "core/Settings.h"
+#include "display/win/PictureField.h"
+#include "display/win/TdlgPanelPropRes.h"
 
 TdlgPanelProp::TdlgPanelProp() : picture_(ReadSetting(setting::BtnPanelBack)) {
     Bind({bind::Text(IDC_PANELPROP_TXTPIC, picture_, kPictureLimit)}, "Panel properties");

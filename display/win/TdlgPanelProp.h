@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Dialog.h"
+#include "core/win/Dialog.h"
 
 // The panel's background picture, kept in the BtnPanelBack setting.
 class TdlgPanelProp : public TDialog {

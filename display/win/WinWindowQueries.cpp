@@ -1,6 +1,6 @@
-#include "WinWindowQueries.h"
+#include "display/win/WinWindowQueries.h"
 
-#include "tovshow.h"
+#include "display/tovshow.h"
 
 namespace {
 constexpr std::size_t kMaxTitle = 254;  // at most 253 characters are read

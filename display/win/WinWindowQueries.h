@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "WindowQueries.h"
+#include "core/WindowQueries.h"
 
 inline HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 inline WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }

@@ -1,9 +1,9 @@
 // The activate-group dialog: any button group.
-#include "TdlgBGroup.h"
+#include "editing/win/TdlgBGroup.h"
 
-#include "CommandList.h"
-#include "TdlgBGroupRes.h"
-#include "TdlgNameChoice.h"
+#include "core/CommandList.h"
+#include "editing/win/TdlgBGroupRes.h"
+#include "editing/win/TdlgNameChoice.h"
 
 namespace {
 

@@ -7,6 +7,6 @@
 
 #include <string>
 
-#include "EditStore.h"
+#include "editing/EditStore.h"
 
 std::string getGroupCommand(HWND owner, EditStore& store);

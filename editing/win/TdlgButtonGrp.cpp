@@ -1,6 +1,6 @@
 // The button group editor: the group's name and its start macro, with the
 // macro editor and the learn dialog for the group one click away.
-#include "TdlgButtonGrp.h"
+#include "editing/win/TdlgButtonGrp.h"
 
 #include <windows.h>
 
@@ -8,14 +8,14 @@
 #include <string>
 #include <utility>
 
-#include "ButtonGrpModel.h"
-#include "Dialog.h"
-#include "DialogMessageBox.h"
-#include "TdlgButtonGrpRes.h"
-#include "TdlgLearn.h"
-#include "TdlgMacro.h"
-#include "ThisModule.h"
-#include "tovdrv.h"
+#include "core/win/Dialog.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/ThisModule.h"
+#include "editing/ButtonGrpModel.h"
+#include "editing/win/TdlgButtonGrpRes.h"
+#include "editing/win/TdlgLearn.h"
+#include "editing/win/TdlgMacro.h"
+#include "receiver/tovdrv.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "EditStore.h"
+#include "editing/EditStore.h"
 
 // The button group editor adding a group; true when it ended with OK.
 bool addButtonGroup(HWND owner, EditStore& store);

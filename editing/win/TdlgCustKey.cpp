@@ -1,9 +1,9 @@
 // The key or typed-text dialog over CustKeyModel.
-#include "TdlgCustKey.h"
+#include "editing/win/TdlgCustKey.h"
 
-#include "CustKeyModel.h"
-#include "TdlgCustKeyRes.h"
-#include "TokenDialog.h"
+#include "editing/CustKeyModel.h"
+#include "editing/win/TdlgCustKeyRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The launch dialog: a LAUNCH command's file, parameters and options.
-#include "TdlgLaunchApp.h"
+#include "editing/win/TdlgLaunchApp.h"
 
 #include <windows.h>
 
-#include "DialogMessageBox.h"
-#include "LaunchAppModel.h"
-#include "OpenFileDialog.h"
-#include "TdlgLaunchAppRes.h"
-#include "TokenDialog.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/OpenFileDialog.h"
+#include "editing/LaunchAppModel.h"
+#include "editing/win/TdlgLaunchAppRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

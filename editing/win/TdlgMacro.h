@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "EditStore.h"
+#include "editing/EditStore.h"
 
 // The macro editor adding a macro to the group ("" for a general macro):
 // the new macro's ID when it ended with OK, else "".

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "Dialog.h"
-#include "EditStore.h"
-#include "PickPosModel.h"
-#include "WinWindowQueries.h"
+#include "core/win/Dialog.h"
+#include "display/win/WinWindowQueries.h"
+#include "editing/EditStore.h"
+#include "editing/PickPosModel.h"
 
 class TdlgPickPos : public TDialog {
   public:

@@ -1,9 +1,9 @@
 // The run-macro dialog: a macro of the group or a general one.
-#include "TdlgRunMacro.h"
+#include "editing/win/TdlgRunMacro.h"
 
-#include "CommandList.h"
-#include "TdlgNameChoice.h"
-#include "TdlgRunMacroRes.h"
+#include "core/CommandList.h"
+#include "editing/win/TdlgNameChoice.h"
+#include "editing/win/TdlgRunMacroRes.h"
 
 namespace {
 

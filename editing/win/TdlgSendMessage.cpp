@@ -1,10 +1,10 @@
 // The send-message dialog: a window message and its two parameters.
-#include "TdlgSendMessage.h"
+#include "editing/win/TdlgSendMessage.h"
 
-#include "DialogMessageBox.h"
-#include "SendMessageModel.h"
-#include "TdlgSendMessageRes.h"
-#include "TokenDialog.h"
+#include "core/win/DialogMessageBox.h"
+#include "editing/SendMessageModel.h"
+#include "editing/win/TdlgSendMessageRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <optional>
 #include <vector>
 
-#include "Dialog.h"
-#include "WinWindowQueries.h"
-#include "WindowsModel.h"
+#include "core/win/Dialog.h"
+#include "display/win/WinWindowQueries.h"
+#include "editing/WindowsModel.h"
 
 class TdlgWindows : public TDialog {
   public:

@@ -1,6 +1,6 @@
-#include "rxnt.h"
+#include "procname/rxnt.h"
 
-#include "Scoped.h"
+#include "core/win/Scoped.h"
 
 namespace {
 // The longest path Windows knows, so that no program's path is cut.

@@ -1,10 +1,10 @@
-#include "TdlgDriverSettings.h"
+#include "receiver/win/TdlgDriverSettings.h"
 
 #include <string>
 
-#include "Dialog.h"
-#include "DriverBase.h"
-#include "ThisModule.h"
+#include "core/win/Dialog.h"
+#include "core/win/ThisModule.h"
+#include "receiver/win/DriverBase.h"
 
 namespace {
 

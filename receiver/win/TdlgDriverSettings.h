@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 struct SettingField {
     int control;

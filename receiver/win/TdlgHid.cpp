@@ -1,4 +1,4 @@
-#include "TdlgHid.h"
+#include "receiver/win/TdlgHid.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "CommonControls.h"
-#include "Dialog.h"
-#include "HidDeviceChoice.h"
-#include "HidDevices.h"
-#include "Settings.h"
-#include "TdlgHidRes.h"
-#include "ThisModule.h"
+#include "core/Settings.h"
+#include "core/win/CommonControls.h"
+#include "core/win/Dialog.h"
+#include "core/win/ThisModule.h"
+#include "receiver/HidDeviceChoice.h"
+#include "receiver/win/HidDevices.h"
+#include "receiver/win/TdlgHidRes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ShowLearnModel.h"
+#include "display/ShowLearnModel.h"
 
 #include <gtest/gtest.h>
 

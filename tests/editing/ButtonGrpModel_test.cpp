@@ -1,9 +1,9 @@
-#include "ButtonGrpModel.h"
+#include "editing/ButtonGrpModel.h"
 
 #include <gtest/gtest.h>
 
-#include "EditStoreOverItemStore.h"
-#include "StoreTestItems.h"
+#include "tests/support/EditStoreOverItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "LaunchAppModel.h"
+#include "editing/LaunchAppModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PauseModel.h"
+#include "editing/PauseModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SendMessageModel.h"
+#include "editing/SendMessageModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WindowsModel.h"
+#include "editing/WindowsModel.h"
 
 #include <gtest/gtest.h>
 

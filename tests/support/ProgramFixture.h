@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "Settings.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
+#include "core/Settings.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 class ProgramTest : public ::testing::Test {
   protected:

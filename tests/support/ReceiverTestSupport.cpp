@@ -1,9 +1,9 @@
-#include "ReceiverTestSupport.h"
+#include "tests/support/ReceiverTestSupport.h"
 
 #include <cstdio>
 
-#include "Settings.h"
-#include "WinTestSupport.h"
+#include "core/Settings.h"
+#include "tests/support/WinTestSupport.h"
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout, HANDLE handle) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

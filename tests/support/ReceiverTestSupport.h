@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "Settings.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/tovdrv.h"
 
 using namespace std::chrono_literals;
 

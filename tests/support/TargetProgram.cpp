@@ -1,11 +1,11 @@
-#include "TargetProgram.h"
+#include "tests/support/TargetProgram.h"
 
 #include <algorithm>
 #include <sstream>
 
-#include "TargetWindowIDs.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
+#include "tests/support/TargetWindowIDs.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 TargetProgram::TargetProgram(const std::string& title, int left, int top) {
     const std::string program = TestProgramFolder() + "target_window.exe";

@@ -1,4 +1,4 @@
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 constexpr int kButtonID = 1001;

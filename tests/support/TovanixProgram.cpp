@@ -1,4 +1,4 @@
-#include "TovanixProgram.h"
+#include "tests/support/TovanixProgram.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "TrayIcon.h"
+#include "app/win/TrayIcon.h"
 
 namespace {
 const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",   "tovshow.dll",
@@ -172,7 +172,8 @@ bool TovanixProgram::DoubleClickNode(int topIndex, int childIndex) {
     SetForegroundWindow(MainWindow());
     SetCursorPos(point.x, point.y);
     INPUT clicks[4] = {};
-    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
+                            MOUSEEVENTF_LEFTUP};
     for (int i = 0; i < 4; ++i) {
         clicks[i].type = INPUT_MOUSE;
         clicks[i].mi.dwFlags = flags[i];

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "WinTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 class TovanixProgram {
   public:

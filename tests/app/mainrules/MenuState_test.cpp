@@ -1,4 +1,4 @@
-#include "MenuState.h"
+#include "app/mainrules/MenuState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TreeRules.h"
+#include "app/mainrules/TreeRules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "InstanceName.h"
-#include "WindowPosition.h"
+#include "app/mainrules/InstanceName.h"
+#include "app/mainrules/WindowPosition.h"
 
 namespace {
 

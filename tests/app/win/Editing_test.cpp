@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "TdlgButtonGrpRes.h"
-#include "TdlgMacroRes.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "editing/win/TdlgButtonGrpRes.h"
+#include "editing/win/TdlgMacroRes.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
 
 namespace {
 

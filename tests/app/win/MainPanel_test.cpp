@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "TargetProgram.h"
-#include "TovanixProgram.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TargetProgram.h"
+#include "tests/support/TovanixProgram.h"
 
 namespace {
 

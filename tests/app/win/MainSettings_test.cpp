@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "TdlgSettingsRes.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "editing/win/TdlgSettingsRes.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
 
 namespace {
 

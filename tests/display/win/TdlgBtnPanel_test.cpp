@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "ButtonList.h"
-#include "DialogScript.h"
-#include "DisplayTestSupport.h"
-#include "Records.h"
-#include "TdlgBtnPropertiesRes.h"
-#include "TdlgPanelPropRes.h"
-#include "Text.h"
-#include "tovdata.h"
-#include "tovshow.h"
+#include "core/Records.h"
+#include "core/Text.h"
+#include "display/ButtonList.h"
+#include "display/tovshow.h"
+#include "display/win/TdlgBtnPropertiesRes.h"
+#include "display/win/TdlgPanelPropRes.h"
+#include "store/tovdata.h"
+#include "tests/display/win/DisplayTestSupport.h"
+#include "tests/support/DialogScript.h"
 
 namespace {
 

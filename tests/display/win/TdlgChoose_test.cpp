@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "DisplayTestSupport.h"
-#include "Text.h"
-#include "tovshow.h"
+#include "core/Text.h"
+#include "display/tovshow.h"
+#include "tests/display/win/DisplayTestSupport.h"
 
 namespace {
 

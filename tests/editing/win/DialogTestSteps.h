@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "DialogMessage.h"
-#include "DialogScript.h"
-#include "DialogScriptSteps.h"
+#include "core/DialogMessage.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogScriptSteps.h"
 
 using Step = DialogScript::Step;
 

@@ -1,7 +1,7 @@
 // The button group editor as the user meets it: the real dialog over the
 // item store of tovdata.dll, typed into and clicked, with the learn dialog
 // and the macro editor that it opens.
-#include "TdlgButtonGrp.h"
+#include "editing/win/TdlgButtonGrp.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "SettingOverride.h"
-#include "StoreReset.h"
-#include "StoreTestItems.h"
-#include "TdlgButtonGrpRes.h"
-#include "TdlgMacroRes.h"
-#include "TovdataEditStore.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "editing/win/TdlgButtonGrpRes.h"
+#include "editing/win/TdlgMacroRes.h"
+#include "editing/win/TovdataEditStore.h"
+#include "receiver/tovdrv.h"
+#include "tests/editing/win/DialogTestSteps.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/StoreReset.h"
+#include "tests/support/StoreTestItems.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The key or typed-text dialog as the user meets it: the test types into the
 // real dialog, clicks its boxes and buttons and checks the command it returns.
-#include "TdlgCustKey.h"
+#include "editing/win/TdlgCustKey.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "TdlgCustKeyRes.h"
+#include "editing/win/TdlgCustKeyRes.h"
+#include "tests/editing/win/DialogTestSteps.h"
 
 namespace {
 

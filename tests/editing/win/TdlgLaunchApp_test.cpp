@@ -1,6 +1,6 @@
 // The launch dialog as the user meets it: a new command, typed or browsed,
 // with its options, refused parameters, and an existing command edited.
-#include "TdlgLaunchApp.h"
+#include "editing/win/TdlgLaunchApp.h"
 
 #include <windows.h>
 #include <dlgs.h>
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "LaunchAppModel.h"
-#include "TdlgLaunchAppRes.h"
+#include "editing/LaunchAppModel.h"
+#include "editing/win/TdlgLaunchAppRes.h"
+#include "tests/editing/win/DialogTestSteps.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // real tree, answers the parameter dialogs and the media-key plug-in's own
 // dialog, and checks what the editor wrote into tovdata's store and into
 // the settings.
-#include "TdlgMacro.h"
+#include "editing/win/TdlgMacro.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -12,20 +12,20 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "MacroModel.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "StoreReset.h"
-#include "StoreTestItems.h"
-#include "TdlgCustKeyRes.h"
-#include "TdlgLaunchAppRes.h"
-#include "TdlgMacroRes.h"
-#include "TdlgMediaKeyRes.h"
-#include "TdlgPauseRes.h"
-#include "TovdataEditStore.h"
-#include "WinTestSupport.h"
-#include "tovdata.h"
+#include "core/Settings.h"
+#include "editing/MacroModel.h"
+#include "editing/win/TdlgCustKeyRes.h"
+#include "editing/win/TdlgLaunchAppRes.h"
+#include "editing/win/TdlgMacroRes.h"
+#include "editing/win/TdlgPauseRes.h"
+#include "editing/win/TovdataEditStore.h"
+#include "plugins/mediakeys/win/TdlgMediaKeyRes.h"
+#include "store/tovdata.h"
+#include "tests/editing/win/DialogTestSteps.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/StoreReset.h"
+#include "tests/support/StoreTestItems.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

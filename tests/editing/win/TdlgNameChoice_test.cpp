@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "StoreReset.h"
-#include "StoreTestItems.h"
-#include "TdlgBGroup.h"
-#include "TdlgBGroupRes.h"
-#include "TdlgRunMacro.h"
-#include "TdlgRunMacroRes.h"
-#include "TovdataEditStore.h"
+#include "editing/win/TdlgBGroup.h"
+#include "editing/win/TdlgBGroupRes.h"
+#include "editing/win/TdlgRunMacro.h"
+#include "editing/win/TdlgRunMacroRes.h"
+#include "editing/win/TovdataEditStore.h"
+#include "tests/editing/win/DialogTestSteps.h"
+#include "tests/support/StoreReset.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

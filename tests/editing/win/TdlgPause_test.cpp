@@ -1,5 +1,5 @@
 // The pause dialog as the user meets it: typed and stepped milliseconds.
-#include "TdlgPause.h"
+#include "editing/win/TdlgPause.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "TdlgPauseRes.h"
+#include "editing/win/TdlgPauseRes.h"
+#include "tests/editing/win/DialogTestSteps.h"
 
 namespace {
 

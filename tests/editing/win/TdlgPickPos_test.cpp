@@ -1,7 +1,7 @@
 // The click-position dialog as a user meets it: the macro's target settings
 // in the real item store, a window of the test as the target, the cursor
 // placed during the countdown.
-#include "TdlgPickPos.h"
+#include "editing/win/TdlgPickPos.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "PickPosModel.h"
-#include "StoreTestItems.h"
-#include "TdlgPickPosRes.h"
-#include "TovdataEditStore.h"
-#include "tovdata.h"
+#include "editing/PickPosModel.h"
+#include "editing/win/TdlgPickPosRes.h"
+#include "editing/win/TovdataEditStore.h"
+#include "store/tovdata.h"
+#include "tests/editing/win/DialogTestSteps.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

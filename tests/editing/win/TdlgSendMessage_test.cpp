@@ -1,6 +1,6 @@
 // The send-message dialog as the user meets it: the three numbers, the
 // refused field and the command it returns.
-#include "TdlgSendMessage.h"
+#include "editing/win/TdlgSendMessage.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "TdlgSendMessageRes.h"
+#include "editing/win/TdlgSendMessageRes.h"
+#include "tests/editing/win/DialogTestSteps.h"
 
 namespace {
 

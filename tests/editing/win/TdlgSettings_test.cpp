@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <string>
 
-#include "DialogScript.h"
-#include "Settings.h"
-#include "TdlgSettingsRes.h"
-#include "WinTestSupport.h"
-#include "tovedit.h"
+#include "core/Settings.h"
+#include "editing/tovedit.h"
+#include "editing/win/TdlgSettingsRes.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The select-window dialog with windows of the test program: the tree that
 // it lists, the node a user selects, the file dialog and the refusal.
-#include "TdlgWindows.h"
+#include "editing/win/TdlgWindows.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "DialogTestSteps.h"
-#include "Paths.h"
-#include "TdlgWindowsRes.h"
-#include "Text.h"
+#include "core/Paths.h"
+#include "core/Text.h"
+#include "editing/win/TdlgWindowsRes.h"
+#include "tests/editing/win/DialogTestSteps.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "DialogSteps.h"
-#include "NetworkResource.h"
-#include "ReceiverTestSupport.h"
-#include "SerialResource.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/tovdrv.h"
+#include "receiver/win/NetworkResource.h"
+#include "receiver/win/SerialResource.h"
+#include "tests/support/DialogSteps.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

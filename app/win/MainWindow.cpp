@@ -22,6 +22,7 @@ namespace {
 // The receiver's state after the product name, in the caption and the tool tip.
 const char* const kActiveText = "Tovanix - receiving";
 const char* const kInactiveText = "Tovanix - not receiving";
+const char* const kResumeFailedText = "The IR-receiver did not start again after the computer resumed.";
 
 constexpr DWORD kStartUpWaitMs = 4000;
 constexpr UINT kStartUpDelayMs = 500;
@@ -282,6 +283,8 @@ void TfrmMain::ReportInitFailure() {
     MessageBoxA(owner, "IR-receiver initialization did not succeed! Check the driver settings!", "Error",
                 MB_OK | MB_ICONEXCLAMATION | onTop);
 }
+
+void TfrmMain::ReportResumeFailure() { TrayIcon1.ShowBalloon("Tovanix", kResumeFailedText); }
 
 void TfrmMain::Wait(double seconds) { clock_.Wait(static_cast<uint32_t>(std::lround(seconds * 1000)), true); }
 

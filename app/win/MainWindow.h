@@ -127,6 +127,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void HideToTray() override;
     void ShowBusy(bool busy) override;
     void ReportInitFailure() override;
+    void ReportResumeFailure() override;
     void StartReactivateTimer() override { SetTimer(Handle(), kReactivateTimer, 1000, nullptr); }
     void StopReactivateTimer() override { KillTimer(Handle(), kReactivateTimer); }
     void ForgetLastMacro() override { dispatcher_.ClearLastMacro(); }

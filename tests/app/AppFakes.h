@@ -192,6 +192,7 @@ class StoreItems : public Items {
         return ItemMatch{match.id, match.count};
     }
     void activateBGroup(const char* id) override { store.activateBGroup(id); }
+    TBGroupRecord* getNextBGroup(int& position) override { return store.getNextBGroup(position); }
 
     // Adds a macro and returns its ID.
     std::string AddMacro(const std::string& name, const std::string& commands,

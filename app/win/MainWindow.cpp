@@ -268,6 +268,11 @@ bool TfrmMain::IsReceiverActive() { return receiver_.IsActive(); }
 
 void TfrmMain::SetReceiverRepeat(bool repeat) { receiver_.SetRepeat(repeat); }
 
+void TfrmMain::InputGoesTo(WindowHandle window) {
+    if (const std::optional<std::string> notice = elevation_.Check(window))
+        TrayIcon1.ShowBalloon("Tovanix", *notice);
+}
+
 void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
     const TrayImage image = !active ? Inactive : busy ? Busy : Active;
     if (image == trayImage_) return;

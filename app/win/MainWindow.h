@@ -28,6 +28,7 @@
 #include "VolumeControl.h"
 #include "WinClock.h"
 #include "WinDesktop.h"
+#include "WinIntegrity.h"
 #include "Window.h"
 
 class TdlgSplash;
@@ -55,6 +56,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) override;
     void WatchLaunchedWindow(WindowHandle window) override;
     void CommandReceived() override { receiver_.CommandReceived(); }
+    void InputGoesTo(WindowHandle window) override;
     void UpdateTrayIcon(bool active, bool busy) override;
     void ShowCommand(const char* text) override;
     void ChooseAndExecuteCommand(TMacroRecord* macro) override;
@@ -217,6 +219,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     Dispatcher dispatcher_;
     TovdrvReceiver driver_;
     ReceiverController receiver_;
+    WinIntegrity integrity_{desktop_};
+    ElevationNotice elevation_{integrity_};
     // The wait cursor from the outermost ShowBusy(true) on, and how deep they nest.
     std::optional<WaitCursor> busyCursor_;
     int busyDepth_ = 0;

@@ -202,6 +202,53 @@ TEST_F(DispatcherTest, GroupActivationShowsItsNameRunsItsStartMacroAndSelectsIts
     EXPECT_EQ(KeyPresses('Q'), 1);
 }
 
+struct FollowCase {
+    const char* rule;
+    bool on;
+    bool sequenceWaits;
+    std::vector<std::pair<WindowHandle, WindowHandle>> words;  // the word's window, the one in front
+    int shows;
+};
+
+// A player group with its start macro and a macro of the group, one world per case.
+class FollowWorld : public DispatcherTest {
+  public:
+    FollowWorld() {
+        PlayerMacro("Pause", "Q", "ok", items.AddGroup("Player", "", PlayerMacro("Start", "S", "")));
+    }
+    void TestBody() override {}
+
+    void Check(const FollowCase& c) {
+        WriteSetting(setting::FollowForeground, c.on ? 1 : 0);
+        if (c.sequenceWaits) timers.Start(DispatchTimer::Button, 600);
+        for (const auto& [window, front] : c.words) {
+            desktop.foreground = front;
+            dispatcher.ForegroundChanged(window);
+        }
+        timers.Stop(DispatchTimer::Button);
+        Receive("ok");
+        EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "show Player"), c.shows) << c.rule;
+        EXPECT_EQ(KeyPresses('S'), 0) << c.rule;
+        EXPECT_EQ(KeyPresses('Q'), c.shows) << c.rule;
+    }
+};
+
+TEST(DispatcherFollow, TheProgramInFrontActivatesItsGroupWithoutItsStartMacro) {
+    const WindowHandle notepad = 100, player = 200;
+    const FollowCase cases[] = {
+        {"off by default", false, false, {{player, player}}, 0},
+        {"the player in front", true, false, {{player, player}}, 1},
+        {"once while it stays active",
+         true,
+         false,
+         {{player, player}, {notepad, notepad}, {player, player}},
+         1},
+        {"not for a window no longer in front", true, false, {{player, notepad}}, 0},
+        {"not while a sequence waits", true, true, {{player, player}}, 0},
+    };
+    for (const FollowCase& c : cases) FollowWorld().Check(c);
+}
+
 TEST_F(DispatcherTest, GroupWithoutStartMacroLeavesTheWindowsAlone) {
     const std::string group = items.AddGroup("Empty", "empty", "M999");
     desktop.foreground = 200;

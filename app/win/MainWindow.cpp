@@ -129,6 +129,7 @@ void TfrmMain::FormCreate() {
     }
     // The start is done: the program may close.
     receiver_.CloseAllowed = true;
+    FollowForeground();
     // The button panel, when it opens at start.
     if (ReadSetting(setting::BtnPanelStart) == 1) ToggleButtonPanel();
     splash_ = nullptr;
@@ -176,6 +177,11 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     ShowFromTray();
             }
             return 0;
+        case WM_POWERBROADCAST:
+            // Sent once after every wake-up; the others (suspend, user
+            // input, battery) leave the receiver alone.
+            if (wParam == PBT_APMRESUMEAUTOMATIC) receiver_.Resume();
+            return TRUE;
         case WM_CLOSE:
             if (FormCloseQuery()) {
                 FormClose();
@@ -224,6 +230,15 @@ void TfrmMain::DoStartUp() {
     if (action > 0 && Checked(cbStart_)) {
         const std::string id = "M" + std::to_string(action);
         if (getMacro(id.c_str())) dispatcher_.ExecuteItem(id.c_str());
+    }
+}
+
+void TfrmMain::FollowForeground() {
+    if (ReadSetting(setting::FollowForeground) != 1) {
+        foregroundHook_.reset();
+    } else if (!foregroundHook_) {
+        foregroundHook_.emplace(
+            [this](HWND window) { Guarded([&] { dispatcher_.ForegroundChanged(FromHwnd(window)); }); });
     }
 }
 

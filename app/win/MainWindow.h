@@ -14,6 +14,7 @@
 #include "ComboBox2.h"
 #include "Dispatcher.h"
 #include "Dpi.h"
+#include "ForegroundHook.h"
 #include "ItemTree.h"
 #include "MacroExecutor.h"
 #include "MenuState.h"
@@ -116,6 +117,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void ShowOrHideCommand();
     void OnTimer(UINT_PTR timer);
     void DoStartUp();
+    // The foreground hook while FollowForeground is on, none while it is off.
+    void FollowForeground();
     void timActivateTimer();
     void ShowFromTray();
     void RestorePosition();
@@ -219,6 +222,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     Dispatcher dispatcher_;
     TovdrvReceiver driver_;
     ReceiverController receiver_;
+    std::optional<ForegroundHook> foregroundHook_;
     WinIntegrity integrity_{desktop_};
     ElevationNotice elevation_{integrity_};
     // The wait cursor from the outermost ShowBusy(true) on, and how deep they nest.

@@ -439,6 +439,19 @@ TEST_F(ProgramTest, SenderPressRunsAMacroOfTheLoadedFile) {
     EXPECT_EQ(witness.userMessages, (std::vector<std::string>{"1031 1 2"}));
 }
 
+TEST_F(ProgramTest, AfterAResumeTheReceiverIsOpenedAgainAndTheNextPressWorks) {
+    TestWindow witness("Press witness");
+    WriteStartSetting(true);
+    TovanixProgram& tovanix =
+        Start(Macro("M1", "Witness", "SENDMESSAGE:1031:1:2", "", "KEY_OK", "Press witness"));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 9000));
+    PostMessageA(tovanix.MainWindow(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - not receiving"; }, 3000));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 5000));
+    EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
+    EXPECT_TRUE(WaitFor([&] { return !witness.userMessages.empty(); }, 3000));
+}
+
 TEST(MainMenu, EveryShortcutShownRunsItsItem) {
     const HMODULE tovanix = LoadLibraryExA((TestProgramFolder() + "Tovanix.exe").c_str(), nullptr,
                                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);

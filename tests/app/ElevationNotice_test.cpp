@@ -3,52 +3,43 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace {
 
-constexpr uint32_t kMedium = 0x2000, kHigh = 0x3000, kSystem = 0x4000;
-
+// Windows 1xx: Notepad at the medium level, 2xx: the registry editor at the
+// high level, 300: a service at the system level, 400: a level unknown.
 struct FakeIntegrity : IntegrityQuery {
-    std::optional<uint32_t> own = kMedium;
-    std::map<WindowHandle, std::pair<std::optional<uint32_t>, std::string>> windows;
+    explicit FakeIntegrity(std::optional<uint32_t> level) : own(level) {}
+    std::optional<uint32_t> own;
     std::optional<uint32_t> OwnLevel() override { return own; }
-    std::optional<uint32_t> LevelOf(WindowHandle window) override { return windows[window].first; }
-    std::string ProgramFileOf(WindowHandle window) override { return windows[window].second; }
+    std::optional<uint32_t> LevelOf(WindowHandle w) override {
+        return w == 400 ? std::nullopt : std::optional<uint32_t>(0x1000 * (w / 100 + 1));
+    }
+    std::string ProgramFileOf(WindowHandle w) override {
+        return w < 200 ? "C:\\Windows\\notepad.exe" : w < 300 ? "C:\\Windows\\REGEDIT.exe" : "services.exe";
+    }
 };
 
 TEST(ElevationNotice, OncePerProgramOfAHigherLevel) {
-    const std::string notice = "Tovanix cannot send keys to regedit.exe: it runs as administrator.";
+    const std::string regedit = "Tovanix cannot send keys to REGEDIT.exe: it runs as administrator.";
+    const std::string service = "Tovanix cannot send keys to services.exe: it runs as administrator.";
     const struct {
         const char* rule;
         std::optional<uint32_t> own;
         std::vector<WindowHandle> targets;
         std::vector<std::string> notices;
     } cases[] = {
-        {"a program at Tovanix's level", kMedium, {100}, {""}},
-        {"an elevated program, once", kMedium, {200, 200, 201}, {notice, "", ""}},
-        {"each elevated program once",
-         kMedium,
-         {200, 300, 300},
-         {notice,
-          "Tovanix cannot send keys to "
-          "services.exe: it runs as administrator.",
-          ""}},
-        {"Tovanix elevated as well", kHigh, {200}, {""}},
-        {"an unknown level says nothing", kMedium, {400}, {""}},
+        {"once per program of a higher level",
+         0x2000,
+         {100, 200, 201, 300, 200, 400},
+         {"", regedit, "", service, "", ""}},
+        {"Tovanix elevated as well", 0x3000, {200}, {""}},
         {"Tovanix's level unknown says nothing", std::nullopt, {200}, {""}},
-        {"no window", kMedium, {0}, {""}},
     };
     for (const auto& c : cases) {
-        FakeIntegrity query;
-        query.own = c.own;
-        query.windows[100] = {kMedium, "C:\\Windows\\notepad.exe"};
-        query.windows[200] = query.windows[201] = {kHigh, "C:\\Windows\\regedit.exe"};
-        query.windows[300] = {kSystem, "C:\\Windows\\System32\\services.exe"};
-        query.windows[400] = {std::nullopt, "C:\\Protected\\av.exe"};
-        ElevationNotice elevation(query);
+        FakeIntegrity query(c.own);
+        ElevationNotice notice(query);
         std::vector<std::string> notices;
-        for (WindowHandle target : c.targets) notices.push_back(elevation.Check(target).value_or(""));
+        for (WindowHandle target : c.targets) notices.push_back(notice.Check(target).value_or(""));
         EXPECT_EQ(notices, c.notices) << c.rule;
     }
 }

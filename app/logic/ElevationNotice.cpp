@@ -1,7 +1,7 @@
-#include "ElevationNotice.h"
+#include "app/logic/ElevationNotice.h"
 
-#include "Paths.h"
-#include "Text.h"
+#include "core/Paths.h"
+#include "core/Text.h"
 
 std::optional<std::string> ElevationNotice::Check(WindowHandle window) {
     if (!IsWindowHandle(window)) return std::nullopt;

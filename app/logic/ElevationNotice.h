@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "WindowHandle.h"
+#include "core/WindowHandle.h"
 
 // Integrity levels are the relative identifiers of the mandatory labels:
 // 0x2000 medium (a normal program), 0x3000 high (run as administrator).

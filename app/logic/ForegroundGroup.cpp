@@ -1,9 +1,9 @@
-#include "ForegroundGroup.h"
+#include "app/logic/ForegroundGroup.h"
 
-#include "CommandList.h"
-#include "LaunchElement.h"
-#include "Paths.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/LaunchElement.h"
+#include "core/Paths.h"
+#include "core/Text.h"
 
 std::string ProgramOfGroup(Items& items, const TBGroupRecord& group) {
     TItemID macroID;

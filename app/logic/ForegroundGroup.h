@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "Items.h"
-#include "Records.h"
+#include "app/logic/Items.h"
+#include "core/Records.h"
 
 // The file name of the program a group stands for: its start macro's
 // TargetFile, else the program of the start macro's first LAUNCH element;

@@ -1,4 +1,4 @@
-#include "ForegroundHook.h"
+#include "app/win/ForegroundHook.h"
 
 #include <utility>
 

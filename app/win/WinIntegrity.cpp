@@ -1,11 +1,11 @@
-#include "WinIntegrity.h"
+#include "app/win/WinIntegrity.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "Scoped.h"
-#include "WinWindowQueries.h"
+#include "core/win/Scoped.h"
+#include "display/win/WinWindowQueries.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // processes' tokens.
 #pragma once
 
-#include "ElevationNotice.h"
-#include "WindowQueries.h"
+#include "app/logic/ElevationNotice.h"
+#include "core/WindowQueries.h"
 
 class WinIntegrity : public IntegrityQuery {
   public:

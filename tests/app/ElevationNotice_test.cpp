@@ -1,5 +1,5 @@
 // When the notice about a program run as administrator appears.
-#include "ElevationNotice.h"
+#include "app/logic/ElevationNotice.h"
 
 #include <gtest/gtest.h>
 

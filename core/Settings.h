@@ -105,6 +105,8 @@ inline constexpr StrSetting SerialPort{"SerialPort", "COM1"};
 // device names of the keyboards whose keys are remote buttons, joined by "|".
 inline constexpr IntSetting HidRemotes = FlagSetting("HidRemotes", 1);
 inline constexpr StrSetting HidKeyboards{"HidKeyboards", ""};
+// The group of the program in front becomes the active group.
+inline constexpr IntSetting FollowForeground = FlagSetting("FollowForeground", 0);
 }  // namespace setting
 
 // Every setting of the table, for listing and checking.

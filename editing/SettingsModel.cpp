@@ -62,6 +62,7 @@ SettingsValues ReadSettingsValues() {
     v.cursorAcc = ReadSetting(CursorAcc);
     v.autoLearn = ReadSetting(AutoLearn) == 1;
     v.panelAtStart = ReadSetting(BtnPanelStart) == 1;
+    v.followForeground = ReadSetting(FollowForeground) == 1;
     v.osd = ReadSetting(OSD) == 1;
     v.pages[kDisplayPage] = ReadPage(FontName, FontSize, FontColor, BackColor, OSDTime, OSDLoc);
     v.pages[kChooserPage] = ReadPage(CmdFontName, CmdFontSize, CmdFontColor, CmdBackColor, CmdTime, CmdLoc);
@@ -80,6 +81,7 @@ void WriteSettingsValues(const SettingsValues& v) {
     Write(CursorAcc, v.cursorAcc);
     Write(AutoLearn, v.autoLearn);
     Write(BtnPanelStart, v.panelAtStart);
+    Write(FollowForeground, v.followForeground);
     Write(SampleCount, v.sampleCount);
     WriteLook(v.pages[kDisplayPage], FontName, FontSize, FontColor, BackColor);
     WriteLook(v.pages[kChooserPage], CmdFontName, CmdFontSize, CmdFontColor, CmdBackColor);

@@ -48,6 +48,7 @@ struct SettingsValues {
     int32_t cursorAcc = 0;
     bool autoLearn = false;
     bool panelAtStart = false;
+    bool followForeground = false;
     bool osd = false;
     std::array<PageValues, 2> pages;
 };

@@ -1,5 +1,6 @@
 #include "app/logic/Dispatcher.h"
 
+#include "app/logic/ForegroundGroup.h"
 #include "core/CommandList.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -92,8 +93,7 @@ bool Dispatcher::ActivateGroup(const char* id) {
     CopyItemID(groupID, id);
     TBGroupRecord* group = items_.getBGroup(groupID);
     if (!group) return true;
-    items_.activateBGroup(groupID);
-    hooks_.ShowCommand(std::string(FieldText(group->Name)).c_str());
+    SelectGroup(groupID, *group);
 
     TItemID macroID;
     CopyItemID(macroID, group->MacroID);
@@ -101,4 +101,23 @@ bool Dispatcher::ActivateGroup(const char* id) {
     if (!macro) return true;
     executor_.ExecuteMacro(macroID, false, -1);
     return macro->CurrentWindow || macro->LeaveWindow;
+}
+
+void Dispatcher::ForegroundChanged(WindowHandle window) {
+    if (ReadSetting(setting::FollowForeground) != 1 || timers_.IsRunning(DispatchTimer::Button) ||
+        executor_.Running())
+        return;
+    // A window that a macro brought to the front and that went back at its
+    // end is no longer in front when its word arrives.
+    if (!IsWindowHandle(window) || desktop_.ForegroundWindow() != window) return;
+    TItemID groupID;
+    CopyItemID(groupID, GroupOfProgram(items_, desktop_.ProgramFileOf(window)).c_str());
+    const TBGroupRecord* group = items_.getBGroup(groupID);
+    if (group && activeGroup_ != groupID) SelectGroup(groupID, *group);
+}
+
+void Dispatcher::SelectGroup(const TItemID& id, const TBGroupRecord& group) {
+    items_.activateBGroup(id);
+    activeGroup_ = id;
+    hooks_.ShowCommand(std::string(FieldText(group.Name)).c_str());
 }

@@ -26,6 +26,12 @@ class Dispatcher : public ItemRunner {
     // A burst of repetitions ended (the Repeat timer).
     void RepeatTimerFired();
 
+    // The window in front changed (FollowForeground): the group of its
+    // program becomes the active group, without its start macro. Not while
+    // a sequence waits or a macro runs, nor for a window that is no longer
+    // in front when the word arrives.
+    void ForegroundChanged(WindowHandle window);
+
     void ExecuteItem(const char* id) override;
     bool ActivateGroup(const char* id) override;
     void MacroStarted() override;
@@ -37,9 +43,13 @@ class Dispatcher : public ItemRunner {
     std::string LastMacroID;
 
   private:
+    // Makes the group the active one and shows its name.
+    void SelectGroup(const TItemID& id, const TBGroupRecord& group);
+
     Items& items_;
     Desktop& desktop_;
     Timers& timers_;
     ProgramHooks& hooks_;
     MacroExecutor& executor_;
+    std::string activeGroup_;  // the group this dispatch made active last
 };

@@ -19,4 +19,6 @@ class Items {
     virtual TBGroupRecord* findBGroupByName(const char* name) = 0;
     virtual ItemMatch findItemByCommand(const char* sequence, bool final) = 0;
     virtual void activateBGroup(const char* id) = 0;
+    // The groups in the store's order: position starts at -1; null after the last.
+    virtual TBGroupRecord* getNextBGroup(int& position) = 0;
 };

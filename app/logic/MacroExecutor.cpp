@@ -191,6 +191,7 @@ void MacroExecutor::TargetActions(Run& run, const std::string& token, const KeyE
 
     if (IsKeyPressCode(code)) {
         if (!run.attached) {
+            hooks_.InputGoesTo(run.target);
             if (!desktop_.AttachInputTo(run.target)) return;
             run.attached = run.target;
         }
@@ -203,6 +204,7 @@ void MacroExecutor::TargetActions(Run& run, const std::string& token, const KeyE
     }
 
     RunPluginCommand(key, run.target);
+    if (StartsWith(key, kClickPrefix) || IsMouseClickCode(code)) hooks_.InputGoesTo(run.target);
     if (StartsWith(key, kClickPrefix)) ClickAtCommand(key, run.target);
     if (IsMouseClickCode(code)) {
         // Modifier words written with a click (CTRL+LBUTTON-CLICK) are held

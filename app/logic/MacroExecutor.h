@@ -29,6 +29,8 @@ class MacroExecutor {
 
     // Runs the whole list (index -1) or the one command at index.
     void ExecuteMacro(const char* id, bool showOSD, int index);
+    // While a macro runs (its pauses let window messages through).
+    bool Running() const { return !chain_.empty(); }
 
     // The window a macro runs in (see TargetWindow.h); 0 when the macro or
     // its window is not found.

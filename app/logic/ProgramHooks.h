@@ -23,6 +23,10 @@ class ProgramHooks {
     virtual void CommandReceived() = 0;  // restarts the idle count of reactivation
     virtual void UpdateTrayIcon(bool active, bool busy) = 0;
 
+    // Keys or clicks go to the window next: the main window tells the user
+    // when Windows will drop them (ElevationNotice.h).
+    virtual void InputGoesTo(WindowHandle window) = 0;
+
     // Display library.
     virtual void ShowCommand(const char* text) = 0;
     // Lets the user pick one command of the macro and runs it.

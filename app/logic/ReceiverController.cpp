@@ -28,15 +28,19 @@ class Busy {
 }  // namespace
 
 void ReceiverController::Init() {
+    if (!Open()) window_.ReportInitFailure();
+}
+
+bool ReceiverController::Open() {
     if (driver_.Init()) {
         ready_ = true;
         driver_.SetPause(true);
         window_.EnableActivate(true);
-        return;
+        return true;
     }
     window_.EnableActivate(false);
     Close();
-    window_.ReportInitFailure();
+    return false;
 }
 
 void ReceiverController::Close() {
@@ -85,22 +89,29 @@ void ReceiverController::SetActive(bool fromUser, bool activate, bool minimizeAf
 
 void ReceiverController::ReactivateTick() {
     if (!ReactivationDue(++IdleSeconds, ReactivateMinutes)) return;
-    {
-        CloseHoldOff holdOff(CloseAllowed);
-        const bool wasActive = IsActive();
-        if (wasActive) {
-            SetActive(false, false, false);
-            window_.Wait(kBeforeRestartSeconds);
-        }
-        Close();
-        window_.Wait(kRestartStepSeconds);
-        Init();
-        if (wasActive) {
-            window_.Wait(kRestartStepSeconds);
-            SetActive(true, true, false);
-        }
-    }
+    if (!Restart(IsActive())) window_.ReportInitFailure();
     IdleSeconds = 0;
+}
+
+void ReceiverController::Resume() {
+    // Only an active receiver: the one a dialog holds is opened by the dialog's end.
+    if (IsActive() && !(Restart(true) && IsActive())) window_.ReportResumeFailure();
+}
+
+bool ReceiverController::Restart(bool wasActive) {
+    CloseHoldOff holdOff(CloseAllowed);
+    if (wasActive) {
+        SetActive(false, false, false);
+        window_.Wait(kBeforeRestartSeconds);
+    }
+    Close();
+    window_.Wait(kRestartStepSeconds);
+    if (!Open()) return false;
+    if (wasActive) {
+        window_.Wait(kRestartStepSeconds);
+        SetActive(true, true, false);
+    }
+    return true;
 }
 
 int ReceiverController::Learn(const std::function<int()>& dialog) {

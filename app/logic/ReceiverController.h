@@ -39,6 +39,9 @@ class ReceiverWindow {
     // The wait cursor, nested: shown from the first true to the last false.
     virtual void ShowBusy(bool busy) = 0;
     virtual void ReportInitFailure() = 0;
+    // The receiver did not come back after the computer resumed: said
+    // without a question, since nobody may be at the computer.
+    virtual void ReportResumeFailure() = 0;
     // The restart's one-second tick.
     virtual void StartReactivateTimer() = 0;
     virtual void StopReactivateTimer() = 0;
@@ -69,6 +72,10 @@ class ReceiverController {
     // driver is restarted after ReactivateTime minutes without a command.
     void ReactivateTick();
     void CommandReceived() { IdleSeconds = 0; }
+    // After the computer resumes from sleep: an active receiver is closed
+    // and opened again, so that a device or a connection that went away
+    // comes back; the user hears of it only when that fails.
+    void Resume();
 
     // Runs a learn dialog with the receiver switched off around it; the
     // dialog's answer.
@@ -89,6 +96,12 @@ class ReceiverController {
     bool CloseAllowed = false;
 
   private:
+    // Init without the report; whether the driver opened.
+    bool Open();
+    // Closes the driver and opens it again, switched on again when it was;
+    // whether it opened.
+    bool Restart(bool wasActive);
+
     ReceiverDriver& driver_;
     ReceiverWindow& window_;
     bool ready_ = false;

@@ -29,7 +29,11 @@ void SetCaption(HMENU menu, UINT id, const std::string& caption) {
 // commands check what they need themselves.
 const TfrmMain::Command TfrmMain::kCommands[] = {
     {IDM_ACTIVATE, [](TfrmMain& w) { w.ActivateCommand(); }, nullptr},
-    {IDM_SETTINGS, [](TfrmMain& w) { w.receiver_.ChangeSettings([&] { ChangeSettings(w.Handle()); }); },
+    {IDM_SETTINGS,
+     [](TfrmMain& w) {
+         w.receiver_.ChangeSettings([&] { ChangeSettings(w.Handle()); });
+         w.FollowForeground();
+     },
      nullptr},
     {IDM_SHOWHIDE, [](TfrmMain& w) { w.ShowOrHideCommand(); }, nullptr},
     {IDM_EXIT, [](TfrmMain& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }, nullptr},

@@ -22,6 +22,7 @@ namespace {
 // The receiver's state after the product name, in the caption and the tool tip.
 const char* const kActiveText = "Tovanix - receiving";
 const char* const kInactiveText = "Tovanix - not receiving";
+const char* const kResumeFailedText = "The IR-receiver did not start again after the computer resumed.";
 
 constexpr DWORD kStartUpWaitMs = 4000;
 constexpr UINT kStartUpDelayMs = 500;
@@ -128,6 +129,7 @@ void TfrmMain::FormCreate() {
     }
     // The start is done: the program may close.
     receiver_.CloseAllowed = true;
+    FollowForeground();
     // The button panel, when it opens at start.
     if (ReadSetting(setting::BtnPanelStart) == 1) ToggleButtonPanel();
     splash_ = nullptr;
@@ -175,6 +177,11 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     ShowFromTray();
             }
             return 0;
+        case WM_POWERBROADCAST:
+            // Sent once after every wake-up; the others (suspend, user
+            // input, battery) leave the receiver alone.
+            if (wParam == PBT_APMRESUMEAUTOMATIC) receiver_.Resume();
+            return TRUE;
         case WM_CLOSE:
             if (FormCloseQuery()) {
                 FormClose();
@@ -226,6 +233,15 @@ void TfrmMain::DoStartUp() {
     }
 }
 
+void TfrmMain::FollowForeground() {
+    if (ReadSetting(setting::FollowForeground) != 1) {
+        foregroundHook_.reset();
+    } else if (!foregroundHook_) {
+        foregroundHook_.emplace(
+            [this](HWND window) { Guarded([&] { dispatcher_.ForegroundChanged(FromHwnd(window)); }); });
+    }
+}
+
 void TfrmMain::ShowReceiving(bool active) {
     SetWindowTextA(Handle(), active ? kActiveText : kInactiveText);
     SetControlText(btnActivate_, active ? "S&top" : "&Activate");
@@ -267,6 +283,11 @@ bool TfrmMain::IsReceiverActive() { return receiver_.IsActive(); }
 
 void TfrmMain::SetReceiverRepeat(bool repeat) { receiver_.SetRepeat(repeat); }
 
+void TfrmMain::InputGoesTo(WindowHandle window) {
+    if (const std::optional<std::string> notice = elevation_.Check(window))
+        TrayIcon1.ShowBalloon("Tovanix", *notice);
+}
+
 void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
     const TrayImage image = !active ? Inactive : busy ? Busy : Active;
     if (image == trayImage_) return;
@@ -282,6 +303,8 @@ void TfrmMain::ReportInitFailure() {
     MessageBoxA(owner, "IR-receiver initialization did not succeed! Check the driver settings!", "Error",
                 MB_OK | MB_ICONEXCLAMATION | onTop);
 }
+
+void TfrmMain::ReportResumeFailure() { TrayIcon1.ShowBalloon("Tovanix", kResumeFailedText); }
 
 void TfrmMain::Wait(double seconds) { clock_.Wait(static_cast<uint32_t>(std::lround(seconds * 1000)), true); }
 

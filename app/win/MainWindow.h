@@ -18,12 +18,14 @@
 #include "app/logic/Timers.h"
 #include "app/mainrules/MenuState.h"
 #include "app/mixer/VolumeControl.h"
+#include "app/win/ForegroundHook.h"
 #include "app/win/ItemTree.h"
 #include "app/win/TovdataItems.h"
 #include "app/win/TovdrvReceiver.h"
 #include "app/win/TrayIcon.h"
 #include "app/win/WinClock.h"
 #include "app/win/WinDesktop.h"
+#include "app/win/WinIntegrity.h"
 #include "core/Records.h"
 #include "core/win/ComboBox2.h"
 #include "core/win/Dpi.h"
@@ -55,6 +57,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void SetReceiverActive(bool fromUser, bool activate, bool minimizeAfter) override;
     void WatchLaunchedWindow(WindowHandle window) override;
     void CommandReceived() override { receiver_.CommandReceived(); }
+    void InputGoesTo(WindowHandle window) override;
     void UpdateTrayIcon(bool active, bool busy) override;
     void ShowCommand(const char* text) override;
     void ChooseAndExecuteCommand(TMacroRecord* macro) override;
@@ -114,6 +117,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void ShowOrHideCommand();
     void OnTimer(UINT_PTR timer);
     void DoStartUp();
+    // The foreground hook while FollowForeground is on, none while it is off.
+    void FollowForeground();
     void timActivateTimer();
     void ShowFromTray();
     void RestorePosition();
@@ -127,6 +132,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void HideToTray() override;
     void ShowBusy(bool busy) override;
     void ReportInitFailure() override;
+    void ReportResumeFailure() override;
     void StartReactivateTimer() override { SetTimer(Handle(), kReactivateTimer, 1000, nullptr); }
     void StopReactivateTimer() override { KillTimer(Handle(), kReactivateTimer); }
     void ForgetLastMacro() override { dispatcher_.ClearLastMacro(); }
@@ -216,6 +222,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     Dispatcher dispatcher_;
     TovdrvReceiver driver_;
     ReceiverController receiver_;
+    std::optional<ForegroundHook> foregroundHook_;
+    WinIntegrity integrity_{desktop_};
+    ElevationNotice elevation_{integrity_};
     // The wait cursor from the outermost ShowBusy(true) on, and how deep they nest.
     std::optional<WaitCursor> busyCursor_;
     int busyDepth_ = 0;

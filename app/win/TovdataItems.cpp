@@ -15,3 +15,5 @@ ItemMatch TovdataItems::findItemByCommand(const char* sequence, bool final) {
 }
 
 void TovdataItems::activateBGroup(const char* id) { ::activateBGroup(id); }
+
+TBGroupRecord* TovdataItems::getNextBGroup(int& position) { return ::getNextBGroup(&position); }

@@ -11,4 +11,5 @@ class TovdataItems : public Items {
     TBGroupRecord* findBGroupByName(const char* name) override;
     ItemMatch findItemByCommand(const char* sequence, bool final) override;
     void activateBGroup(const char* id) override;
+    TBGroupRecord* getNextBGroup(int& position) override;
 };

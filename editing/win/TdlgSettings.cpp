@@ -46,7 +46,8 @@ TdlgSettings::TdlgSettings() {
           bind::TrackBar(IDC_SETTINGS_TBCURSOR, values_.cursorAcc, kCursorField.setting->minimum,
                          kCursorField.setting->maximum, kCursorField.step),
           bind::Check(IDC_SETTINGS_CBLEARN, values_.autoLearn),
-          bind::Check(IDC_SETTINGS_CBPANEL, values_.panelAtStart)},
+          bind::Check(IDC_SETTINGS_CBPANEL, values_.panelAtStart),
+          bind::Check(IDC_SETTINGS_CBFOLLOW, values_.followForeground)},
          "Settings");
 }
 

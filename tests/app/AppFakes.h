@@ -161,6 +161,8 @@ class FakeHooks : public ProgramHooks {
         calls.push_back("watch " + std::to_string(window));
     }
     void CommandReceived() override { ++commandsReceived; }
+    std::vector<WindowHandle> inputTargets;
+    void InputGoesTo(WindowHandle window) override { inputTargets.push_back(window); }
     void UpdateTrayIcon(bool active, bool busy) override {
         calls.push_back(std::string("tray ") + (active ? "active" : "inactive") + (busy ? " busy" : ""));
         if (timeline) timeline->push_back(calls.back());
@@ -192,6 +194,7 @@ class StoreItems : public Items {
         return ItemMatch{match.id, match.count};
     }
     void activateBGroup(const char* id) override { store.activateBGroup(id); }
+    TBGroupRecord* getNextBGroup(int& position) override { return store.getNextBGroup(position); }
 
     // Adds a macro and returns its ID.
     std::string AddMacro(const std::string& name, const std::string& commands,

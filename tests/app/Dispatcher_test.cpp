@@ -202,6 +202,66 @@ TEST_F(DispatcherTest, GroupActivationShowsItsNameRunsItsStartMacroAndSelectsIts
     EXPECT_EQ(KeyPresses('Q'), 1);
 }
 
+// Held back by: nothing, the setting off, a waiting sequence, the window gone from the front.
+enum class Hold { None, Off, Sequence, Gone };
+
+struct FollowCase {
+    const char* rule;
+    const char* program;  // of the window 300 that comes to the front
+    std::string shown;    // the group whose name is shown, "" for none
+    Hold hold = Hold::None;
+};
+
+// Groups that name their programs in the ways a start macro can, one world per case.
+class FollowWorld : public DispatcherTest {
+  public:
+    FollowWorld() {
+        Group("Player", "C:\\Media\\Player.exe", "S");
+        Group("Viewer", "", "TYPE:v,LAUNCH:I:D:\\Pictures\\viewer.exe /full");
+        Group("Radio", "radio.exe", "LAUNCH:tuner.exe");
+        Group("Notes", "", "LAUNCH:C:\\Notes\\today.txt");
+        Group("Second player", "player.exe", "");
+        items.getBGroup(Group("Off", "off.exe", "").c_str())->Disabled = 1;
+    }
+    void TestBody() override {}
+
+    std::string Group(const std::string& name, const std::string& target, const std::string& commands) {
+        const std::string start = items.AddMacro(name + " start", commands);
+        CopyText(Macro(start).TargetFile, target);
+        return items.AddGroup(name, "", start);
+    }
+
+    void Check(const FollowCase& c) {
+        WriteSetting(setting::FollowForeground, c.hold == Hold::Off ? 0 : 1);
+        desktop.AddWindow(300, FakeWindow{"Front", c.program});
+        desktop.foreground = c.hold == Hold::Gone ? kTarget : 300;
+        if (c.hold == Hold::Sequence) timers.Start(DispatchTimer::Button, 600);
+        dispatcher.ForegroundChanged(300), dispatcher.ForegroundChanged(300);  // the name shows once
+        std::vector<std::string> shown;
+        for (const std::string& call : hooks.calls)
+            if (call.rfind("show ", 0) == 0) shown.push_back(call.substr(5));
+        EXPECT_EQ(shown, c.shown.empty() ? Events{} : Events{c.shown}) << c.rule;
+        EXPECT_EQ(KeyPresses('S'), 0) << c.rule;
+    }
+};
+
+TEST(DispatcherFollow, TheProgramInFrontActivatesTheGroupOfItsStartMacroWithoutRunningIt) {
+    const FollowCase cases[] = {
+        {"the start macro's target program, by file name, letter case aside", "D:\\Other\\PLAYER.EXE",
+         "Player"},
+        {"else the program of its first LAUNCH, options and parameters aside", "d:\\pictures\\viewer.exe",
+         "Viewer"},
+        {"the target program comes before the launched one", "C:\\tuner.exe", ""},
+        {"a launched document stands for no program", "C:\\Windows\\notepad.exe", ""},
+        {"a disabled group selects nothing", "off.exe", ""},
+        {"the first of two groups of one program", "player.exe", "Player"},
+        {"off by default", "player.exe", "", Hold::Off},
+        {"not while a sequence waits", "player.exe", "", Hold::Sequence},
+        {"not for a window no longer in front", "player.exe", "", Hold::Gone},
+    };
+    for (const FollowCase& c : cases) FollowWorld().Check(c);
+}
+
 TEST_F(DispatcherTest, GroupWithoutStartMacroLeavesTheWindowsAlone) {
     const std::string group = items.AddGroup("Empty", "empty", "M999");
     desktop.foreground = 200;

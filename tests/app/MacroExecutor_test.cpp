@@ -34,6 +34,8 @@ TEST_F(MacroExecutorKeys, InputStaysAttachedOnlyAcrossConsecutiveKeys) {
     EXPECT_EQ(Run("TAB,PAUSE:5,TAB,LBUTTON-CLICK,EXIT,TAB"),
               (Events{"attach 100", "down 9", "up 9", "detach 100", "plugin PAUSE|5|100", "attach 100",
                       "down 9", "up 9", "detach 100", "mouse left down", "mouse left up", "shutdown"}));
+    // Each attachment and each click names its window first, for the notice about elevated programs.
+    EXPECT_EQ(hooks.inputTargets, (std::vector<WindowHandle>{100, 100, 100}));
 }
 
 TEST_F(MacroExecutorKeys, CommaElementPressesTheNumpadDecimalKey) {

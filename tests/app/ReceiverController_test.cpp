@@ -36,6 +36,7 @@ class Recorder : public ReceiverDriver, public ReceiverWindow {
     void HideToTray() override { Note("hide"); }
     void ShowBusy(bool) override {}
     void ReportInitFailure() override { Note("report"); }
+    void ReportResumeFailure() override { Note("resume-report"); }
     void StartReactivateTimer() override { Note("timer-on"); }
     void StopReactivateTimer() override { Note("timer-off"); }
     void ForgetLastMacro() override { Note("forget"); }
@@ -114,6 +115,16 @@ TEST(ReceiverController, LifeCycleRules) {
              for (int second = 0; second < 60; ++second) c.ReactivateTick();
          },
          deactivate + " wait5 close wait2 init pause enable wait2 " + activate, false},
+        {"a resume closes an active receiver and opens it again", true, true,
+         [](auto& c, auto&) { c.Resume(); },
+         deactivate + " wait5 close wait2 init pause enable wait2 " + activate, true},
+        {"a resume leaves a receiver that is off alone", false, true, [](auto& c, auto&) { c.Resume(); }, "",
+         true},
+        {"a receiver that does not come back after a resume is reported", true, true,
+         [](auto& c, auto& r) { r.activateOk = false, c.Resume(); },
+         deactivate + " wait5 close wait2 init pause enable wait2 " +
+             "forget disable activate enable tray-off cmdcb statuscb resume-report",
+         true},
         {"closing switches the receiver off", true, true,
          [](auto& c, auto& r) { r.Note(c.CloseQuery() ? "yes" : "no"); }, deactivate + " yes", true},
         {"no closing while held off", true, false,

@@ -7,13 +7,13 @@
 #include "tests/support/TovanixProgram.h"
 #include "tests/support/WinTestSupport.h"
 
-TargetProgram::TargetProgram(const std::string& title, int left, int top) {
-    const std::string program = TestProgramFolder() + "target_window.exe";
+TargetProgram::TargetProgram(const std::string& title, int left, int top, const std::string& program) {
+    const std::string file = program.empty() ? TestProgramFolder() + "target_window.exe" : program;
     std::string commandLine =
         "target_window.exe \"" + title + "\" " + std::to_string(left) + " " + std::to_string(top);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessA(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_))
         return;
     WaitFor(

@@ -9,8 +9,9 @@
 
 class TargetProgram {
   public:
-    // Starts the program and waits until its window is in front.
-    explicit TargetProgram(const std::string& title, int left = 100, int top = 100);
+    // Starts the program (target_window.exe or a copy of it) and waits until its window is in front.
+    explicit TargetProgram(const std::string& title, int left = 100, int top = 100,
+                           const std::string& program = "");
     ~TargetProgram();
     TargetProgram(const TargetProgram&) = delete;
     TargetProgram& operator=(const TargetProgram&) = delete;

@@ -14,6 +14,7 @@
 #include "core/Settings.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/ProgramItems.h"
+#include "tests/support/TargetProgram.h"
 #include "tests/support/TestWindow.h"
 #include "tests/support/TovanixProgram.h"
 #include "tests/support/WinTestSupport.h"
@@ -437,6 +438,54 @@ TEST_F(ProgramTest, SenderPressRunsAMacroOfTheLoadedFile) {
     EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
     EXPECT_TRUE(WaitFor([&] { return !witness.userMessages.empty(); }, 3000));
     EXPECT_EQ(witness.userMessages, (std::vector<std::string>{"1031 1 2"}));
+}
+
+TEST_F(ProgramTest, AfterAResumeTheReceiverIsOpenedAgainAndTheNextPressWorks) {
+    TestWindow witness("Press witness");
+    WriteStartSetting(true);
+    TovanixProgram& tovanix =
+        Start(Macro("M1", "Witness", "SENDMESSAGE:1031:1:2", "", "KEY_OK", "Press witness"));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 9000));
+    PostMessageA(tovanix.MainWindow(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - not receiving"; }, 3000));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 5000));
+    EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
+    EXPECT_TRUE(WaitFor([&] { return !witness.userMessages.empty(); }, 3000));
+}
+
+// Group An, its start macro naming its program, its KEY_OK macro posting 1025 n to the window in front.
+std::string FollowedGroup(const std::string& n, const std::string& file, bool launch) {
+    std::string start = Macro("M" + n + "0", "Start " + n, launch ? "LAUNCH:" + file : "");
+    if (!launch) start.replace(start.find("TARGETFILE:"), 11, "TARGETFILE:" + file);
+    return Group("A" + n, "Group " + n, "", "M" + n + "0") + start +
+           Macro("M" + n + "1", "Ok " + n, "SENDMESSAGE:1025:" + n + ":0", "A" + n, "KEY_OK");
+}
+
+TEST_F(ProgramTest, TheProgramInFrontSelectsTheGroupOfTheNextPress) {
+    const std::string other = folder.path() + "other_target.exe";
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "target_window.exe").c_str(), other.c_str(), FALSE));
+    WriteStartSetting(true);
+    WriteSetting(setting::FollowForeground, 1);
+    WriteSetting(setting::OSD, 1);
+    WriteSetting(setting::OSDTime, 0);  // the names stay on screen
+    TovanixProgram& tovanix =
+        Start(FollowedGroup("1", "target_window.exe", false) + FollowedGroup("2", "other_target.exe", true));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 9000));
+    // To the front, its group's name, OK. Wine 8 raises no foreground event: the test does, as Windows.
+    const auto press = [&](TargetProgram& front, const std::string& group) {
+        SetForegroundWindow(front.window());
+        ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == front.window(); }, 2000));
+        NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, front.window(), OBJID_WINDOW, CHILDID_SELF);
+        ASSERT_TRUE(WaitFor([&] { return FindWindowA("TdlgOSD", group.c_str()) != nullptr; }, 3000)) << group;
+        ASSERT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
+        WaitFor([&] { return !front.UserMessages().empty(); }, 3000);
+    };
+    TargetProgram first("First program", 100, 100);
+    press(first, "Group 1");
+    TargetProgram second("Second program", 300, 100, other);
+    press(second, "Group 2");
+    EXPECT_EQ(first.UserMessages(), (std::vector<std::string>{"1025 1 0"}));
+    EXPECT_EQ(second.UserMessages(), (std::vector<std::string>{"1025 2 0"}));
 }
 
 TEST(MainMenu, EveryShortcutShownRunsItsItem) {

@@ -18,6 +18,7 @@ class RecordingHooks : public ProgramHooks {
         calls.push_back(window ? "watch window" : "watch none");
     }
     void CommandReceived() override {}
+    void InputGoesTo(WindowHandle) override {}
     void UpdateTrayIcon(bool, bool) override {}
     void ShowCommand(const char*) override {}
     void ChooseAndExecuteCommand(TMacroRecord*) override {}

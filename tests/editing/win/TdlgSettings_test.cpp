@@ -106,6 +106,7 @@ TEST_F(SettingsDialogTest, OkWritesWhatTheControlsShowAndEachPageKeepsItsOwnPlac
                  SetDlgItemTextA(dialog, IDC_SETTINGS_TXTREACTIVATE, "90");
                  Click(dialog, IDC_SETTINGS_CBMINIMIZE);
                  Click(dialog, IDC_SETTINGS_CBLEARN);
+                 Click(dialog, IDC_SETTINGS_CBFOLLOW);
                  SendDlgItemMessageA(dialog, IDC_SETTINGS_TBCURSOR, TBM_SETPOS, TRUE, 55);
                  ShowPage(dialog, 1);
                  SetPosition(dialog, IDC_SETTINGS_UDTIME, 250);
@@ -135,6 +136,7 @@ TEST_F(SettingsDialogTest, OkWritesWhatTheControlsShowAndEachPageKeepsItsOwnPlac
     EXPECT_EQ(ReadIntSetting("Minimize", -1), 1);
     EXPECT_EQ(ReadIntSetting("AutoLearn", -1), 1);
     EXPECT_EQ(ReadIntSetting("BtnPanelStart", -1), 0);
+    EXPECT_EQ(ReadIntSetting("FollowForeground", -1), 1);
     EXPECT_EQ(ReadIntSetting("CursorAcc", -1), 55);
     EXPECT_EQ(ReadIntSetting("OSD", -1), 1);
     EXPECT_EQ(ReadIntSetting("OSDTime", -1), 1000);

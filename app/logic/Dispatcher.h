@@ -1,5 +1,5 @@
 // From a received IR command to the item it selects: collects multi-button
-// sequences, asks the store, runs macros and activates button groups, counts
+// sequences, tells long presses from short ones, asks the store, runs macros and activates button groups, counts
 // back-to-back repetitions and brings back the window that was in front.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include "Desktop.h"
 #include "ItemRunner.h"
 #include "Items.h"
+#include "LongPress.h"
 #include "MacroExecutor.h"
 #include "ProgramHooks.h"
 #include "Timers.h"
@@ -32,6 +33,8 @@ class Dispatcher : public ItemRunner {
 
     // Activation of the receiver forgets the last macro.
     void ClearLastMacro() { LastMacroID.clear(); }
+    // What became of the last received command.
+    PressOutcome LastOutcome() const { return longPress_.Outcome(); }
 
     std::string PendingSequence;
     std::string LastMacroID;
@@ -42,4 +45,5 @@ class Dispatcher : public ItemRunner {
     Timers& timers_;
     ProgramHooks& hooks_;
     MacroExecutor& executor_;
+    LongPress longPress_{items_};
 };

@@ -96,6 +96,7 @@ const DocumentedRange kDocumented[] = {
     {"Height", 200, 32767, kClamp},
     {"NetworkPort", 1, 65535, kClamp},
     {"HidRemotes", 0, 1, kFlag},
+    {"HoldTime", 300, 3000, kClamp},
     {"Left", -32768, 32767, kClamp},
     {"Top", -32768, 32767, kClamp},
 };

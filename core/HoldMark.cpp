@@ -27,14 +27,6 @@ MarkedCommand SplitHoldMark(const std::string& command) {
 }
 
 std::string ReadableCommand(const std::string& command) {
-    std::string readable;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = command.find(';', start);
-        const MarkedCommand button = SplitHoldMark(command.substr(start, end - start));
-        readable += button.mark == HoldMark::Hold ? button.button + " (held)" : button.button;
-        if (end == std::string::npos) return readable;
-        readable += ';';
-        start = end + 1;
-    }
+    const MarkedCommand marked = SplitHoldMark(command);
+    return marked.mark == HoldMark::Hold ? marked.button + " (held)" : command;
 }

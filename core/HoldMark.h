@@ -17,6 +17,5 @@ struct MarkedCommand {
 // (128 characters).
 std::string WithHoldMark(const std::string& command, HoldMark mark = HoldMark::Hold);
 MarkedCommand SplitHoldMark(const std::string& command);
-// A learnt command as users read it: "KEY_OK (held)" for "KEY_OK@hold",
-// each button of a sequence alike.
+// One command string as users read it: "KEY_OK (held)" for "KEY_OK@hold".
 std::string ReadableCommand(const std::string& command);

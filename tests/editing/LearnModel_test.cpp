@@ -109,8 +109,8 @@ TEST_F(LearnModelTest, SamplingJoinsVariantsAndButtons) {
          "A@hold", 0},
         {"a long press is one button", 1, 1, "@start #3 !long A@hold", Ok, "A@hold", 0},
         {"a long press through Command...", 1, 1, "@start !long !command", Ok, "X@hold", 0},
-        {"presses before the box is checked are dropped", 2, 1, "@start A !long B@hold B@hold", Ok,
-         "B@hold", 0},
+        {"presses before the box is checked are dropped", 2, 1, "@start A !long B@hold B@hold", Ok, "B@hold",
+         0},
     };
     recorder.learnt = "X";
     for (const auto& c : cases) {

@@ -1,4 +1,4 @@
-#include "HoldMark.h"
+#include "core/HoldMark.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
-#include "LearnModel.h"
+#include "editing/LearnModel.h"
 
 #include <algorithm>
 
-#include "HoldMark.h"
-#include "Settings.h"
+#include "core/HoldMark.h"
+#include "core/Settings.h"
 
 const DialogMessage kTooManyCommandCodes{
     "Too many command codes notifed! Please repeat button press or check the variation -setting!", "Learn",

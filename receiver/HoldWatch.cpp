@@ -1,8 +1,8 @@
-#include "HoldWatch.h"
+#include "receiver/HoldWatch.h"
 
 #include <algorithm>
 
-#include "HoldMark.h"
+#include "core/HoldMark.h"
 
 HoldWatch::Ms HoldWatch::ReleaseTime(const Held& held) const {
     // Half a gap more than expected, and 50 ms for a busy machine or network.

@@ -1,8 +1,8 @@
-#include "LongPress.h"
+#include "app/logic/LongPress.h"
 
-#include "CommandList.h"
-#include "HoldMark.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/HoldMark.h"
+#include "core/Text.h"
 
 std::string LongPress::Pass(std::string command) {
     outcome_ = PressOutcome::Dispatched;

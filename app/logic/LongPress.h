@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "Items.h"
+#include "app/logic/Items.h"
 
 // What became of the last received command, for a monitor to show.
 enum class PressOutcome {

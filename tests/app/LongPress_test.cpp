@@ -3,9 +3,9 @@
 // short or the long item of the button.
 #include <gtest/gtest.h>
 
-#include "Delivery.h"
-#include "Dispatcher.h"
-#include "ExecutorFixture.h"
+#include "app/logic/Dispatcher.h"
+#include "receiver/Delivery.h"
+#include "tests/app/ExecutorFixture.h"
 
 namespace {
 

@@ -17,8 +17,8 @@ constexpr const char* kCommandButtonTip =
 constexpr const char* kRemoteOnlyTip =
     "Execute command with the remote controller device until progress bar reaches 100%!";
 constexpr const char* kLongPressTip =
-    "Hold the button of the remote controller down until it shows below, let go, and again until progress "
-    "bar reaches 100%!";
+    "Hold the button down until it shows below, then let go; again until progress bar reaches 100%! (One "
+    "button, no sequence.)";
 
 }  // namespace
 

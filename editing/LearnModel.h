@@ -86,7 +86,9 @@ class LearnModel {
     int ButtonCount() const { return buttonCount_; }
     bool LongPress() const { return longPress_; }
     // A long press is one button: the number of buttons is then fixed.
-    bool ButtonCountEnabled() const { return !longPress_ && currentButton_ == 1; }
+    bool ButtonCountEnabled() const { return !longPress_; }
+    // A sequence under way has no long press.
+    bool LongPressEnabled() const { return currentButton_ == 1; }
     bool Busy() const { return busy_; }  // the hourglass pointer
     bool CommandButtonVisible() const { return learnAvailable_; }
     bool BatchButtonVisible() const { return batch_; }

@@ -18,14 +18,16 @@ struct Step {
     int repeatCount;
 };
 
+using Steps = std::vector<Step>;
+
 // A press at from and repeats every 110 ms up to until, as an IR remote sends.
-std::vector<Step> Held(const char* button, int from, int until) {
-    std::vector<Step> steps{{from, button, 0}};
+Steps Held(const char* button, int from, int until) {
+    Steps steps{{from, button, 0}};
     for (int at = from + 110, n = 1; at <= until; at += 110, ++n) steps.push_back({at, button, n});
     return steps;
 }
 
-std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b) {
+Steps operator+(Steps a, const Steps& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
@@ -34,7 +36,7 @@ struct Timeline {
     const char* what;
     const char* shortKeys;  // the short item of "ok" ("" for none)
     const char* longKeys;   // its long item
-    std::vector<Step> steps;
+    Steps steps;
     std::vector<std::string> runs;  // "<key>@<ms>"
 };
 
@@ -91,6 +93,7 @@ class LongPressTest : public ExecutorFixture {
 };
 
 TEST_F(LongPressTest, TimelinesRunTheShortOrTheLongItem) {
+    // clang-format off
     const std::vector<Timeline> timelines{
         {"short item only: at once", "s", "", {{0, "ok", 0}}, {"S@0"}},
         {"short item only, held: once", "s", "", Held("ok", 0, 1000), {"S@0"}},
@@ -98,39 +101,16 @@ TEST_F(LongPressTest, TimelinesRunTheShortOrTheLongItem) {
         {"tap with an exact release", "s", "l", {{0, "ok", 0}, {80, "ok", -1}}, {"S@80"}},
         {"let go before the hold time", "s", "l", Held("ok", 0, 330), {"S@545"}},
         {"held: the long item once", "s", "l", Held("ok", 0, 1000), {"L@660"}},
-        {"held, REPEAT long item: again on each repeat",
-         "s",
-         "REPEAT,l",
-         Held("ok", 0, 900),
-         {"L@660", "L@770", "L@880"}},
+        {"held, REPEAT long item: again on each repeat", "s", "REPEAT,l", Held("ok", 0, 900), {"L@660", "L@770", "L@880"}},
         {"long item only, tap: nothing", "", "l", {{0, "ok", 0}, {100, "ok", -1}}, {}},
         {"long item only, held", "", "l", Held("ok", 0, 700), {"L@660"}},
-        {"released exactly at the hold time",
-         "s",
-         "l",
-         {{0, "ok", 0}, {400, "ok", 1}, {600, "ok", -1}},
-         {"S@600"}},
-        {"a repeat exactly at the hold time",
-         "s",
-         "l",
-         {{0, "ok", 0}, {300, "ok", 1}, {600, "ok", 2}},
-         {"L@600"}},
-        {"a late repeat does not press again",
-         "s",
-         "l",
-         Held("ok", 0, 220) + std::vector<Step>{{700, "ok", 3}},
-         {"S@435"}},
-        {"another button ends the hold",
-         "s",
-         "l",
-         Held("ok", 0, 110) + Held("up", 150, 150),
-         {"S@150", "U@150"}},
-        {"the second tap is told sooner: the pace is known",
-         "s",
-         "l",
-         Held("ok", 0, 110) + std::vector<Step>{{600, "ok", 0}},
-         {"S@460", "S@815"}},
+        {"released exactly at the hold time", "s", "l", {{0, "ok", 0}, {400, "ok", 1}, {600, "ok", -1}}, {"S@600"}},
+        {"a repeat exactly at the hold time", "s", "l", {{0, "ok", 0}, {300, "ok", 1}, {600, "ok", 2}}, {"L@600"}},
+        {"a late repeat does not press again", "s", "l", Held("ok", 0, 220) + Steps{{700, "ok", 3}}, {"S@435"}},
+        {"another button ends the hold", "s", "l", Held("ok", 0, 110) + Held("up", 150, 150), {"S@150", "U@150"}},
+        {"the second tap is told sooner: the pace is known", "s", "l", Held("ok", 0, 110) + Steps{{600, "ok", 0}}, {"S@460", "S@815"}},
     };
+    // clang-format on
     int row = 0;
     for (const Timeline& t : timelines) {
         SCOPED_TRACE(t.what);

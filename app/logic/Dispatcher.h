@@ -31,8 +31,12 @@ class Dispatcher : public ItemRunner {
     bool ActivateGroup(const char* id) override;
     void MacroStarted() override;
 
-    // Activation of the receiver forgets the last macro.
-    void ClearLastMacro() { LastMacroID.clear(); }
+    // Activation of the receiver forgets the last macro, and the held
+    // button, whose release was dropped with the receiver.
+    void ClearLastMacro() {
+        LastMacroID.clear();
+        longPress_.Forget();
+    }
     // What became of the last received command.
     PressOutcome LastOutcome() const { return longPress_.Outcome(); }
 

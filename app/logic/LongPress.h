@@ -24,6 +24,7 @@ class LongPress {
     // pressed while a sequence waits is part of the sequence, never held.
     std::string Receive(const std::string& received, bool sequenceWaits);
     PressOutcome Outcome() const { return outcome_; }
+    void Forget() { held_.clear(); }
 
   private:
     std::string Pass(std::string command);

@@ -1,6 +1,7 @@
 // From a received IR command to the item it selects: collects multi-button
-// sequences, tells long presses from short ones, asks the store, runs macros and activates button groups,
-// counts back-to-back repetitions and brings back the window that was in front.
+// sequences, tells long presses from short ones, asks the store, runs macros
+// and activates button groups, counts back-to-back repetitions and brings
+// back the window that was in front.
 #pragma once
 
 #include <string>

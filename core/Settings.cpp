@@ -41,11 +41,12 @@ bool ReadFlag(const IntSetting& s) { return ReadSetting(s) == 1; }
 const std::vector<IntSetting>& AllIntSettings() {
     using namespace setting;
     static const std::vector<IntSetting> all{
-        Start,        Action,       ShowHidden,      Minimize,  BtnPanelStart, Reactivate, ReactivateTime,
-        AutoLearn,    SeqDelay,     CursorAcc,       Tolerance, SampleCount,   Skip,       PressDelay,
-        OSD,          OSDTime,      FontSize,        FontColor, BackColor,     CmdTime,    CmdFontSize,
-        CmdFontColor, CmdBackColor, BtnPanelX,       BtnPanelY, BtnPanelW,     BtnPanelH,  Height,
-        NetworkPort,  HidRemotes,   FollowForeground};
+        Start,        Action,       ShowHidden, Minimize,  BtnPanelStart, Reactivate, ReactivateTime,
+        AutoLearn,    SeqDelay,     CursorAcc,  Tolerance, SampleCount,   Skip,       PressDelay,
+        OSD,          OSDTime,      FontSize,   FontColor, BackColor,     CmdTime,    CmdFontSize,
+        CmdFontColor, CmdBackColor, BtnPanelX,  BtnPanelY, BtnPanelW,     BtnPanelH,  Height,
+        NetworkPort,  HidRemotes,   HoldTime,
+        FollowForeground};
     return all;
 }
 

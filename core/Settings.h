@@ -71,6 +71,7 @@ inline constexpr IntSetting Tolerance{"Tolerance", 1, 1, 20};
 inline constexpr IntSetting SampleCount{"SampleCount", 5, 1, 20};
 inline constexpr IntSetting Skip{"Skip", 0, 0, 50};
 inline constexpr IntSetting PressDelay{"PressDelay", 300, 0, 1000};
+inline constexpr IntSetting HoldTime{"HoldTime", 600, 300, 3000};
 inline constexpr StrSetting Driver{"Driver", ""};
 inline constexpr IntSetting OSD = FlagSetting("OSD", 1);
 inline constexpr IntSetting OSDTime{"OSDTime", 1000, 0, 10000};

@@ -1,5 +1,7 @@
 #include "display/ShowLearnModel.h"
 
+#include "core/HoldMark.h"
+
 std::string LearntCommandsTitle(std::string_view name) { return "Learnt commands of " + std::string(name); }
 
 std::vector<std::string> LearntCommandLines(std::string_view learnt) {
@@ -10,10 +12,10 @@ std::vector<std::string> LearntCommandLines(std::string_view learnt) {
             line += c;
             continue;
         }
-        lines.push_back(std::move(line));
+        lines.push_back(ReadableCommand(line));
         line.clear();
         if (c == ';') lines.emplace_back();
     }
-    if (!line.empty()) lines.push_back(std::move(line));
+    if (!line.empty()) lines.push_back(ReadableCommand(line));
     return lines;
 }

@@ -1,6 +1,6 @@
 // The learnt-command viewer's text: each command string of an item's learnt
 // command on a line of its own, the buttons of a sequence apart by an empty
-// line.
+// line; a long press reads "KEY_OK (held)".
 #pragma once
 
 #include <string>

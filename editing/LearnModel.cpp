@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/HoldMark.h"
 #include "core/Settings.h"
 
 const DialogMessage kTooManyCommandCodes{
@@ -15,6 +16,9 @@ constexpr const char* kCommandButtonTip =
     "Execute command with the remote controller device or use \"Command...\" button to learn!";
 constexpr const char* kRemoteOnlyTip =
     "Execute command with the remote controller device until progress bar reaches 100%!";
+constexpr const char* kLongPressTip =
+    "Hold the button down until it shows below, then let go; again until progress bar reaches 100%! (One "
+    "button, no sequence.)";
 
 }  // namespace
 
@@ -44,7 +48,7 @@ void LearnModel::Start() {
     } else {
         driver_.SetPause(false);
         driver_.InstallCallback();
-        tip_ = learnAvailable_ ? kCommandButtonTip : kRemoteOnlyTip;
+        tip_ = SamplingTip();
         state_ = State::Sampling;
     }
     busy_ = false;
@@ -56,10 +60,14 @@ void LearnModel::EndPause() {
     state_ = State::Sampling;
 }
 
-void LearnModel::Received(std::string_view command) {
+void LearnModel::Received(std::string_view received) {
     // Presses that come before learning starts, during the pause between two
-    // buttons or after the end are not taken.
-    if (state_ != State::Sampling || command.empty()) return;
+    // buttons or after the end are not taken; nor the receiver's marks, but
+    // for a long press only its hold marks.
+    const MarkedCommand marked = SplitHoldMark(std::string(received));
+    if (state_ != State::Sampling || marked.button.empty()) return;
+    if (marked.mark != (longPress_ ? HoldMark::Hold : HoldMark::None)) return;
+    const std::string command = longPress_ ? WithHoldMark(marked.button) : marked.button;
     if (samples_ == 0) {
         variants_.clear();
         variantCount_ = 0;
@@ -111,10 +119,26 @@ void LearnModel::ButtonComplete() {
 void LearnModel::CommandClicked() {
     if (state_ != State::Sampling) return;
     const std::string command = driver_.Learn();
-    if (!command.empty()) Received(command);
+    if (!command.empty()) Received(longPress_ ? WithHoldMark(command) : command);
 }
 
 void LearnModel::SetButtonCount(int count) { buttonCount_ = std::clamp(count, 1, kMaxLearnButtons); }
+
+const char* LearnModel::SamplingTip() const {
+    return longPress_ ? kLongPressTip : learnAvailable_ ? kCommandButtonTip : kRemoteOnlyTip;
+}
+
+void LearnModel::SetLongPress(bool on) {
+    // A long press is a single button: not once a sequence is under way.
+    if (currentButton_ != 1) return;
+    longPress_ = on;
+    if (on) buttonCount_ = 1;
+    // The samples taken so far are of the other kind.
+    samples_ = 0;
+    gauge_ = 0;
+    commands_.clear();
+    if (state_ == State::Sampling) tip_ = SamplingTip();
+}
 
 std::string LearnModel::ButtonLabel() const {
     return "Learn button " + std::to_string(currentButton_) + "/" + std::to_string(buttonCount_);

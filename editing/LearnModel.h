@@ -1,7 +1,9 @@
 // The learn dialog's model. It samples the command strings that the receiver
 // reports while the user presses a button several times, checks that they
 // agree, and joins them into an item's learnt command: the different strings
-// of one button joined by ",", the buttons of a sequence joined by ";".
+// of one button joined by ",", the buttons of a sequence joined by ";". A
+// long press is learnt from the receiver's hold marks, for one button, and
+// each string keeps its mark ("KEY_OK@hold").
 #pragma once
 
 #include <cstddef>
@@ -70,6 +72,7 @@ class LearnModel {
     void Received(std::string_view command);  // from the driver's callback
     void CommandClicked();                    // "Command..."
     void SetButtonCount(int count);           // "Number of buttons:"
+    void SetLongPress(bool on);               // "Learn a &long press"
     void Cancel();                            // "Cancel", "Next" or the close box
     void CancelBatch();                       // "Cancel batch"
     void Closing();                           // on every way out
@@ -81,6 +84,11 @@ class LearnModel {
     const std::vector<std::string>& Commands() const { return commands_; }  // memCommands
     std::string ButtonLabel() const;
     int ButtonCount() const { return buttonCount_; }
+    bool LongPress() const { return longPress_; }
+    // A long press is one button: the number of buttons is then fixed.
+    bool ButtonCountEnabled() const { return !longPress_; }
+    // A sequence under way has no long press.
+    bool LongPressEnabled() const { return currentButton_ == 1; }
     bool Busy() const { return busy_; }  // the hourglass pointer
     bool CommandButtonVisible() const { return learnAvailable_; }
     bool BatchButtonVisible() const { return batch_; }
@@ -94,6 +102,7 @@ class LearnModel {
     enum class State { Waiting, Sampling, BetweenButtons, Ended };
 
     void Start();
+    const char* SamplingTip() const;
     void EndPause();
     void Restart();
     void ButtonComplete();
@@ -117,4 +126,5 @@ class LearnModel {
     std::string result_;
     int currentButton_ = 1;
     int buttonCount_ = 1;
+    bool longPress_ = false;
 };

@@ -55,6 +55,7 @@ SettingsValues ReadSettingsValues() {
     v.skip = ReadSetting(Skip);
     v.pressDelay = ReadSetting(PressDelay);
     v.seqDelay = ReadSetting(SeqDelay);
+    v.holdTime = ReadSetting(HoldTime);
     v.sampleCount = ReadSetting(SampleCount);
     v.reactivate = ReadSetting(Reactivate) == 1;
     v.reactivateTime = ReadSetting(ReactivateTime);
@@ -88,6 +89,7 @@ void WriteSettingsValues(const SettingsValues& v) {
     Write(OSD, v.osd);
     WritePlace(v.pages[kDisplayPage], OSDTime, OSDLoc);
     WritePlace(v.pages[kChooserPage], CmdTime, CmdLoc);
+    Write(HoldTime, v.holdTime);
 }
 
 int32_t Clamped(const IntSetting& setting, int32_t value) {

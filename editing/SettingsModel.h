@@ -41,6 +41,7 @@ struct SettingsValues {
     int32_t skip = 0;
     int32_t pressDelay = 0;
     int32_t seqDelay = 0;
+    int32_t holdTime = 0;
     int32_t sampleCount = 0;
     bool reactivate = false;
     int32_t reactivateTime = 0;
@@ -71,6 +72,7 @@ inline constexpr NumberField kToleranceField{&setting::Tolerance, 1};
 inline constexpr NumberField kSkipField{&setting::Skip, 1};
 inline constexpr NumberField kPressDelayField{&setting::PressDelay, 10};
 inline constexpr NumberField kSeqDelayField{&setting::SeqDelay, 10};
+inline constexpr NumberField kHoldTimeField{&setting::HoldTime, 50};
 inline constexpr NumberField kSampleCountField{&setting::SampleCount, 1};
 inline constexpr NumberField kReactivateField{&setting::ReactivateTime, 1};
 inline constexpr NumberField kCursorField{&setting::CursorAcc, 10};

@@ -37,6 +37,16 @@ void Delivery::SetFirstRepeatDelay(FirstRepeatDelay delay) {
     firstRepeat_ = delay;
 }
 
+void Delivery::SetHoldReports(bool on) {
+    std::lock_guard lock(mutex_);
+    holdReports_ = on;
+}
+
+void Delivery::SetHoldTime(std::chrono::milliseconds holdTime) {
+    std::lock_guard lock(mutex_);
+    watch_.SetHoldTime(holdTime);
+}
+
 bool Delivery::Wanted(const Press& press) const {
     return callback_.Proc && !paused_ && (repeat_ || !press.repeat);
 }
@@ -71,20 +81,48 @@ bool Delivery::RequestWake() {
     return true;
 }
 
+// Queues a marked command of the hold watch; true when the host must be woken.
+bool Delivery::Mark(std::string command) {
+    if (!holdReports_ || command.empty() || !callback_.Proc || paused_ || waiting_.size() >= kMaxWaiting)
+        return false;
+    waiting_.push_back({std::move(command), false});
+    return RequestWake();
+}
+
 void Delivery::Arrive(std::string_view text, int repeatCount, Clock::time_point now) {
     Press press{MakeIRCommand(text), repeatCount > 0};
     if (press.command.empty()) return;
     bool wake = false;
     {
         std::lock_guard lock(mutex_);
-        if (TooEarly(press.command, press.repeat, now) || !Wanted(press)) return;
+        std::string before;
+        std::string after;
+        watch_.Arrive(press.command, repeatCount, now, before, after);
+        wake = Mark(std::move(before));
         // While the host is busy one waiting repeat stands for the whole
         // hold: a long macro must not be run again for every repeat.
-        if (waiting_.size() >= kMaxWaiting || (press.repeat && RepeatWaiting(press.command))) return;
-        waiting_.push_back(std::move(press));
-        wake = RequestWake();
+        if (repeatCount >= 0 && !TooEarly(press.command, press.repeat, now) && Wanted(press) &&
+            waiting_.size() < kMaxWaiting && !(press.repeat && RepeatWaiting(press.command))) {
+            waiting_.push_back(std::move(press));
+            wake = RequestWake() || wake;
+        }
+        wake = Mark(std::move(after)) || wake;
+        // The host's thread watches for the release of the new hold.
+        if (repeatCount == 0 && holdReports_) wake = RequestWake() || wake;
     }
     if (wake) wake_();
+}
+
+std::optional<Delivery::Clock::time_point> Delivery::CheckRelease(Clock::time_point now) {
+    bool wake = false;
+    std::optional<Clock::time_point> next;
+    {
+        std::lock_guard lock(mutex_);
+        wake = Mark(watch_.Due(now));
+        if (holdReports_) next = watch_.NextDue();
+    }
+    if (wake) wake_();
+    return next;
 }
 
 void Delivery::ArriveStatus(std::string_view text) {
@@ -144,4 +182,5 @@ void Delivery::Clear() {
     std::lock_guard lock(mutex_);
     waiting_.clear();
     statuses_.clear();
+    watch_.Forget();
 }

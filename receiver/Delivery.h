@@ -8,9 +8,11 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "receiver/HoldWatch.h"
 #include "receiver/tovdrv.h"
 
 // Repeats of a held button that are dropped even with repeat on, so that a
@@ -40,9 +42,13 @@ class Delivery {
     void SetPause(bool paused);
     void SetRepeat(bool on);
     void SetFirstRepeatDelay(FirstRepeatDelay delay);
+    // On: the host also gets the marked commands of HoldWatch, for long
+    // presses, whatever the repeat mode.
+    void SetHoldReports(bool on);
+    void SetHoldTime(std::chrono::milliseconds holdTime);
 
     // Any thread: a press reported by the receiver. repeatCount 0 is a new
-    // press, n > 0 the n-th repeat of a held button.
+    // press, n > 0 the n-th repeat of a held button, -1 its release.
     void Arrive(std::string_view command, int repeatCount, Clock::time_point now);
     // Any thread: a status text of the receiver. Pause does not hold it
     // back, and it waits while no status callback is set.
@@ -53,6 +59,10 @@ class Delivery {
     // running (a nested message loop inside the callback): that one is
     // handed over after the call returns.
     void DeliverNext();
+
+    // The host's thread: hands over the release of a button whose repeats
+    // stopped by now. Returns when to ask again, if a button is held.
+    std::optional<Clock::time_point> CheckRelease(Clock::time_point now);
 
     // Drops every waiting command and status text.
     void Clear();
@@ -67,6 +77,7 @@ class Delivery {
     bool RepeatWaiting(const std::string& command) const;
     bool TooEarly(const std::string& command, bool repeat, Clock::time_point now);
     bool RequestWake();
+    bool Mark(std::string command);
     bool Deliverable() const;
 
     const std::function<void()> wake_;
@@ -80,6 +91,8 @@ class Delivery {
     bool delivering_ = false;
     bool wakeRequested_ = false;
     FirstRepeatDelay firstRepeat_;
+    bool holdReports_ = false;
+    HoldWatch watch_;
     // The button being held, for the first-repeat delay.
     std::string held_;
     Clock::time_point heldSince_{};

@@ -10,8 +10,11 @@ bool HeldButtons::Duplicate(const std::string& source, const std::string& comman
 std::vector<HidPress> HeldButtons::Report(const std::string& source, const std::set<std::string>& down,
                                           Clock::time_point now) {
     std::set<std::string>& before = down_[source];
-    if (held_ && held_->source == source && !down.count(held_->command)) held_.reset();
     std::vector<HidPress> presses;
+    if (held_ && held_->source == source && !down.count(held_->command)) {
+        presses.push_back({held_->command, -1});
+        held_.reset();
+    }
     for (const std::string& command : down) {
         if (before.count(command)) continue;
         if (Duplicate(source, command, now)) continue;

@@ -1,7 +1,8 @@
 // Press, hold and release of a Windows remote's buttons, made to look like an
 // IR remote's: a press, then while the button is held repeats with their
 // count (the first after kFirstRepeat, then every kRepeatPace) until the
-// release. Only the button pressed last repeats, as on a remote. The time
+// release, which is reported too. Only the button pressed last repeats, as
+// on a remote. The time
 // comes from the caller, so the pace is tested without waiting.
 #pragma once
 
@@ -14,7 +15,7 @@
 
 struct HidPress {
     std::string command;
-    int repeatCount;  // 0 for the press, n for the n-th repeat
+    int repeatCount;  // 0 for the press, n for the n-th repeat, -1 for the release
     bool operator==(const HidPress& other) const {
         return command == other.command && repeatCount == other.repeatCount;
     }
@@ -30,7 +31,7 @@ class HeldButtons {
     static constexpr std::chrono::milliseconds kDuplicateWindow{100};
 
     // A report of one source (a collection of a device, or a keyboard) with
-    // every button it now holds down; the presses it makes.
+    // every button it now holds down; the presses and the release it makes.
     std::vector<HidPress> Report(const std::string& source, const std::set<std::string>& down,
                                  Clock::time_point now);
     // The repeat due by now, if one is.

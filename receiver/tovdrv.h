@@ -54,6 +54,12 @@ TOVDRV_API bool DRV_IsActivated();
 TOVDRV_API void DRV_SetPause(bool paused);
 // On: a held button is reported again and again; off: once.
 TOVDRV_API void DRV_SetRepeat(bool on);
+// On: the callback also gets the long-press marks of the button held last,
+// whatever the repeat mode: "<command>@hold" once it has been held for the
+// HoldTime setting (read at activation), "<command>@release" when it is let
+// go (reported by the driver, or taken from its repeats stopping). Off at
+// first.
+TOVDRV_API void DRV_SetHoldReports(bool on);
 // Later commands go to this callback, called on the calling thread from its
 // message processing, one at a time: a command that arrives during a call
 // waits until the call has returned.

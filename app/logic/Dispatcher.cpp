@@ -17,8 +17,16 @@ Dispatcher::Dispatcher(Items& items, Desktop& desktop, Timers& timers, ProgramHo
 }
 
 void Dispatcher::ReceiveIRCommand(const char* command) {
-    const std::string received(FixedText(command, kIRCommandSize));
     hooks_.CommandReceived();
+    const std::string received = longPress_.Receive(std::string(FixedText(command, kIRCommandSize)),
+                                                    timers_.IsRunning(DispatchTimer::Button));
+    if (received.empty()) {
+        // Busy while held or short is not known yet; the icon is left alone
+        // for the repeats and marks of a hold.
+        if (longPress_.Outcome() != PressOutcome::PartOfAHold)
+            hooks_.UpdateTrayIcon(true, longPress_.Outcome() == PressOutcome::WaitingToTell);
+        return;
+    }
     // The tray icon turns red once the user can wait for something: while a
     // sequence waits for its next button, or right after a macro's first key
     // (MacroStarted), so that changing the icon never delays that key.

@@ -1,6 +1,7 @@
 // From a received IR command to the item it selects: collects multi-button
-// sequences, asks the store, runs macros and activates button groups, counts
-// back-to-back repetitions and brings back the window that was in front.
+// sequences, tells long presses from short ones, asks the store, runs macros
+// and activates button groups, counts back-to-back repetitions and brings
+// back the window that was in front.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "app/logic/Desktop.h"
 #include "app/logic/ItemRunner.h"
 #include "app/logic/Items.h"
+#include "app/logic/LongPress.h"
 #include "app/logic/MacroExecutor.h"
 #include "app/logic/ProgramHooks.h"
 #include "app/logic/Timers.h"
@@ -36,8 +38,14 @@ class Dispatcher : public ItemRunner {
     bool ActivateGroup(const char* id) override;
     void MacroStarted() override;
 
-    // Activation of the receiver forgets the last macro.
-    void ClearLastMacro() { LastMacroID.clear(); }
+    // Activation of the receiver forgets the last macro, and the held
+    // button, whose release was dropped with the receiver.
+    void ClearLastMacro() {
+        LastMacroID.clear();
+        longPress_.Forget();
+    }
+    // What became of the last received command.
+    PressOutcome LastOutcome() const { return longPress_.Outcome(); }
 
     std::string PendingSequence;
     std::string LastMacroID;
@@ -52,4 +60,5 @@ class Dispatcher : public ItemRunner {
     ProgramHooks& hooks_;
     MacroExecutor& executor_;
     std::string activeGroup_;  // the group this dispatch made active last
+    LongPress longPress_{items_};
 };

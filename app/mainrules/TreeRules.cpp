@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/HoldMark.h"
 #include "core/Text.h"
 
 int NodeImage(const TBGroupRecord& group) {
@@ -36,4 +37,9 @@ int CompareNodes(char kind1, std::string_view text1, char kind2, std::string_vie
     const int order = std::memcmp(upper1.data(), upper2.data(), std::min(upper1.size(), upper2.size()));
     if (order != 0) return order;
     return upper1.size() < upper2.size() ? -1 : upper1.size() > upper2.size() ? 1 : 0;
+}
+
+std::string NodeText(std::string_view name, std::string_view learnt) {
+    const bool held = SplitHoldMark(std::string(learnt)).mark == HoldMark::Hold;
+    return std::string(name) + (held ? " (held)" : "");
 }

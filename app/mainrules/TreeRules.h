@@ -2,6 +2,7 @@
 // which order nodes stand.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/Records.h"
@@ -24,6 +25,10 @@ inline constexpr int kTreeImageCount = 9;
 // whatever its IR command.
 int NodeImage(const TBGroupRecord& group);
 int NodeImage(const TMacroRecord& macro);
+
+// A node's text: the item's name, followed by " (held)" when the item is
+// learnt as a long press.
+std::string NodeText(std::string_view name, std::string_view learnt);
 
 // The kind of a node from its item's ID: 'A' when the ID holds an A, else 'M'
 // when it holds an M, else 0 (also for a node without an item).

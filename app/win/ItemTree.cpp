@@ -39,7 +39,8 @@ void TItemTree::Build(const std::string& groupID) {
             // rest follows when it is expanded, however often it is built.
             if (oneChildOnly && view_.Child(parent)) break;
             if ((!showHidden_ && macro->Hidden) || macro->InTree) continue;
-            HTREEITEM node = AddNode(parent, FieldText(macro->Name), macro, NodeImage(*macro));
+            HTREEITEM node = AddNode(parent, NodeText(FieldText(macro->Name), FieldText(macro->IRCommand)),
+                                     macro, NodeImage(*macro));
             macro->InTree = 1;
             if (FieldText(macro->ID) == selectedID) toSelect = node;
         }
@@ -52,7 +53,8 @@ void TItemTree::Build(const std::string& groupID) {
         if (group->InTree) {
             node = view_.FindSibling(view_.Root(), reinterpret_cast<LPARAM>(group));
         } else {
-            node = AddNode(TVI_ROOT, FieldText(group->Name), group, NodeImage(*group));
+            node = AddNode(TVI_ROOT, NodeText(FieldText(group->Name), FieldText(group->IRCommand)), group,
+                           NodeImage(*group));
             group->InTree = 1;
             if (FieldText(group->ID) == selectedID) toSelect = node;
         }
@@ -98,9 +100,9 @@ void TItemTree::RefreshSelected() {
     if (!node) return;
     const std::string id = IDOf(node);
     if (TBGroupRecord* group = getBGroup(id.c_str()))
-        view_.SetText(node, std::string(FieldText(group->Name)), NodeImage(*group));
+        view_.SetText(node, NodeText(FieldText(group->Name), FieldText(group->IRCommand)), NodeImage(*group));
     else if (TMacroRecord* macro = getMacro(id.c_str()))
-        view_.SetText(node, std::string(FieldText(macro->Name)), NodeImage(*macro));
+        view_.SetText(node, NodeText(FieldText(macro->Name), FieldText(macro->IRCommand)), NodeImage(*macro));
     else
         return;
     InvalidateRect(Handle(), nullptr, TRUE);

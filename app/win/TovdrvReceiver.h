@@ -16,7 +16,11 @@ class TovdrvReceiver : public ReceiverDriver {
     bool IsActivated() override { return DRV_IsActivated(); }
     void SetPause(bool paused) override { DRV_SetPause(paused); }
     void SetRepeat(bool repeat) override { DRV_SetRepeat(repeat); }
-    void InstallCommandCallback() override { DRV_SetIRCommandProc(commands_); }
+    void InstallCommandCallback() override {
+        DRV_SetIRCommandProc(commands_);
+        // For the dispatch's long presses.
+        DRV_SetHoldReports(true);
+    }
     void InstallStatusCallback() override { DRV_SetStatusProc(status_); }
 
   private:

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/HoldMark.h"
 #include "core/Settings.h"
+#include "core/Text.h"
 #include "core/win/PendingMessages.h"
 #include "core/win/PointFont.h"
 #include "core/win/ThisModule.h"
@@ -51,11 +53,12 @@ void TdlgChoose::Show(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc 
 void TdlgChoose::UnregisterClass() { ::UnregisterClassA(kClassName, ThisModule()); }
 
 void TdlgChoose::ReceiveIRCommand(void* context, const char* command) {
-    (void)command;
     // Called from the driver's window procedure: nothing may get back there.
     try {
         auto* self = static_cast<TdlgChoose*>(context);
-        if (self->executed_) return;
+        // The receiver's marks of a held button are no presses.
+        const std::string received(FixedText(command, sizeof(TIRCommand)));
+        if (self->executed_ || SplitHoldMark(received).mark != HoldMark::None) return;
         self->state_.Received();
         self->Redraw();
     } catch (...) {

@@ -43,6 +43,9 @@ void TdlgLearn::FormClose() {
 void TdlgLearn::Command(int id, int notification) {
     if (id == IDC_LEARN_BTNCOMMAND && notification == BN_CLICKED) {
         model_.CommandClicked();
+    } else if (id == IDC_LEARN_CBLONG && notification == BN_CLICKED) {
+        model_.SetLongPress(Checked(IDC_LEARN_CBLONG));
+        SetUpDownPosition(IDC_LEARN_UDBUTTONS, model_.ButtonCount());
     } else if (id == IDC_LEARN_BTNBATCH && notification == BN_CLICKED) {
         model_.CancelBatch();
     } else if (id == IDC_LEARN_TXTBUTTONS && notification == EN_CHANGE) {
@@ -95,6 +98,9 @@ void TdlgLearn::ShowModel() {
     SetControlText(IDC_LEARN_LBLTIP, model_.Tip());
     SendDlgItemMessageA(Handle(), IDC_LEARN_PRESSINGS, PBM_SETPOS, model_.Gauge(), 0);
     SetControlText(IDC_LEARN_LBLBUTTON, model_.ButtonLabel());
+    EnableControl(IDC_LEARN_TXTBUTTONS, model_.ButtonCountEnabled());
+    EnableControl(IDC_LEARN_UDBUTTONS, model_.ButtonCountEnabled());
+    EnableControl(IDC_LEARN_CBLONG, model_.LongPressEnabled());
     std::string commands;
     for (const std::string& command : model_.Commands()) commands += command + "\r\n";
     SetControlText(IDC_LEARN_MEMCOMMANDS, commands);
@@ -126,6 +132,8 @@ void TdlgLearn::SetPause(bool paused) { DRV_SetPause(paused); }
 
 void TdlgLearn::InstallCallback() {
     DRV_SetIRCommandProc(TIRCommandProc{&TdlgLearn::ReceiveIRCommand, this});
+    // A long press is learnt from the receiver's hold marks.
+    DRV_SetHoldReports(true);
     callbackInstalled_ = true;
 }
 

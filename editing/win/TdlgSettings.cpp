@@ -40,6 +40,7 @@ TdlgSettings::TdlgSettings() {
           NumberLine(IDC_SETTINGS_UDSKIP, values_.skip, kSkipField),
           NumberLine(IDC_SETTINGS_UDPRESSDELAY, values_.pressDelay, kPressDelayField),
           NumberLine(IDC_SETTINGS_UDSEQUENCE, values_.seqDelay, kSeqDelayField),
+          NumberLine(IDC_SETTINGS_UDHOLDTIME, values_.holdTime, kHoldTimeField),
           NumberLine(IDC_SETTINGS_UDSAMPLE, values_.sampleCount, kSampleCountField),
           bind::Check(IDC_SETTINGS_CBREACTIVATE, values_.reactivate),
           bind::Check(IDC_SETTINGS_CBMINIMIZE, values_.minimize),

@@ -8,14 +8,15 @@ namespace {
 
 constexpr char kClassName[] = "TovanixReceiverDelivery";
 constexpr UINT kWakeMessage = WM_APP + 1;
+constexpr UINT_PTR kTimerId = 1;
 
 // The window on one thread. It may be closed from another thread, so it is
 // destroyed later on its own; it deletes itself then.
 class WakeWindow final : public TWindow {
   public:
-    explicit WakeWindow(void (*onWake)()) : onWake_(onWake) {}
+    explicit WakeWindow(unsigned (*onWake)()) : onWake_(onWake) {}
 
-    static HWND Open(void (*onWake)()) {
+    static HWND Open(unsigned (*onWake)()) {
         TWindowClass windowClass;
         windowClass.name = kClassName;
         const WakeWindow* window = CreateOwned(std::make_unique<WakeWindow>(onWake), windowClass, 0, "", 0, 0,
@@ -25,12 +26,17 @@ class WakeWindow final : public TWindow {
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kWakeMessage) return TWindow::HandleMessage(message, wParam, lParam);
-        onWake_();
+        if (message != kWakeMessage && !(message == WM_TIMER && wParam == kTimerId))
+            return TWindow::HandleMessage(message, wParam, lParam);
+        const unsigned again = onWake_();
+        if (again == INFINITE)
+            KillTimer(Handle(), kTimerId);
+        else
+            SetTimer(Handle(), kTimerId, again, nullptr);
         return 0;
     }
 
-    void (*const onWake_)();
+    unsigned (*const onWake_)();
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A hidden message-only window on the thread that registered the callback:
 // the driver's thread wakes that thread through it, and the callback then
-// runs from the thread's own message processing.
+// runs from the thread's own message processing. onWake returns how many
+// milliseconds later it wants to run again without a wake (INFINITE: not).
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,7 @@
 
 class DeliveryWindow {
   public:
-    explicit DeliveryWindow(void (*onWake)()) : onWake_(onWake) {}
+    explicit DeliveryWindow(unsigned (*onWake)()) : onWake_(onWake) {}
 
     // Makes the window live on the calling thread (the one on another
     // thread is closed); false when it cannot be created.
@@ -19,6 +20,6 @@ class DeliveryWindow {
     void Close();
 
   private:
-    void (*const onWake_)();
+    unsigned (*const onWake_)();
     std::atomic<HWND> window_{nullptr};
 };

@@ -26,7 +26,8 @@ const HidDevice* HidInput::Device(HANDLE handle) {
 }
 
 void HidInput::Report(const HidDevice& device, const std::set<std::string>& down, Clock::time_point now) {
-    for (const HidPress& press : buttons_.Report(device.name, down, now)) reporter_.Press(press.command, 0);
+    for (const HidPress& press : buttons_.Report(device.name, down, now))
+        reporter_.Press(press.command, press.repeatCount);
 }
 
 void HidInput::Handle(const RAWINPUT& input, Clock::time_point now) {

@@ -34,8 +34,9 @@ struct TovReceiverHost {
     // Reports one received button: command is a zero-terminated text (the
     // host cuts it to 128 characters and replaces ";", "," and control
     // characters), repeatCount 0 for a new press and n for the n-th repeat
-    // of a held button. Thread-safe and quick: called from the receiver's
-    // own background thread.
+    // of a held button; -1 when it is let go, from drivers that know (others
+    // leave the host to tell it from the repeats stopping). Thread-safe and
+    // quick: called from the receiver's own background thread.
     void (*press)(void* context, const char* command, int repeatCount);
     // Version 2: tells the user how the receiver fares, in a short sentence
     // (at most 255 characters), for example that its server cannot be

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "core/Guarded.h"
 #include "core/Settings.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-void DeliverNext();
+unsigned DeliverNext();
 
 // Made on first use, never while the library is merely loaded.
 struct State {
@@ -36,7 +37,15 @@ State& TheState() {
     return *state;
 }
 
-void DeliverNext() { TheState().delivery.DeliverNext(); }
+// Also watches for the release of a held button; the wait until the next look.
+unsigned DeliverNext() {
+    Delivery& delivery = TheState().delivery;
+    const Delivery::Clock::time_point now = Delivery::Clock::now();
+    const std::optional<Delivery::Clock::time_point> next = delivery.CheckRelease(now);
+    delivery.DeliverNext();
+    if (!next) return INFINITE;
+    return static_cast<unsigned>(std::chrono::ceil<std::chrono::milliseconds>(*next - now).count());
+}
 
 void Press(void*, const char* command, int repeatCount) {
     try {
@@ -109,6 +118,7 @@ bool DRV_Activate() {
         // Read at each activation, so a changed setting takes effect then.
         state.delivery.SetFirstRepeatDelay(
             {ReadSetting(setting::Skip), std::chrono::milliseconds(ReadSetting(setting::PressDelay))});
+        state.delivery.SetHoldTime(std::chrono::milliseconds(ReadSetting(setting::HoldTime)));
         state.active = state.library->functions().start(state.receiver);
         return state.active;
     });
@@ -128,6 +138,10 @@ void DRV_SetPause(bool paused) {
 
 void DRV_SetRepeat(bool on) {
     Guarded([on] { TheState().delivery.SetRepeat(on); });
+}
+
+void DRV_SetHoldReports(bool on) {
+    Guarded([on] { TheState().delivery.SetHoldReports(on); });
 }
 
 void DRV_SetIRCommandProc(TIRCommandProc proc) {

@@ -97,6 +97,7 @@ const DocumentedRange kDocumented[] = {
     {"NetworkPort", 1, 65535, kClamp},
     {"HidRemotes", 0, 1, kFlag},
     {"FollowForeground", 0, 1, kFlag},
+    {"HoldTime", 300, 3000, kClamp},
     {"Left", -32768, 32767, kClamp},
     {"Top", -32768, 32767, kClamp},
 };

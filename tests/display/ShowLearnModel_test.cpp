@@ -21,6 +21,7 @@ TEST(LearntCommands, OneLinePerCommandStringAndAnEmptyLineBetweenButtons) {
         {"A,,B", {"A", "", "B"}},
         {";A", {"", "", "A"}},
         {"1FE48B7;2FD02FD,2FD02FE;E1", {"1FE48B7", "", "2FD02FD", "2FD02FE", "", "E1"}},
+        {"KEY_OK@hold,OK2@hold", {"KEY_OK (held)", "OK2 (held)"}},
     };
     for (const auto& c : cases) EXPECT_EQ(LearntCommandLines(c.learnt), c.lines) << c.learnt;
 }

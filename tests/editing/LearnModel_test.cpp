@@ -58,14 +58,15 @@ class LearnModelTest : public ::testing::Test {
 
     // Events as the dialog delivers them: "@start" and "@pause" are the
     // timers, "#n" sets the number of buttons, "!command" clicks "Command...",
-    // "!cancel" and "!batch" the two cancel buttons; anything else is a
-    // received command string.
+    // "!cancel" and "!batch" the two cancel buttons, "!long" checks "Learn a
+    // long press"; anything else is a received command string.
     static void Deliver(LearnModel& model, const std::string& event) {
         if (event == "@start") return model.TimerFired(LearnTimer::Start);
         if (event == "@pause") return model.TimerFired(LearnTimer::ButtonPause);
         if (event == "!command") return model.CommandClicked();
         if (event == "!cancel") return model.Cancel();
         if (event == "!batch") return model.CancelBatch();
+        if (event == "!long") return model.SetLongPress(true);
         if (event[0] == '#') return model.SetButtonCount(std::stoi(event.substr(1)));
         model.Received(event);
     }
@@ -103,6 +104,13 @@ TEST_F(LearnModelTest, SamplingJoinsVariantsAndButtons) {
         {"Command... counts as a press", 2, 1, "@start !command X", Ok, "X", 0},
         {"cancel ends at once", 2, 1, "@start A !cancel A", LearnEnd::Cancel, "", 0},
         {"cancel batch", 2, 1, "@start !batch", LearnEnd::CancelBatch, "", 0},
+        {"the receiver's hold marks are no presses", 2, 1, "@start A A@hold A@release A", Ok, "A", 0},
+        {"a long press from held presses only", 2, 1, "@start !long A A@hold A@release A A@hold", Ok,
+         "A@hold", 0},
+        {"a long press is one button", 1, 1, "@start #3 !long A@hold", Ok, "A@hold", 0},
+        {"a long press through Command...", 1, 1, "@start !long !command", Ok, "X@hold", 0},
+        {"presses before the box is checked are dropped", 2, 1, "@start A !long B@hold B@hold", Ok, "B@hold",
+         0},
     };
     recorder.learnt = "X";
     for (const auto& c : cases) {

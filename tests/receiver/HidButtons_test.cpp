@@ -100,7 +100,9 @@ TEST_F(HeldButtonsTest, AHeldButtonRepeatsAtTheRemotesPaceUntilReleased) {
                             {400, {"HID.VOLUME_UP", 1}},
                             {510, {"HID.VOLUME_UP", 2}},
                             {620, {"HID.VOLUME_UP", 3}},
-                            {1000, {"MCE.GUIDE", 0}}}));
+                            {700, {"HID.VOLUME_UP", -1}},
+                            {1000, {"MCE.GUIDE", 0}},
+                            {1399, {"MCE.GUIDE", -1}}}));
     EXPECT_FALSE(buttons.NextDue());
 }
 
@@ -111,9 +113,11 @@ TEST_F(HeldButtonsTest, OnlyTheButtonPressedLastRepeats) {
     RunUntil(900);
     Report(900, "keyboard", {"KBD.UP"});  // the newer one let go: the older one does not resume
     RunUntil(2000);
-    EXPECT_EQ(
-        got,
-        (Presses{{0, {"KBD.UP", 0}}, {400, {"KBD.UP", 1}}, {450, {"KBD.F13", 0}}, {850, {"KBD.F13", 1}}}));
+    EXPECT_EQ(got, (Presses{{0, {"KBD.UP", 0}},
+                            {400, {"KBD.UP", 1}},
+                            {450, {"KBD.F13", 0}},
+                            {850, {"KBD.F13", 1}},
+                            {900, {"KBD.F13", -1}}}));
 }
 
 TEST_F(HeldButtonsTest, OnePressOnTwoCollectionsCountsOnce) {
@@ -122,7 +126,9 @@ TEST_F(HeldButtonsTest, OnePressOnTwoCollectionsCountsOnce) {
     Report(60, "collection 2", {});
     Report(80, "collection 1", {});
     Report(500, "collection 2", {"HID.PLAY_PAUSE"});  // a later press from either is a new one
-    EXPECT_EQ(got, (Presses{{0, {"HID.PLAY_PAUSE", 0}}, {500, {"HID.PLAY_PAUSE", 0}}}));
+    EXPECT_EQ(
+        got,
+        (Presses{{0, {"HID.PLAY_PAUSE", 0}}, {80, {"HID.PLAY_PAUSE", -1}}, {500, {"HID.PLAY_PAUSE", 0}}}));
 }
 
 TEST_F(HeldButtonsTest, ALateClockStartsThePaceAgainWithoutABurst) {

@@ -33,6 +33,11 @@ TEST(NodeImage, MacrosByHiddenDisabledAndLearnt) {
     EXPECT_EQ(NodeImage(macro), kHiddenMacroDisabled);
 }
 
+TEST(NodeText, ALongPressIsMarked) {
+    EXPECT_EQ(NodeText("Menu", "KEY_OK@hold"), "Menu (held)");
+    EXPECT_EQ(NodeText("Select", "KEY_OK"), "Select");
+}
+
 TEST(NodeKind, FromTheLettersOfTheID) {
     EXPECT_EQ(NodeKind("A12"), 'A');
     EXPECT_EQ(NodeKind("M3"), 'M');

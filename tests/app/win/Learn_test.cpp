@@ -200,4 +200,23 @@ TEST_F(LearnTest, ShowLearntCommandListsEachCodeAndRemoveLearnForgetsThem) {
     EXPECT_TRUE(Contains(tovanix.CommandFile(), "NAME:Play\r\nAPPID:\r\nIRCOMMAND:\r\n"));
 }
 
+TEST_F(LearnTest, ALongPressIsLearntFromHeldPressesOnlyAndShownAsHeld) {
+    WriteSetting(setting::SampleCount, 2);
+    TovanixProgram& tovanix = Start(Macro("M1", "Menu", "TAB"));
+    ASSERT_TRUE(WaitUntilShown());
+    HWND dialog = LearnNode(0, -1, "Learn Menu");
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDC_LEARN_CBLONG);
+    ASSERT_TRUE(
+        WaitFor([&] { return Contains(Text(dialog, IDC_LEARN_LBLTIP), "Hold the button down"); }, 3000));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_LEARN_TXTBUTTONS)));
+    EXPECT_EQ(Press("KEY_OK"), 0);
+    EXPECT_EQ(Press("--hold 700 KEY_OK"), 0);
+    // The dialog closes on the second hold's mark, maybe before the sender is done.
+    Press("--hold 700 KEY_OK");
+    ASSERT_TRUE(AwaitClosed(dialog));
+    EXPECT_TRUE(WaitFor([&] { return FileHolds("NAME:Menu\r\nAPPID:\r\nIRCOMMAND:KEY_OK@hold\r\n"); }, 3000));
+    EXPECT_EQ(tovanix.NodeText(0), "Menu (held)");
+}
+
 }  // namespace

@@ -64,12 +64,17 @@ TEST_F(SampleWalk, NotepadIsStartedTypedIntoAndClosedWithTheRemoteAlone) {
 
     ASSERT_EQ(Press("KEY_OK"), 0);
     EXPECT_TRUE(WaitFor([&] { return TextOf(edit).find("Hello from Tovanix!") == 0; }, 3000)) << TextOf(edit);
+    // The same button held: its long press runs the other macro instead.
+    ASSERT_EQ(Press("--hold 1000 KEY_OK"), 0);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == "Hello from Tovanix!\r\nSee you soon!\r\n"; }, 3000))
+        << TextOf(edit);
 
     // The "select" macro: its list opens, the next press moves to the second
     // phrase, and a second without presses types it.
     ASSERT_EQ(Press("KEY_INFO"), 0);
     ASSERT_EQ(Press("KEY_INFO"), 0);
-    EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == "Hello from Tovanix!\r\nNo "; }, 4000)) << TextOf(edit);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == "Hello from Tovanix!\r\nSee you soon!\r\nNo "; }, 4000))
+        << TextOf(edit);
 
     // Closing asks whether to save; the remote's next button, pressed a
     // second later as a user would, answers it.

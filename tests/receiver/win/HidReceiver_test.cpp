@@ -174,7 +174,8 @@ TEST_F(HidInputTest, RemoteReportsAndChosenKeysBecomeCommands) {
     Key(kRemoteKeyboard, VK_F13, false);
     Key(kOtherKeyboard, VK_F13, true);
     Key(kInjected, VK_F14, true);
-    EXPECT_EQ(got, (std::vector<std::string>{"HID.PLAY_PAUSE 0", "MCE.GUIDE 0", "KBD.F13 0"}));
+    EXPECT_EQ(got, (std::vector<std::string>{"HID.PLAY_PAUSE 0", "HID.PLAY_PAUSE -1", "MCE.GUIDE 0",
+                                             "MCE.GUIDE -1", "KBD.F13 0", "KBD.F13 -1"}));
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(CommandFileIOTest, HandEditedSampleLoadsWithItsLinksAndSavesAsTheSample) 
     WriteWholeFile(File("TOVANIX.CMD"), edited);
 
     const LoadReport report = LoadItemsFromFile(store, File("TOVANIX.CMD"), false);
-    EXPECT_EQ(report.itemsInFile, 15u);
+    EXPECT_EQ(report.itemsInFile, 16u);
     EXPECT_EQ(report.itemsNotLoaded, 0u);
     ASSERT_EQ(report.changedIDs.size(), 2u);
     EXPECT_EQ(report.changedIDs[0].from + ">" + report.changedIDs[0].to, "A01>A1");
@@ -130,7 +130,7 @@ TEST_F(CommandFileIOTest, ExportedGroupImportsAsACopy) {
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(FieldText(start->Name), "Start Notepad");
     EXPECT_EQ(FieldText(start->AppID), FieldText(copy->ID));
-    EXPECT_EQ(ItemCount(), loaded + 1 + 10);  // the group and its ten macros
+    EXPECT_EQ(ItemCount(), loaded + 1 + 11);  // the group and its eleven macros
 }
 
 TEST_F(CommandFileIOTest, FailedSaveKeepsTheOldFileAndTheItems) {

@@ -45,7 +45,8 @@ const std::vector<IntSetting>& AllIntSettings() {
         ReactivateTime, AutoLearn,  SeqDelay,    CursorAcc,    Tolerance,     SampleCount,
         Skip,           PressDelay, OSD,         OSDTime,      FontSize,      FontColor,
         BackColor,      CmdTime,    CmdFontSize, CmdFontColor, CmdBackColor,  BtnPanelX,
-        BtnPanelY,      BtnPanelW,  BtnPanelH,   Height,       NetworkPort,   HidRemotes};
+        BtnPanelY,      BtnPanelW,  BtnPanelH,   Height,       NetworkPort,   HidRemotes,
+        OSDScreen};
     return all;
 }
 

@@ -96,6 +96,7 @@ const DocumentedRange kDocumented[] = {
     {"Height", 200, 32767, kClamp},
     {"NetworkPort", 1, 65535, kClamp},
     {"HidRemotes", 0, 1, kFlag},
+    {"OSDScreen", 0, 1, OutOfRange::Default},
     {"Left", -32768, 32767, kClamp},
     {"Top", -32768, 32767, kClamp},
 };

@@ -7,18 +7,31 @@
 #include <string>
 
 #include "OSDPlacement.h"
+#include "PanelGeometry.h"
 #include "ScreenFit.h"
 
 // The OSDScreen setting's values.
 enum class OSDScreen { Main = 0, Front = 1 };
 
+struct DisplayScreens {
+    int osdScreen = 0;  // the OSDScreen setting
+    ScreenArea mainWork;
+    // The work area of the monitor that holds the window in front (or the
+    // macro's target); none when there is no such window.
+    std::optional<ScreenArea> frontWork;
+};
+
 // The work area to open on: the front window's monitor's when the setting
 // asks for it and there is such a window, else the main screen's.
-ScreenArea ChooseWorkArea(int osdScreen, const ScreenArea& mainWork,
-                          const std::optional<ScreenArea>& frontWork);
+ScreenArea ChooseWorkArea(const DisplayScreens& screens);
 
 // Where the display or the chooser goes. On the main screen the top and left
 // positions are the screen's 0, as they always were; on the screen of the
 // window in front they are that monitor's work area edges.
-OSDPosition PlaceOSDOnScreen(const std::string& location, int width, int height, int osdScreen,
-                             const ScreenArea& mainWork, const std::optional<ScreenArea>& frontWork);
+OSDPosition PlaceOSDOnScreen(const std::string& location, int width, int height,
+                             const DisplayScreens& screens);
+
+// Where the button panel opens. A panel never placed yet (placed false)
+// opens at the top left of the chosen work area; one the user placed opens
+// where it was left, kept on the main screen's work area as it always was.
+PanelBox PlacePanelOnScreen(const PanelBox& stored, bool placed, const DisplayScreens& screens);

@@ -1,25 +1,23 @@
-// Which screen's work area the display library opens on, and where the display goes there.
+// Which screen's work area the display library opens on, and where the display and the panel go there.
 #include "ScreenChoice.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The main screen with a taskbar at the left, and a second screen left of it.
+// The main screen with a taskbar at the left, and a second screen left of and above it.
 const ScreenArea kMain{60, 0, 1280, 1024};
 const ScreenArea kLeftScreen{-1920, -100, 0, 980};
 constexpr int kFront = static_cast<int>(OSDScreen::Front);
 constexpr int kMainScreen = static_cast<int>(OSDScreen::Main);
 
-struct Row {
-    int osdScreen;
-    std::optional<ScreenArea> front;
-    const char* location;
-    int left, top;
-};
-
 TEST(ScreenChoice, PlacesTheDisplayOnTheChosenScreen) {
-    const Row rows[] = {
+    const struct {
+        int osdScreen;
+        std::optional<ScreenArea> front;
+        const char* location;
+        int left, top;
+    } rows[] = {
         // The main screen keeps the screen's 0 for the top and left places.
         {kMainScreen, kLeftScreen, "Top left", 0, 0},
         {kMainScreen, kLeftScreen, "Bottom right", 1080, 994},
@@ -30,17 +28,36 @@ TEST(ScreenChoice, PlacesTheDisplayOnTheChosenScreen) {
         {kFront, kLeftScreen, "Center", -1060, 425},
         {kFront, kMain, "Top left", 60, 0},
     };
-    for (const Row& row : rows) {
-        const OSDPosition at = PlaceOSDOnScreen(row.location, 200, 30, row.osdScreen, kMain, row.front);
+    for (const auto& row : rows) {
+        const OSDPosition at = PlaceOSDOnScreen(row.location, 200, 30, {row.osdScreen, kMain, row.front});
         EXPECT_EQ(at.left, row.left) << row.osdScreen << " " << row.location;
         EXPECT_EQ(at.top, row.top) << row.osdScreen << " " << row.location;
     }
 }
 
+TEST(ScreenChoice, OpensAnUnplacedPanelOnTheChosenScreenAndAPlacedOneWhereItWas) {
+    const struct {
+        int osdScreen;
+        std::optional<ScreenArea> front;
+        bool placed;
+        PanelBox expected;
+    } rows[] = {
+        // Wholly left of the main work area: back against its edge, as always.
+        {kMainScreen, kLeftScreen, false, {60, 0, 40, 90}},
+        {kFront, std::nullopt, false, {60, 0, 40, 90}},
+        {kFront, kLeftScreen, false, {-1920, -100, 40, 90}},
+        {kFront, kLeftScreen, true, {60, 0, 40, 90}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PlacePanelOnScreen({0, 0, 40, 90}, row.placed, {row.osdScreen, kMain, row.front}),
+                  row.expected)
+            << row.osdScreen << " " << row.placed;
+}
+
 TEST(ScreenChoice, ChoosesTheFrontScreenOnlyWhenAskedAndKnown) {
-    EXPECT_EQ(ChooseWorkArea(kMainScreen, kMain, kLeftScreen).left, 60);
-    EXPECT_EQ(ChooseWorkArea(kFront, kMain, std::nullopt).left, 60);
-    EXPECT_EQ(ChooseWorkArea(kFront, kMain, kLeftScreen).left, -1920);
+    EXPECT_EQ(ChooseWorkArea({kMainScreen, kMain, kLeftScreen}).left, 60);
+    EXPECT_EQ(ChooseWorkArea({kFront, kMain, std::nullopt}).left, 60);
+    EXPECT_EQ(ChooseWorkArea({kFront, kMain, kLeftScreen}).left, -1920);
 }
 
 }  // namespace

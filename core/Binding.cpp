@@ -1,8 +1,8 @@
-#include "Binding.h"
+#include "core/Binding.h"
 
 #include <algorithm>
 
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 namespace bind {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "ComboData.h"
-#include "DialogMessage.h"
-#include "Settings.h"
+#include "core/ComboData.h"
+#include "core/DialogMessage.h"
+#include "core/Settings.h"
 
 enum class BindingKind {
     Number,      // an edit with a whole number; out of range: refused

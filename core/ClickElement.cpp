@@ -1,8 +1,8 @@
-#include "ClickElement.h"
+#include "core/ClickElement.h"
 
 #include <string>
 
-#include "CommandList.h"
+#include "core/CommandList.h"
 
 namespace {
 

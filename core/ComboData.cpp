@@ -1,4 +1,4 @@
-#include "ComboData.h"
+#include "core/ComboData.h"
 
 void ComboData::Set(int index, int value, int entryCount) {
     if (index < 0 || index >= entryCount) return;

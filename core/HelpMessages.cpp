@@ -1,4 +1,4 @@
-#include "HelpMessages.h"
+#include "core/HelpMessages.h"
 
 namespace {
 // Results of the shell's look-up of an associated program.

@@ -1,6 +1,6 @@
-#include "KeyNames.h"
+#include "core/KeyNames.h"
 
-#include "CommandList.h"
+#include "core/CommandList.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "KeyboardLayout.h"
+#include "core/KeyboardLayout.h"
 
 // Codes 1 to 254 are Windows virtual-key codes and are pressed as keys; the
 // codes from 259 up name the commands of the editor's command tree.

@@ -1,8 +1,8 @@
-#include "LaunchElement.h"
+#include "core/LaunchElement.h"
 
-#include "CommandList.h"
-#include "Paths.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/Paths.h"
+#include "core/Text.h"
 
 namespace {
 

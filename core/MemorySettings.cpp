@@ -1,6 +1,6 @@
-#include "MemorySettings.h"
+#include "core/MemorySettings.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace {
 std::string Key(const std::string& name) { return ToUpperAscii(name); }

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "SettingsBackend.h"
+#include "core/SettingsBackend.h"
 
 class MemorySettings : public SettingsBackend {
   public:

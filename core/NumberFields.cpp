@@ -1,9 +1,9 @@
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "CommandList.h"
+#include "core/CommandList.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Paths.h"
+#include "core/Paths.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
 std::string FileNameOf(std::string_view path) {
     const std::size_t slash = path.rfind('\\');

@@ -1,4 +1,4 @@
-#include "Records.h"
+#include "core/Records.h"
 
 ItemKind KindOfID(const char* id) {
     if (id == nullptr) return ItemKind::None;

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "Text.h"
+#include "core/Text.h"
 
 #pragma pack(push, 1)
 

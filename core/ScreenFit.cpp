@@ -1,4 +1,4 @@
-#include "ScreenFit.h"
+#include "core/ScreenFit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "Settings.h"
+#include "core/Settings.h"
 
 #include <algorithm>
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace {
 SettingsBackend* installedBackend = nullptr;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "SettingsBackend.h"
+#include "core/SettingsBackend.h"
 
 // How a stored number outside its setting's range reads.
 enum class OutOfRange {

@@ -1,7 +1,7 @@
-#include "TargetWindow.h"
+#include "core/TargetWindow.h"
 
-#include "Paths.h"
-#include "Text.h"
+#include "core/Paths.h"
+#include "core/Text.h"
 
 namespace {
 

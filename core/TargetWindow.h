@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "Records.h"
-#include "WindowQueries.h"
+#include "core/Records.h"
+#include "core/WindowQueries.h"
 
 // The foreground window for CurrentWindow (or when no target is named),
 // else the macro's cached TargetWindow while it lives, else the first

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowHandle.h"
+#include "core/WindowHandle.h"
 
 class WindowQueries {
   public:

@@ -1,4 +1,4 @@
-#include "ButtonItems.h"
+#include "display/ButtonItems.h"
 
 #include <charconv>
 

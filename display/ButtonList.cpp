@@ -1,11 +1,11 @@
-#include "ButtonList.h"
+#include "display/ButtonList.h"
 
 #include <algorithm>
 #include <charconv>
 #include <unordered_set>
 
-#include "Text.h"
-#include "TextLines.h"
+#include "core/Text.h"
+#include "core/TextLines.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ButtonListMessages.h"
+#include "display/ButtonListMessages.h"
 
-#include "ButtonList.h"
+#include "display/ButtonList.h"
 
 namespace {
 const char* const kNotSavedOver =

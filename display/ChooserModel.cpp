@@ -1,7 +1,7 @@
-#include "ChooserModel.h"
+#include "display/ChooserModel.h"
 
-#include "CommandList.h"
-#include "LaunchElement.h"
+#include "core/CommandList.h"
+#include "core/LaunchElement.h"
 
 std::string ChooserText(std::string_view element) {
     // Each rule applies to what the ones before made of the element.

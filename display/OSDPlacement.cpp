@@ -1,4 +1,4 @@
-#include "OSDPlacement.h"
+#include "display/OSDPlacement.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "OSDStyle.h"
+#include "display/OSDStyle.h"
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 OSDStyle ReadOSDStyle() {
     return OSDStyle{ReadSetting(setting::OSDTime),

@@ -1,5 +1,5 @@
-#include "OSDText.h"
+#include "display/OSDText.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
 std::string OSDTextOf(const char* text) { return std::string(FixedText(text, kOSDTextSize)); }

@@ -1,9 +1,9 @@
-#include "PanelGeometry.h"
+#include "display/PanelGeometry.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 namespace {
 // The edge of a button that sizes it, in pixels.

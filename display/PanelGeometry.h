@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ButtonList.h"
+#include "display/ButtonList.h"
 
 // A button on the panel (panel pixels) or the panel (screen pixels).
 struct PanelBox {

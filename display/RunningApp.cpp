@@ -1,6 +1,6 @@
-#include "RunningApp.h"
+#include "display/RunningApp.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
 WindowHandle TopOwnerParent(const DesktopWindows& desktop, WindowHandle window) {
     // Real chains are a few windows long; the bound ends a chain that a

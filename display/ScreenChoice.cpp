@@ -1,4 +1,4 @@
-#include "ScreenChoice.h"
+#include "display/ScreenChoice.h"
 
 namespace {
 bool OnFront(const DisplayScreens& screens) {

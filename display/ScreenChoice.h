@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "OSDPlacement.h"
-#include "PanelGeometry.h"
-#include "ScreenFit.h"
+#include "display/OSDPlacement.h"
+#include "display/PanelGeometry.h"
+#include "core/ScreenFit.h"
 
 // The OSDScreen setting's values.
 enum class OSDScreen { Main = 0, Front = 1 };

@@ -1,16 +1,15 @@
 // The exports of tovshow.dll, the display library: the on-screen display,
-// the command chooser, the learnt-command viewer, the button panel and queries about running programs, window owners
-// and modifier keys. Included
-// by the DLL itself and by the modules that link against it (Tovanix,
+// the command chooser, the learnt-command viewer, the button panel and queries about running programs, window
+// owners and modifier keys. Included by the DLL itself and by the modules that link against it (Tovanix,
 // tovedit). Every export runs on the caller's thread; the windows it opens
 // live on that thread's message loop. No export raises an error.
 #pragma once
 
 #include <windows.h>
 
-#include "OSDText.h"
-#include "Records.h"
-#include "tovdrv.h"
+#include "core/Records.h"
+#include "display/OSDText.h"
+#include "receiver/tovdrv.h"
 
 #ifdef TOVSHOW_BUILD
 #define TOVSHOW_API __declspec(dllexport)

@@ -1,6 +1,6 @@
-#include "ClickDescription.h"
+#include "editing/ClickDescription.h"
 
-#include "ClickElement.h"
+#include "core/ClickElement.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CommandTree.h"
+#include "editing/CommandTree.h"
 
 #include <initializer_list>
 
-#include "CommandList.h"
-#include "KeyNames.h"
+#include "core/CommandList.h"
+#include "core/KeyNames.h"
 
 namespace cc = command_code;
 

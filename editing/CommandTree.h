@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PluginList.h"
+#include "editing/PluginList.h"
 
 struct CommandCategory {
     std::string name;

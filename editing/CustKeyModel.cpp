@@ -1,9 +1,9 @@
-#include "CustKeyModel.h"
+#include "editing/CustKeyModel.h"
 
 #include <utility>
 
-#include "CommandList.h"
-#include "KeyNames.h"
+#include "core/CommandList.h"
+#include "core/KeyNames.h"
 
 void CustKeyModel::SetKey(std::string key) {
     key_ = std::move(key);

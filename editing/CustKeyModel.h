@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "ModifierBoxes.h"
+#include "editing/ModifierBoxes.h"
 
 inline constexpr std::size_t kMaxTypedLength = 200;
 

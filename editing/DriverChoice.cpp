@@ -1,7 +1,7 @@
-#include "DriverChoice.h"
+#include "editing/DriverChoice.h"
 
-#include "DriverFile.h"
-#include "Text.h"
+#include "core/Text.h"
+#include "receiver/DriverFile.h"
 
 bool MayHoldDriver(const std::string& fileName) {
     return fileName.find("RX95.") == std::string::npos && fileName.find("RXNT.") == std::string::npos;

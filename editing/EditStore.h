@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Records.h"
+#include "core/Records.h"
 
 class EditStore {
   public:

@@ -1,8 +1,8 @@
-#include "LearnModel.h"
+#include "editing/LearnModel.h"
 
 #include <algorithm>
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 const DialogMessage kTooManyCommandCodes{
     "Too many command codes notifed! Please repeat button press or check the variation -setting!", "Learn",

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "DialogMessage.h"
-#include "Records.h"
+#include "core/DialogMessage.h"
+#include "core/Records.h"
 
 // The receiver driver as the learn dialog uses it.
 class LearnDriver {

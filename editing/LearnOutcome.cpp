@@ -1,4 +1,4 @@
-#include "LearnOutcome.h"
+#include "editing/LearnOutcome.h"
 
 #include <string>
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "EditStore.h"
-#include "LearnModel.h"
-#include "tovedit.h"  // the results of learn()
+#include "editing/EditStore.h"
+#include "editing/LearnModel.h"
+#include "editing/tovedit.h"  // the results of learn()
 
 // "Learn " and the item's name; a macro of a group shows the group's name
 // first ("Learn Player/Play"). Nothing when the store has no such item.

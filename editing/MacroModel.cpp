@@ -1,13 +1,13 @@
-#include "MacroModel.h"
+#include "editing/MacroModel.h"
 
 #include <utility>
 
-#include "ClickDescription.h"
-#include "CommandList.h"
-#include "KeyNames.h"
-#include "LaunchElement.h"
-#include "Settings.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/KeyNames.h"
+#include "core/LaunchElement.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "editing/ClickDescription.h"
 
 const DialogMessage kNoMoreSpace{"No more space for another action! You can chain macros!", "Add action",
                                  MessageIcon::Information};

@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "CommandTree.h"
-#include "DialogMessage.h"
-#include "EditStore.h"
-#include "ModifierBoxes.h"
+#include "core/DialogMessage.h"
+#include "editing/CommandTree.h"
+#include "editing/EditStore.h"
+#include "editing/ModifierBoxes.h"
 
 enum class ExecType { Normal, Repeat, Select, Loop };
 enum class TreeLevel { None, Category, Command };

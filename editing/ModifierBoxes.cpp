@@ -1,4 +1,4 @@
-#include "ModifierBoxes.h"
+#include "editing/ModifierBoxes.h"
 
 #include <algorithm>
 

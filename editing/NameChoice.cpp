@@ -1,4 +1,4 @@
-#include "NameChoice.h"
+#include "editing/NameChoice.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "EditStore.h"
+#include "editing/EditStore.h"
 
 struct NameChoice {
     std::vector<std::string> names;

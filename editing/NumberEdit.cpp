@@ -1,6 +1,6 @@
-#include "NumberEdit.h"
+#include "editing/NumberEdit.h"
 
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 bool ShowsAnotherNumber(const std::string& typed, int32_t kept) {
     const std::optional<int32_t> number = ParseDialogInteger(typed);

@@ -1,6 +1,6 @@
-#include "PickPosModel.h"
+#include "editing/PickPosModel.h"
 
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 namespace {
 

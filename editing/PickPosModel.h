@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "ClickElement.h"
-#include "DialogMessage.h"
-#include "Records.h"
+#include "core/ClickElement.h"
+#include "core/DialogMessage.h"
+#include "core/Records.h"
 
 struct ScreenPoint {
     int x = 0;

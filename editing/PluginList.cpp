@@ -1,7 +1,7 @@
-#include "PluginList.h"
+#include "editing/PluginList.h"
 
-#include "CommandList.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/Text.h"
 
 std::string WritePluginList(const std::vector<PluginEntry>& plugins) {
     std::vector<std::string> entries;

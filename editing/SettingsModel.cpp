@@ -1,9 +1,9 @@
-#include "SettingsModel.h"
+#include "editing/SettingsModel.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 int LocationIndex(const std::string& text) {
     for (std::size_t i = 0; i < kLocations.size(); ++i)

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 // The two pages of the dialog's sample, in the order of their tabs.
 enum SettingsPage { kDisplayPage = 0, kChooserPage = 1 };

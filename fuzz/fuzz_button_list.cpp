@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ButtonList.h"
+#include "display/ButtonList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const TBtnList list = ReadButtonList(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -8,16 +8,17 @@
 #include <string>
 #include <string_view>
 
-#include "CommandFileIDs.h"
-#include "CommandFileReader.h"
-#include "CommandFileWriter.h"
-#include "ItemIDs.h"
-#include "Text.h"
+#include "app/cmdfile/CommandFileIDs.h"
+#include "app/cmdfile/CommandFileReader.h"
+#include "app/cmdfile/CommandFileWriter.h"
+#include "core/Text.h"
+#include "store/ItemIDs.h"
 
 namespace {
 
 StartLoadPlan Load(std::string_view text) {
-    return PlanStartLoad(ReadCommandFile(text), HeldNumbers(kMaxItemNumber + 1), HeldNumbers(kMaxItemNumber + 1));
+    return PlanStartLoad(ReadCommandFile(text), HeldNumbers(kMaxItemNumber + 1),
+                         HeldNumbers(kMaxItemNumber + 1));
 }
 
 std::string Write(const StartLoadPlan& plan) {

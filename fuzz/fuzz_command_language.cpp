@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "ClickElement.h"
-#include "CommandList.h"
-#include "KeyNames.h"
-#include "LaunchElement.h"
-#include "NumberFields.h"
+#include "core/ClickElement.h"
+#include "core/CommandList.h"
+#include "core/KeyNames.h"
+#include "core/LaunchElement.h"
+#include "core/NumberFields.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

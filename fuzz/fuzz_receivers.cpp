@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "IrmanProtocol.h"
-#include "LircProtocol.h"
-#include "LocalProtocol.h"
+#include "receiver/IrmanProtocol.h"
+#include "receiver/LircProtocol.h"
+#include "receiver/LocalProtocol.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

@@ -1,9 +1,9 @@
-#include "Delivery.h"
+#include "receiver/Delivery.h"
 
 #include <utility>
 
-#include "IRCommandText.h"
-#include "Text.h"
+#include "core/Text.h"
+#include "receiver/IRCommandText.h"
 
 Delivery::Delivery(std::function<void()> wake) : wake_(std::move(wake)) {}
 

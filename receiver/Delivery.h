@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "tovdrv.h"
+#include "receiver/tovdrv.h"
 
 // Repeats of a held button that are dropped even with repeat on, so that a
 // short press on a fast-repeating remote does not count twice: the first

@@ -1,4 +1,4 @@
-#include "DriverFile.h"
+#include "receiver/DriverFile.h"
 
 std::optional<std::string> DriverFileName(const std::string& setting) {
     if (setting.empty()) return kLocalDriverFile;

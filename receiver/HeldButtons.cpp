@@ -1,4 +1,4 @@
-#include "HeldButtons.h"
+#include "receiver/HeldButtons.h"
 
 bool HeldButtons::Duplicate(const std::string& source, const std::string& command,
                             Clock::time_point now) const {

@@ -1,4 +1,4 @@
-#include "HidDeviceChoice.h"
+#include "receiver/HidDeviceChoice.h"
 
 #include <cctype>
 #include <cstdio>

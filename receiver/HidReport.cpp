@@ -1,8 +1,8 @@
-#include "HidReport.h"
+#include "receiver/HidReport.h"
 
 #include <iterator>
 
-#include "HidUsageNames.h"
+#include "receiver/HidUsageNames.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "HidUsageNames.h"
+#include "receiver/HidUsageNames.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "IRCommandText.h"
+#include "receiver/IRCommandText.h"
 
 std::string MakeIRCommand(std::string_view text) {
     std::string command(text.substr(0, kMaxIRCommandLength));

@@ -1,4 +1,4 @@
-#include "IrmanProtocol.h"
+#include "receiver/IrmanProtocol.h"
 
 std::optional<std::string> IrmanFrameDecoder::Feed(std::uint8_t byte, IrmanClock::time_point now) {
     if (size_ > 0 && now - last_ > kMaxByteGap) size_ = 0;

@@ -1,4 +1,4 @@
-#include "LineSplitter.h"
+#include "receiver/LineSplitter.h"
 
 void LineSplitter::Feed(std::string_view data, const std::function<void(std::string_view)>& line) {
     while (!data.empty()) {

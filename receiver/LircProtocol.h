@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "LineSplitter.h"
+#include "receiver/LineSplitter.h"
 
 struct LircPress {
     std::string remote;

@@ -1,8 +1,8 @@
-#include "LocalProtocol.h"
+#include "receiver/LocalProtocol.h"
 
 #include <climits>
 
-#include "IRCommandText.h"
+#include "receiver/IRCommandText.h"
 
 namespace {
 constexpr std::string_view kPress = "press ";

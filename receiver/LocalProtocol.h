@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "LineSplitter.h"
+#include "receiver/LineSplitter.h"
 
 // A held button repeats like a typical remote control does.
 inline constexpr std::chrono::milliseconds kLocalRepeatInterval{110};

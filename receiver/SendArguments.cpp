@@ -1,6 +1,6 @@
-#include "SendArguments.h"
+#include "receiver/SendArguments.h"
 
-#include "LocalProtocol.h"
+#include "receiver/LocalProtocol.h"
 
 const char* const kSendUsage =
     "usage: tovsend [--hold <ms>] <command>...\n"

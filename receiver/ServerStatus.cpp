@@ -1,4 +1,4 @@
-#include "ServerStatus.h"
+#include "receiver/ServerStatus.h"
 
 std::string ServerAddress(std::string_view host, std::string_view port) {
     const bool ipv6 = host.find(':') != std::string_view::npos;

@@ -14,8 +14,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "IRSequence.h"
-#include "Records.h"
+#include "core/Records.h"
+#include "store/IRSequence.h"
 
 inline std::string_view ScopeOf(const TBGroupRecord&) { return {}; }
 inline std::string_view ScopeOf(const TMacroRecord& macro) { return FieldText(macro.AppID); }

@@ -1,6 +1,6 @@
-#include "ItemIDs.h"
+#include "store/ItemIDs.h"
 
-#include "Records.h"
+#include "core/Records.h"
 
 int IDNumber(const char* id, char letter) {
     TItemID text;

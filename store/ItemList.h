@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ItemIDs.h"
-#include "Records.h"
+#include "core/Records.h"
+#include "store/ItemIDs.h"
 
 template <class Record>
 class ItemList {

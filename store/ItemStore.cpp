@@ -1,4 +1,4 @@
-#include "ItemStore.h"
+#include "store/ItemStore.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "IRSequence.h"
+#include "store/IRSequence.h"
 
 namespace {
 

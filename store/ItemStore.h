@@ -19,9 +19,9 @@
 
 #include <string>
 
-#include "CommandIndex.h"
-#include "ItemList.h"
-#include "Records.h"
+#include "core/Records.h"
+#include "store/CommandIndex.h"
+#include "store/ItemList.h"
 
 // The answer of findItemByCommand: the item to run now (or "") and how many
 // items the received sequence may still select.

@@ -1,12 +1,12 @@
 // The export layer of tovdata.dll over one store for the whole process. A
 // call that fails (only running out of memory can make one fail) answers
 // like one that found nothing.
-#include "tovdata.h"
+#include "store/tovdata.h"
 
 #include <string>
 
-#include "Guarded.h"
-#include "ItemStore.h"
+#include "core/Guarded.h"
+#include "store/ItemStore.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // by which received buttons select items are in docs/remote-buttons.md.
 #pragma once
 
-#include "Records.h"
+#include "core/Records.h"
 
 // Inside the DLL the exports come from tovdata.def, which also gives
 // deleteItem its exported name "delete" (a C++ keyword); a caller's

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "CommandFileIDs.h"
-#include "ItemStoreAccess.h"
+#include "app/cmdfile/CommandFileIDs.h"
+#include "app/cmdfile/ItemStoreAccess.h"
 
 // The default command file, in the program folder.
 inline constexpr const char* kDefaultCommandFileName = "TOVANIX.CMD";

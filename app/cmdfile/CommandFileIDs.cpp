@@ -1,11 +1,11 @@
-#include "CommandFileIDs.h"
+#include "app/cmdfile/CommandFileIDs.h"
 
 #include <algorithm>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
-#include "ItemIDs.h"
+#include "store/ItemIDs.h"
 
 namespace {
 

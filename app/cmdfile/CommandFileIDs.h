@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "CommandFileReader.h"
-#include "Records.h"
+#include "app/cmdfile/CommandFileReader.h"
+#include "core/Records.h"
 
 struct IDChange {
     bool group = false;

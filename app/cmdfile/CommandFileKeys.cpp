@@ -1,4 +1,4 @@
-#include "CommandFileKeys.h"
+#include "app/cmdfile/CommandFileKeys.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // Reading items from text into the store, at start and by import.
 #include <string>
 
-#include "CommandFile.h"
-#include "CommandFileReader.h"
-#include "ItemIDs.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/CommandFileReader.h"
+#include "store/ItemIDs.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "CommandFileMessages.h"
+#include "app/cmdfile/CommandFileMessages.h"
 
 #include <string_view>
 
-#include "ItemIDs.h"
+#include "store/ItemIDs.h"
 
 namespace {
 

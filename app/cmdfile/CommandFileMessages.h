@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "CommandFile.h"
+#include "app/cmdfile/CommandFile.h"
 
 inline constexpr const char* kCommandFileCaption = "Tovanix";
 

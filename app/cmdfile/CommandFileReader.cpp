@@ -1,9 +1,9 @@
-#include "CommandFileReader.h"
+#include "app/cmdfile/CommandFileReader.h"
 
 #include <optional>
 #include <utility>
 
-#include "TextLines.h"
+#include "core/TextLines.h"
 
 namespace {
 

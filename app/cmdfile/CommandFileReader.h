@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "CommandFileKeys.h"
-#include "Records.h"
+#include "app/cmdfile/CommandFileKeys.h"
+#include "core/Records.h"
 
 // The values read for one item, by key; a key absent from the file reads as "".
 class ItemValues {

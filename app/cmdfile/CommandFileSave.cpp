@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "CommandFile.h"
-#include "CommandFileWriter.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/CommandFileWriter.h"
 
 namespace {
 

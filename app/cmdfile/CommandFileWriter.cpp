@@ -1,8 +1,8 @@
-#include "CommandFileWriter.h"
+#include "app/cmdfile/CommandFileWriter.h"
 
 #include <string_view>
 
-#include "CommandFileKeys.h"
+#include "app/cmdfile/CommandFileKeys.h"
 
 namespace {
 

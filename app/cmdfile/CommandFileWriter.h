@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Records.h"
+#include "core/Records.h"
 
 // Flags are written as "0" or "1". A line break inside a text (which no
 // editor enters) is written as a blank, so that a value never spills into

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "Records.h"
+#include "core/Records.h"
 
 class ItemStoreAccess {
   public:

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "ClickElement.h"
-#include "WindowQueries.h"
+#include "core/ClickElement.h"
+#include "core/WindowQueries.h"
 
 struct WindowRect {
     int left = 0;

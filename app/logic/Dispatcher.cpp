@@ -1,8 +1,8 @@
-#include "Dispatcher.h"
+#include "app/logic/Dispatcher.h"
 
-#include "CommandList.h"
-#include "Settings.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/Settings.h"
+#include "core/Text.h"
 
 namespace {
 // A received command: at most 128 characters and its terminator.

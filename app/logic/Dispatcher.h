@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "Desktop.h"
-#include "ItemRunner.h"
-#include "Items.h"
-#include "MacroExecutor.h"
-#include "ProgramHooks.h"
-#include "Timers.h"
+#include "app/logic/Desktop.h"
+#include "app/logic/ItemRunner.h"
+#include "app/logic/Items.h"
+#include "app/logic/MacroExecutor.h"
+#include "app/logic/ProgramHooks.h"
+#include "app/logic/Timers.h"
 
 class Dispatcher : public ItemRunner {
   public:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Records.h"
+#include "core/Records.h"
 
 struct ItemMatch {
     std::string id;  // the item to run, "" for none

@@ -1,16 +1,16 @@
-#include "MacroExecutor.h"
+#include "app/logic/MacroExecutor.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
 
-#include "CommandList.h"
-#include "KeyNames.h"
-#include "LaunchElement.h"
-#include "NumberFields.h"
-#include "Settings.h"
-#include "TargetWindow.h"
-#include "Text.h"
+#include "core/CommandList.h"
+#include "core/KeyNames.h"
+#include "core/LaunchElement.h"
+#include "core/NumberFields.h"
+#include "core/Settings.h"
+#include "core/TargetWindow.h"
+#include "core/Text.h"
 
 namespace {
 namespace vk {

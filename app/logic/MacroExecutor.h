@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "Clock.h"
-#include "Desktop.h"
-#include "ItemRunner.h"
-#include "Items.h"
-#include "KeyNames.h"
-#include "KeyboardLayout.h"
-#include "ProgramHooks.h"
+#include "app/logic/Clock.h"
+#include "app/logic/Desktop.h"
+#include "app/logic/ItemRunner.h"
+#include "app/logic/Items.h"
+#include "app/logic/ProgramHooks.h"
+#include "core/KeyNames.h"
+#include "core/KeyboardLayout.h"
 
 class MacroExecutor {
   public:

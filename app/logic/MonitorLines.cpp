@@ -1,4 +1,4 @@
-#include "MonitorLines.h"
+#include "app/logic/MonitorLines.h"
 
 #include <cstdio>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "DispatchMonitor.h"
+#include "app/logic/DispatchMonitor.h"
 
 // What the user reads for an outcome: "ran macro Volume up", "no item", ...
 std::string OutcomeText(const DispatchReport& report);

@@ -2,8 +2,8 @@
 // and the display library.
 #pragma once
 
-#include "Records.h"
-#include "WindowHandle.h"
+#include "core/Records.h"
+#include "core/WindowHandle.h"
 
 class ProgramHooks {
   public:

@@ -1,4 +1,4 @@
-#include "Reactivation.h"
+#include "app/logic/Reactivation.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "ReceiverController.h"
+#include "app/logic/ReceiverController.h"
 
-#include "Reactivation.h"
-#include "Settings.h"
+#include "app/logic/Reactivation.h"
+#include "core/Settings.h"
 
 namespace {
 // Time for the driver to settle between switching it and handing it to a

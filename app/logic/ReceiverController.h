@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "ScopedFlag.h"
+#include "core/ScopedFlag.h"
 
 // tovdrv.dll's receiver as the main program uses it.
 class ReceiverDriver {

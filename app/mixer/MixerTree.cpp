@@ -1,4 +1,4 @@
-#include "MixerTree.h"
+#include "app/mixer/MixerTree.h"
 
 #include <algorithm>
 

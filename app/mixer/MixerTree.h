@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "VolumeState.h"
+#include "app/mixer/VolumeState.h"
 
 // Control types (the MIXERCONTROL_CONTROLTYPE_* values of the mixer API).
 inline constexpr uint32_t kMixerVolumeControl = 0x50030001;

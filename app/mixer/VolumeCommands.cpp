@@ -1,4 +1,4 @@
-#include "VolumeCommands.h"
+#include "app/mixer/VolumeCommands.h"
 
 #include <utility>
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "VolumeControl.h"
-#include "VolumeDevice.h"
+#include "app/mixer/VolumeControl.h"
+#include "app/mixer/VolumeDevice.h"
 
 class VolumeCommands final : public VolumeControl {
   public:

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "VolumeState.h"
+#include "app/mixer/VolumeState.h"
 
 class VolumeDevice {
   public:

@@ -1,4 +1,4 @@
-#include "VolumeState.h"
+#include "app/mixer/VolumeState.h"
 
 #include <algorithm>
 

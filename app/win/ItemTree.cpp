@@ -1,10 +1,10 @@
-#include "ItemTree.h"
+#include "app/win/ItemTree.h"
 
-#include "Records.h"
-#include "Scoped.h"
-#include "ScopedFlag.h"
-#include "TreeRules.h"
-#include "tovdata.h"
+#include "app/mainrules/TreeRules.h"
+#include "core/Records.h"
+#include "core/ScopedFlag.h"
+#include "core/win/Scoped.h"
+#include "store/tovdata.h"
 
 namespace {
 const char* IDOfData(LPARAM data) { return reinterpret_cast<const char*>(data); }

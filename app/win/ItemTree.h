@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "TreeView.h"
+#include "core/win/TreeView.h"
 
 class TItemTree {
   public:

@@ -2,9 +2,9 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "CommonControls.h"
-#include "MainWindow.h"
-#include "SingleInstance.h"
+#include "app/win/MainWindow.h"
+#include "app/win/SingleInstance.h"
+#include "core/win/CommonControls.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Libraries come from the program's and the system's folders only,

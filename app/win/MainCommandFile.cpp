@@ -5,13 +5,13 @@
 
 #include <vector>
 
-#include "CommandFile.h"
-#include "CommandFileIO.h"
-#include "CommandFileMessages.h"
-#include "MainWindow.h"
-#include "Paths.h"
-#include "Text.h"
-#include "TovdataStoreAccess.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/CommandFileMessages.h"
+#include "app/cmdfile/win/CommandFileIO.h"
+#include "app/cmdfile/win/TovdataStoreAccess.h"
+#include "app/win/MainWindow.h"
+#include "core/Paths.h"
+#include "core/Text.h"
 
 namespace {
 // The dialogs' filter: the "|"-separated pairs with zero bytes instead.

@@ -1,14 +1,14 @@
 // The main window's commands: one table for the main menu, the tree's menu,
 // the tray menu and the accelerators, which both runs the commands and makes
 // them available after the selection; and the controls' own notifications.
-#include "Controls.h"
-#include "MainWindow.h"
-#include "Settings.h"
-#include "ShowHelp.h"
-#include "Splash.h"
-#include "resource.h"
-#include "tovdata.h"
-#include "tovedit.h"
+#include "app/win/MainWindow.h"
+#include "app/win/Splash.h"
+#include "app/win/resource.h"
+#include "core/Settings.h"
+#include "core/win/Controls.h"
+#include "core/win/ShowHelp.h"
+#include "editing/tovedit.h"
+#include "store/tovdata.h"
 
 namespace {
 // The caption before the item's shortcut text, which stays.

@@ -1,11 +1,11 @@
 // Adding and editing groups and macros in tovedit's editors; the tree, the
 // command file and the start-up list follow what the editor stored, also
 // when it closed with Cancel.
-#include "CommandFile.h"
-#include "MainWindow.h"
-#include "TovdataStoreAccess.h"
-#include "tovdata.h"
-#include "tovedit.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/win/TovdataStoreAccess.h"
+#include "app/win/MainWindow.h"
+#include "editing/tovedit.h"
+#include "store/tovdata.h"
 
 namespace {
 enum NewestKind { kNewestGroup = 0, kNewestMacro = 1 };

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "MainWindow.h"
-#include "PointFont.h"
-#include "resource.h"
+#include "app/win/MainWindow.h"
+#include "app/win/resource.h"
+#include "core/win/PointFont.h"
 
 namespace {
 constexpr int kTreeImageSize = 16;

@@ -1,11 +1,11 @@
 // Learning the remote buttons of items in tovedit's learn dialog, which uses
 // the driver by itself: the receiver controller switches the receiver off
 // around it.
-#include "MainWindow.h"
-#include "Settings.h"
-#include "tovdata.h"
-#include "tovedit.h"
-#include "tovshow.h"
+#include "app/win/MainWindow.h"
+#include "core/Settings.h"
+#include "display/tovshow.h"
+#include "editing/tovedit.h"
+#include "store/tovdata.h"
 
 namespace {
 bool Unlearnt(const char* id) {

@@ -1,10 +1,10 @@
 // The main window's side of the button panel: opening and closing it from
 // the Tools menu, its shortcut and the tray menu, and the captions that
 // follow it.
-#include "Guarded.h"
-#include "MainWindow.h"
-#include "resource.h"
-#include "tovshow.h"
+#include "app/win/MainWindow.h"
+#include "app/win/resource.h"
+#include "core/Guarded.h"
+#include "display/tovshow.h"
 
 void TfrmMain::ToggleButtonPanel() {
     if (!IsWindowHandle(reinterpret_cast<WindowHandle>(ButtonPanelWindow))) {

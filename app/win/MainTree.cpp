@@ -1,8 +1,8 @@
 // The tree's notifications and the commands that change items.
-#include "Controls.h"
-#include "MainWindow.h"
-#include "Settings.h"
-#include "tovdata.h"
+#include "app/win/MainWindow.h"
+#include "core/Settings.h"
+#include "core/win/Controls.h"
+#include "store/tovdata.h"
 
 namespace {
 // The name of a group or macro as the tree shows it.

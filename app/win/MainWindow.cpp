@@ -1,22 +1,22 @@
-#include "MainWindow.h"
+#include "app/win/MainWindow.h"
 
 #include <cmath>
 
-#include "ButtonList.h"
-#include "Controls.h"
-#include "Guarded.h"
-#include "Paths.h"
-#include "SafeFile.h"
-#include "Settings.h"
-#include "ShowHelp.h"
-#include "SingleInstance.h"
-#include "Splash.h"
-#include "SystemKeyboardLayout.h"
-#include "SystemVolume.h"
-#include "WindowPosition.h"
-#include "resource.h"
-#include "tovdata.h"
-#include "tovshow.h"
+#include "app/mainrules/WindowPosition.h"
+#include "app/mixer/win/SystemVolume.h"
+#include "app/win/SingleInstance.h"
+#include "app/win/Splash.h"
+#include "app/win/resource.h"
+#include "core/Guarded.h"
+#include "core/Paths.h"
+#include "core/Settings.h"
+#include "core/win/Controls.h"
+#include "core/win/SafeFile.h"
+#include "core/win/ShowHelp.h"
+#include "core/win/SystemKeyboardLayout.h"
+#include "display/ButtonList.h"
+#include "display/tovshow.h"
+#include "store/tovdata.h"
 
 namespace {
 // The receiver's state after the product name, in the caption and the tool tip.

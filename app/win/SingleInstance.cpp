@@ -1,10 +1,10 @@
-#include "SingleInstance.h"
+#include "app/win/SingleInstance.h"
 
 #include <string>
 #include <vector>
 
-#include "InstanceName.h"
-#include "MainWindow.h"
+#include "app/mainrules/InstanceName.h"
+#include "app/win/MainWindow.h"
 
 namespace {
 

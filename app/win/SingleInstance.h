@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "Scoped.h"
+#include "core/win/Scoped.h"
 
 // Posted to the running copy's main window: show yourself.
 inline constexpr UINT kShowRunningCopyMessage = WM_APP + 1;

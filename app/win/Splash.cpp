@@ -1,9 +1,9 @@
-#include "Splash.h"
+#include "app/win/Splash.h"
 
-#include "Dialog.h"
-#include "PointFont.h"
-#include "Scoped.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "core/win/Dialog.h"
+#include "core/win/PointFont.h"
+#include "core/win/Scoped.h"
 
 namespace {
 // Sizes at 96 DPI.

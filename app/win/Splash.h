@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "Window.h"
+#include "core/win/Window.h"
 
 // Borderless, centred, on top of every window and without a taskbar button;
 // shown and painted at once, gone when the object is.

@@ -1,6 +1,6 @@
-#include "TovdataItems.h"
+#include "app/win/TovdataItems.h"
 
-#include "tovdata.h"
+#include "store/tovdata.h"
 
 TMacroRecord* TovdataItems::getMacro(const char* id) { return ::getMacro(id); }
 TBGroupRecord* TovdataItems::getBGroup(const char* id) { return ::getBGroup(id); }

@@ -1,7 +1,7 @@
 // The item store of tovdata.dll as the dispatch and the executor use it.
 #pragma once
 
-#include "Items.h"
+#include "app/logic/Items.h"
 
 class TovdataItems : public Items {
   public:

@@ -2,8 +2,8 @@
 // program's two callbacks.
 #pragma once
 
-#include "ReceiverController.h"
-#include "tovdrv.h"
+#include "app/logic/ReceiverController.h"
+#include "receiver/tovdrv.h"
 
 class TovdrvReceiver : public ReceiverDriver {
   public:

@@ -1,8 +1,8 @@
-#include "TrayIcon.h"
+#include "app/win/TrayIcon.h"
 
 #include <shellapi.h>
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace {
 constexpr std::size_t kMaxToolTip = 62;

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "Scoped.h"
-#include "Window.h"
+#include "core/win/Scoped.h"
+#include "core/win/Window.h"
 
 class TTrayIcon : private TWindow {
   public:

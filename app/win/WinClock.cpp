@@ -1,8 +1,8 @@
-#include "WinClock.h"
+#include "app/win/WinClock.h"
 
 #include <windows.h>
 
-#include "PendingMessages.h"
+#include "core/win/PendingMessages.h"
 
 uint32_t WinClock::TickCount() { return GetTickCount(); }
 

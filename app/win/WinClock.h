@@ -1,7 +1,7 @@
 // The tick counter and waits of Windows; waits never spin the processor.
 #pragma once
 
-#include "Clock.h"
+#include "app/logic/Clock.h"
 
 class WinClock : public Clock {
   public:

@@ -1,12 +1,12 @@
-#include "WinDesktop.h"
+#include "app/win/WinDesktop.h"
 
 #include <shellapi.h>
 
-#include "CommandPlugin.h"
-#include "Paths.h"
-#include "ProgramLibraries.h"
-#include "Scoped.h"
-#include "Text.h"
+#include "core/Paths.h"
+#include "core/Text.h"
+#include "core/win/CommandPlugin.h"
+#include "core/win/ProgramLibraries.h"
+#include "core/win/Scoped.h"
 
 namespace {
 // Keys that sit outside the numeric pad on a full keyboard: without the

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "Desktop.h"
-#include "WinWindowQueries.h"
+#include "app/logic/Desktop.h"
+#include "display/win/WinWindowQueries.h"
 
 class WinDesktop : public Desktop, public WinWindowQueries {
   public:

@@ -1,6 +1,6 @@
 // Off Windows there is no registry: settings live in memory for the process.
-#include "MemorySettings.h"
-#include "Settings.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
 
 SettingsBackend& DefaultSettingsBackend() {
     static MemorySettings settings;

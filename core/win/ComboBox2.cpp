@@ -1,6 +1,6 @@
-#include "ComboBox2.h"
+#include "core/win/ComboBox2.h"
 
-#include "Controls.h"
+#include "core/win/Controls.h"
 
 int TComboBox2::AddItem(const std::string& text, int value) {
     const int index = AddListEntry(combo_, text);

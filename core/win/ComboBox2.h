@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ComboData.h"
+#include "core/ComboData.h"
 
 class TComboBox2 {
   public:

@@ -1,4 +1,4 @@
-#include "CommonControls.h"
+#include "core/win/CommonControls.h"
 
 void RegisterCommonControls(DWORD classes) {
     static DWORD registered = 0;

@@ -1,4 +1,4 @@
-#include "Controls.h"
+#include "core/win/Controls.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
-#include "Dialog.h"
+#include "core/win/Dialog.h"
 
-#include "DialogMessageBox.h"
-#include "ShowHelp.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/ShowHelp.h"
 
 INT_PTR TDialog::ShowModal(HINSTANCE module, int templateId, HWND owner) {
     return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, &Procedure,

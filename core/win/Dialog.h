@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "Binding.h"
-#include "Controls.h"
-#include "ScopedFlag.h"
+#include "core/Binding.h"
+#include "core/ScopedFlag.h"
+#include "core/win/Controls.h"
 
 class TDialog {
   public:

@@ -1,4 +1,4 @@
-#include "DialogMessageBox.h"
+#include "core/win/DialogMessageBox.h"
 
 void ShowDialogMessage(HWND owner, const DialogMessage& message) {
     UINT icon = MB_ICONINFORMATION;

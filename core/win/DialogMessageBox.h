@@ -3,6 +3,6 @@
 
 #include <windows.h>
 
-#include "DialogMessage.h"
+#include "core/DialogMessage.h"
 
 void ShowDialogMessage(HWND owner, const DialogMessage& message);

@@ -1,6 +1,6 @@
-#include "Dpi.h"
+#include "core/win/Dpi.h"
 
-#include "Scoped.h"
+#include "core/win/Scoped.h"
 
 namespace {
 UINT ScreenDpi() {

@@ -1,7 +1,6 @@
-#include "OpenFileDialog.h"
+#include "core/win/OpenFileDialog.h"
 
-
-#include "Text.h"
+#include "core/Text.h"
 
 std::optional<std::string> ChooseFileToOpen(HWND owner, const FileToOpen& request) {
     char path[MAX_PATH] = "";

@@ -1,4 +1,4 @@
-#include "PendingMessages.h"
+#include "core/win/PendingMessages.h"
 
 #include <windows.h>
 

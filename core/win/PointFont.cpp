@@ -1,6 +1,6 @@
-#include "PointFont.h"
+#include "core/win/PointFont.h"
 
-#include "Scoped.h"
+#include "core/win/Scoped.h"
 
 int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
 

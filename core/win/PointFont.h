@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "Dpi.h"
+#include "core/win/Dpi.h"
 
 // The character height in pixels of a font of that many points.
 int PointsToPixels(int points, UINT dpi);

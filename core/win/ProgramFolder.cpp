@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Paths.h"
+#include "core/Paths.h"
 
 std::string ProgramFolder() {
     // The process's program file, also when called from a library.

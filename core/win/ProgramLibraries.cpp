@@ -1,8 +1,8 @@
-#include "ProgramLibraries.h"
+#include "core/win/ProgramLibraries.h"
 
-#include "Paths.h"
-#include "Scoped.h"
-#include "Text.h"
+#include "core/Paths.h"
+#include "core/Text.h"
+#include "core/win/Scoped.h"
 
 namespace {
 

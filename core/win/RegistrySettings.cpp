@@ -1,12 +1,12 @@
-#include "RegistrySettings.h"
+#include "core/win/RegistrySettings.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "Scoped.h"
-#include "Settings.h"
-#include "Text.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/win/Scoped.h"
 
 namespace {
 // Opens SOFTWARE, then Morvale, then Tovanix, each relative to the previous

@@ -3,7 +3,7 @@
 // it again, so values written by another module are seen at once.
 #pragma once
 
-#include "SettingsBackend.h"
+#include "core/SettingsBackend.h"
 
 class RegistrySettings : public SettingsBackend {
   public:

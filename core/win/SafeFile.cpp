@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "core/win/SafeFile.h"
 
 #include <windows.h>
 

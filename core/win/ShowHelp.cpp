@@ -1,11 +1,11 @@
-#include "ShowHelp.h"
+#include "core/win/ShowHelp.h"
 
 #include <shellapi.h>
 
 #include <string>
 
-#include "HelpMessages.h"
-#include "Paths.h"
+#include "core/HelpMessages.h"
+#include "core/Paths.h"
 
 namespace {
 void Tell(HWND owner, const HelpMessage& message) {

@@ -1,4 +1,4 @@
-#include "SystemKeyboardLayout.h"
+#include "core/win/SystemKeyboardLayout.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The keyboard layout of the calling thread, as Windows reports it.
 #pragma once
 
-#include "KeyboardLayout.h"
+#include "core/KeyboardLayout.h"
 
 class SystemKeyboardLayout final : public KeyboardLayout {
   public:

@@ -1,4 +1,4 @@
-#include "ThisModule.h"
+#include "core/win/ThisModule.h"
 
 #include <vector>
 

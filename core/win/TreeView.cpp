@@ -1,4 +1,4 @@
-#include "TreeView.h"
+#include "core/win/TreeView.h"
 
 HTREEITEM TTreeView::Insert(HTREEITEM parent, const std::string& text, LPARAM data, int image) {
     std::string copy = text;

@@ -1,4 +1,4 @@
-#include "Window.h"
+#include "core/win/Window.h"
 
 TWindow::~TWindow() {
     if (!window_) return;

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "ThisModule.h"
+#include "core/win/ThisModule.h"
 
 // What the window class holds besides its procedure.
 struct TWindowClass {

@@ -1,9 +1,9 @@
-#include "ProcessNames.h"
+#include "display/win/ProcessNames.h"
 
-#include "Paths.h"
-#include "Scoped.h"
-#include "ThisModule.h"
-#include "rxnt.h"
+#include "core/Paths.h"
+#include "core/win/Scoped.h"
+#include "core/win/ThisModule.h"
+#include "procname/rxnt.h"
 
 namespace {
 

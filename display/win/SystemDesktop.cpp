@@ -1,6 +1,6 @@
-#include "SystemDesktop.h"
+#include "display/win/SystemDesktop.h"
 
-#include "ProcessNames.h"
+#include "display/win/ProcessNames.h"
 
 bool SystemDesktop::IsWindow(WindowHandle window) const { return ::IsWindow(AsHwnd(window)); }
 

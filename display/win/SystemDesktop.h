@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "RunningApp.h"
+#include "display/RunningApp.h"
 
 class SystemDesktop final : public DesktopWindows {
   public:

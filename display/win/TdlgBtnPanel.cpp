@@ -1,4 +1,4 @@
-#include "TdlgBtnPanel.h"
+#include "display/win/TdlgBtnPanel.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -6,15 +6,17 @@
 #include <algorithm>
 #include <memory>
 
-#include "ButtonListMessages.h"
-#include "PanelDialogs.h"
-#include "PanelRes.h"
-#include "Paths.h"
-#include "Records.h"
-#include "SafeFile.h"
-#include "Settings.h"
-#include "Text.h"
-#include "ThisModule.h"
+#include "core/Paths.h"
+#include "core/Records.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/win/SafeFile.h"
+#include "core/win/ThisModule.h"
+#include "display/ButtonListMessages.h"
+#include "display/win/TdlgBtnProperties.h"
+#include "display/win/TdlgBtnPropertiesRes.h"
+#include "display/win/TdlgPanelProp.h"
+#include "display/win/TdlgPanelPropRes.h"
 
 namespace {
 

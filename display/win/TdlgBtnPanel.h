@@ -15,11 +15,11 @@
 #include <memory>
 #include <string>
 
-#include "ButtonList.h"
-#include "PanelGeometry.h"
-#include "Scoped.h"
-#include "Window.h"
-#include "tovshow.h"
+#include "core/win/Scoped.h"
+#include "core/win/Window.h"
+#include "display/ButtonList.h"
+#include "display/PanelGeometry.h"
+#include "display/tovshow.h"
 
 class TdlgBtnPanel final : public TWindow {
   public:

@@ -1,14 +1,14 @@
-#include "TdlgChoose.h"
+#include "display/win/TdlgChoose.h"
 
 #include <algorithm>
 
-#include "OSDPlacement.h"
-#include "PendingMessages.h"
-#include "PointFont.h"
-#include "Settings.h"
-#include "ThisModule.h"
-#include "tovdata.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "core/win/PendingMessages.h"
+#include "core/win/PointFont.h"
+#include "core/win/ThisModule.h"
+#include "display/OSDPlacement.h"
+#include "receiver/tovdrv.h"
+#include "store/tovdata.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "ChooserModel.h"
-#include "Records.h"
-#include "Scoped.h"
-#include "Window.h"
-#include "tovshow.h"
+#include "core/Records.h"
+#include "core/win/Scoped.h"
+#include "core/win/Window.h"
+#include "display/ChooserModel.h"
+#include "display/tovshow.h"
 
 class TdlgChoose final : public TWindow {
   public:

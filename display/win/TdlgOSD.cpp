@@ -1,10 +1,10 @@
-#include "TdlgOSD.h"
+#include "display/win/TdlgOSD.h"
 
 #include <memory>
 
-#include "OSDPlacement.h"
-#include "PointFont.h"
-#include "ThisModule.h"
+#include "core/win/PointFont.h"
+#include "core/win/ThisModule.h"
+#include "display/OSDPlacement.h"
 
 TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
     : text_(text),

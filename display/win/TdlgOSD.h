@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "OSDStyle.h"
-#include "Scoped.h"
-#include "Window.h"
+#include "core/win/Scoped.h"
+#include "core/win/Window.h"
+#include "display/OSDStyle.h"
 
 class TdlgOSD final : public TWindow {
   public:

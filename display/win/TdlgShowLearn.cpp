@@ -1,9 +1,9 @@
-#include "TdlgShowLearn.h"
+#include "display/win/TdlgShowLearn.h"
 
-#include "LearntCommands.h"
-#include "ShowLearnRes.h"
-#include "ThisModule.h"
-#include "tovdata.h"
+#include "core/win/ThisModule.h"
+#include "display/ShowLearnModel.h"
+#include "display/win/TdlgShowLearnRes.h"
+#include "store/tovdata.h"
 
 void TdlgShowLearn::FormCreate() {
     ::SetControlText(Handle(), title_);

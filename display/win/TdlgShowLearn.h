@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Dialog.h"
+#include "core/win/Dialog.h"
 
 class TdlgShowLearn : public TDialog {
   public:

@@ -2,23 +2,23 @@
 // of its own: the settings dialog loads every library of the program folder
 // to look for receiver drivers. An export that fails gives its "nothing"
 // answer.
-#include "tovshow.h"
+#include "display/tovshow.h"
 
 #include <cstring>
 #include <string>
 
-#include "Guarded.h"
-#include "OSDStyle.h"
-#include "ProcessNames.h"
-#include "Records.h"
-#include "Settings.h"
-#include "SystemDesktop.h"
-#include "SystemKeyboardLayout.h"
-#include "TdlgChoose.h"
-#include "TdlgBtnPanel.h"
-#include "TdlgOSD.h"
-#include "TdlgShowLearn.h"
-#include "Text.h"
+#include "core/Guarded.h"
+#include "core/Records.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/win/SystemKeyboardLayout.h"
+#include "display/OSDStyle.h"
+#include "display/win/ProcessNames.h"
+#include "display/win/SystemDesktop.h"
+#include "display/win/TdlgBtnPanel.h"
+#include "display/win/TdlgChoose.h"
+#include "display/win/TdlgOSD.h"
+#include "display/win/TdlgShowLearn.h"
 
 namespace {
 

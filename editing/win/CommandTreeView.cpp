@@ -1,6 +1,6 @@
-#include "CommandTreeView.h"
+#include "editing/win/CommandTreeView.h"
 
-#include "TreeView.h"
+#include "core/win/TreeView.h"
 
 void FillCommandTree(HWND tree, const std::vector<CommandCategory>& categories) {
     TTreeView view;

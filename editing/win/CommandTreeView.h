@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "CommandTree.h"
-#include "MacroModel.h"
+#include "editing/CommandTree.h"
+#include "editing/MacroModel.h"
 
 // Fills the tree with the categories, collapsed, their commands under them.
 void FillCommandTree(HWND tree, const std::vector<CommandCategory>& categories);

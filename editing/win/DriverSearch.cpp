@@ -1,6 +1,6 @@
-#include "DriverSearch.h"
+#include "editing/win/DriverSearch.h"
 
-#include "ProgramLibraries.h"
+#include "core/win/ProgramLibraries.h"
 
 std::vector<DriverEntry> FindDrivers() {
     std::vector<DriverEntry> drivers;

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "DriverChoice.h"
+#include "editing/DriverChoice.h"
 
 // Each library of the program folder that names itself through
 // getDriverName, in the folder's order. Every library is loaded by its full

@@ -1,4 +1,4 @@
-#include "ListHint.h"
+#include "editing/win/ListHint.h"
 
 #include <commctrl.h>
 

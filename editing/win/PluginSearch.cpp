@@ -1,10 +1,10 @@
-#include "PluginSearch.h"
+#include "editing/win/PluginSearch.h"
 
-#include "CommandPlugin.h"
-#include "Paths.h"
-#include "ProgramLibraries.h"
-#include "Settings.h"
-#include "Text.h"
+#include "core/Paths.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/win/CommandPlugin.h"
+#include "core/win/ProgramLibraries.h"
 
 namespace {
 constexpr std::size_t kParametersSize = 256;

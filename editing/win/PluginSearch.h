@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "PluginList.h"
+#include "editing/PluginList.h"
 
 // Each library that names itself through getPluginName, in the folder's
 // order; the list is kept in the setting Plugins, also when it is empty.

@@ -1,8 +1,9 @@
 // The activate-group dialog: any button group.
-#include "CommandDialogsRes.h"
-#include "CommandList.h"
-#include "ParameterDialogs.h"
-#include "TdlgNameChoice.h"
+#include "editing/win/TdlgBGroup.h"
+
+#include "core/CommandList.h"
+#include "editing/win/TdlgBGroupRes.h"
+#include "editing/win/TdlgNameChoice.h"
 
 namespace {
 

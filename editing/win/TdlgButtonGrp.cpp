@@ -1,25 +1,27 @@
 // The button group editor: the group's name and its start macro, with the
 // macro editor and the learn dialog for the group one click away.
+#include "editing/win/TdlgButtonGrp.h"
+
 #include <windows.h>
 
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "ButtonGroupModel.h"
-#include "ButtonGrpRes.h"
-#include "Dialog.h"
-#include "DialogMessageBox.h"
-#include "EditorDialogs.h"
-#include "TdlgLearn.h"
-#include "ThisModule.h"
-#include "tovdrv.h"
+#include "core/win/Dialog.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/ThisModule.h"
+#include "editing/ButtonGrpModel.h"
+#include "editing/win/TdlgButtonGrpRes.h"
+#include "editing/win/TdlgLearn.h"
+#include "editing/win/TdlgMacro.h"
+#include "receiver/tovdrv.h"
 
 namespace {
 
 class TdlgButtonGrp : public TDialog {
   public:
-    TdlgButtonGrp(EditStore& store, ButtonGroupModel model) : store_(store), model_(std::move(model)) {
+    TdlgButtonGrp(EditStore& store, ButtonGrpModel model) : store_(store), model_(std::move(model)) {
         // A text line is never refused: the model judges the name.
         Bind({bind::Text(IDC_BUTTONGRP_TXTNAME, model_.name, kMaxGroupNameLength)}, model_.Caption());
     }
@@ -47,7 +49,7 @@ class TdlgButtonGrp : public TDialog {
     void ShowMacros();
 
     EditStore& store_;
-    ButtonGroupModel model_;
+    ButtonGrpModel model_;
 };
 
 void TdlgButtonGrp::FormCreate() {
@@ -130,10 +132,10 @@ void TdlgButtonGrp::btnOkClick() {
 }  // namespace
 
 bool addButtonGroup(HWND owner, EditStore& store) {
-    return TdlgButtonGrp(store, ButtonGroupModel::ForAdd(store)).Run(owner);
+    return TdlgButtonGrp(store, ButtonGrpModel::ForAdd(store)).Run(owner);
 }
 
 bool editButtonGroup(HWND owner, EditStore& store, const char* groupID) {
-    std::optional<ButtonGroupModel> model = ButtonGroupModel::ForEdit(store, groupID);
+    std::optional<ButtonGrpModel> model = ButtonGrpModel::ForEdit(store, groupID);
     return model && TdlgButtonGrp(store, std::move(*model)).Run(owner);
 }

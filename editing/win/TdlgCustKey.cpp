@@ -1,8 +1,9 @@
 // The key or typed-text dialog over CustKeyModel.
-#include "CommandDialogsRes.h"
-#include "CustKeyModel.h"
-#include "ParameterDialogs.h"
-#include "TokenDialog.h"
+#include "editing/win/TdlgCustKey.h"
+
+#include "editing/CustKeyModel.h"
+#include "editing/win/TdlgCustKeyRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The launch dialog: a LAUNCH command's file, parameters and options.
+#include "editing/win/TdlgLaunchApp.h"
+
 #include <windows.h>
 
-#include "CommandDialogsRes.h"
-#include "DialogMessageBox.h"
-#include "LaunchCommand.h"
-#include "OpenFileDialog.h"
-#include "ParameterDialogs.h"
-#include "TokenDialog.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/OpenFileDialog.h"
+#include "editing/LaunchAppModel.h"
+#include "editing/win/TdlgLaunchAppRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "TdlgLearn.h"
+#include "editing/win/TdlgLearn.h"
 
 #include <commctrl.h>
 
-#include "CommonControls.h"
-#include "DialogMessageBox.h"
-#include "LearnOutcome.h"
-#include "LearnRes.h"
-#include "NumberEdit.h"
-#include "Text.h"
-#include "ThisModule.h"
-#include "tovdrv.h"
+#include "core/Text.h"
+#include "core/win/CommonControls.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/ThisModule.h"
+#include "editing/LearnOutcome.h"
+#include "editing/NumberEdit.h"
+#include "editing/win/TdlgLearnRes.h"
+#include "receiver/tovdrv.h"
 
 namespace {
 // The dialog's end when the model has ended with "Cancel batch".

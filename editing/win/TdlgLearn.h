@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "Dialog.h"
-#include "EditStore.h"
-#include "LearnModel.h"
+#include "core/win/Dialog.h"
+#include "editing/EditStore.h"
+#include "editing/LearnModel.h"
 
 class TdlgLearn : public TDialog, private LearnDriver, private LearnWindow {
   public:

@@ -1,23 +1,31 @@
 // The macro editor: the macro model's name, command list, type of
 // execution, target window and flags in their controls, the tree of
 // commands and the parameter dialogs that compose them.
+#include "editing/win/TdlgMacro.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "CommandTreeView.h"
-#include "CommonControls.h"
-#include "Dialog.h"
-#include "DialogMessageBox.h"
-#include "EditorDialogs.h"
-#include "ListHint.h"
-#include "MacroModel.h"
-#include "MacroRes.h"
-#include "ParameterDialogs.h"
-#include "PluginSearch.h"
-#include "TdlgLearn.h"
-#include "ThisModule.h"
-#include "tovdrv.h"
+#include "core/win/CommonControls.h"
+#include "core/win/Dialog.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/ThisModule.h"
+#include "editing/MacroModel.h"
+#include "editing/win/CommandTreeView.h"
+#include "editing/win/ListHint.h"
+#include "editing/win/PluginSearch.h"
+#include "editing/win/TdlgBGroup.h"
+#include "editing/win/TdlgCustKey.h"
+#include "editing/win/TdlgLaunchApp.h"
+#include "editing/win/TdlgLearn.h"
+#include "editing/win/TdlgMacroRes.h"
+#include "editing/win/TdlgPause.h"
+#include "editing/win/TdlgPickPos.h"
+#include "editing/win/TdlgRunMacro.h"
+#include "editing/win/TdlgSendMessage.h"
+#include "editing/win/TdlgWindows.h"
+#include "receiver/tovdrv.h"
 
 namespace {
 

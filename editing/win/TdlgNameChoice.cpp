@@ -1,4 +1,4 @@
-#include "TdlgNameChoice.h"
+#include "editing/win/TdlgNameChoice.h"
 
 void TdlgNameChoice::FormCreate() {
     FillList(listId_, choice_.names);

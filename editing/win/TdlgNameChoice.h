@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "NameChoice.h"
-#include "TokenDialog.h"
+#include "editing/NameChoice.h"
+#include "editing/win/TokenDialog.h"
 
 class TdlgNameChoice : public TTokenDialog {
   protected:

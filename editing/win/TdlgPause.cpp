@@ -1,12 +1,13 @@
 // The pause dialog: milliseconds in an edit with an up-down control.
+#include "editing/win/TdlgPause.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
-#include "CommandDialogsRes.h"
-#include "CommonControls.h"
-#include "ParameterDialogs.h"
-#include "PauseCommand.h"
-#include "TokenDialog.h"
+#include "core/win/CommonControls.h"
+#include "editing/PauseModel.h"
+#include "editing/win/TdlgPauseRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

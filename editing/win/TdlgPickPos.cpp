@@ -1,11 +1,10 @@
-#include "TdlgPickPos.h"
+#include "editing/win/TdlgPickPos.h"
 
-#include "DialogMessageBox.h"
-#include "ParameterDialogs.h"
-#include "PickPosRes.h"
-#include "Scoped.h"
-#include "TargetWindow.h"
-#include "ThisModule.h"
+#include "core/TargetWindow.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/Scoped.h"
+#include "core/win/ThisModule.h"
+#include "editing/win/TdlgPickPosRes.h"
 
 namespace {
 

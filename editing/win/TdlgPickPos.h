@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "Dialog.h"
-#include "EditStore.h"
-#include "PickPosModel.h"
-#include "WinWindowQueries.h"
+#include "core/win/Dialog.h"
+#include "display/win/WinWindowQueries.h"
+#include "editing/EditStore.h"
+#include "editing/PickPosModel.h"
 
 class TdlgPickPos : public TDialog {
   public:
@@ -46,3 +46,6 @@ class TdlgPickPos : public TDialog {
     bool captureDue_ = false;  // activated, but not shown yet
     std::string token_;
 };
+
+// The macro's record must be in the store with the editor's target settings.
+std::string getClickCommand(HWND owner, EditStore& store, const char* macroID);

@@ -1,8 +1,9 @@
 // The run-macro dialog: a macro of the group or a general one.
-#include "CommandDialogsRes.h"
-#include "CommandList.h"
-#include "ParameterDialogs.h"
-#include "TdlgNameChoice.h"
+#include "editing/win/TdlgRunMacro.h"
+
+#include "core/CommandList.h"
+#include "editing/win/TdlgNameChoice.h"
+#include "editing/win/TdlgRunMacroRes.h"
 
 namespace {
 

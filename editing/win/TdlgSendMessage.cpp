@@ -1,9 +1,10 @@
 // The send-message dialog: a window message and its two parameters.
-#include "CommandDialogsRes.h"
-#include "DialogMessageBox.h"
-#include "ParameterDialogs.h"
-#include "SendMessageCommand.h"
-#include "TokenDialog.h"
+#include "editing/win/TdlgSendMessage.h"
+
+#include "core/win/DialogMessageBox.h"
+#include "editing/SendMessageModel.h"
+#include "editing/win/TdlgSendMessageRes.h"
+#include "editing/win/TokenDialog.h"
 
 namespace {
 

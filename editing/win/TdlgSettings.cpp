@@ -1,17 +1,17 @@
-#include "TdlgSettings.h"
+#include "editing/win/TdlgSettings.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "CommonControls.h"
-#include "DriverSearch.h"
-#include "NumberEdit.h"
-#include "OSDPlacement.h"
-#include "PointFont.h"
-#include "Scoped.h"
-#include "SettingsRes.h"
-#include "ThisModule.h"
-#include "tovdrv.h"
+#include "core/win/CommonControls.h"
+#include "core/win/PointFont.h"
+#include "core/win/Scoped.h"
+#include "core/win/ThisModule.h"
+#include "display/OSDPlacement.h"
+#include "editing/NumberEdit.h"
+#include "editing/win/DriverSearch.h"
+#include "editing/win/TdlgSettingsRes.h"
+#include "receiver/tovdrv.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Dialog.h"
-#include "DriverChoice.h"
-#include "SettingsModel.h"
+#include "core/win/Dialog.h"
+#include "editing/DriverChoice.h"
+#include "editing/SettingsModel.h"
 
 class TdlgSettings : public TDialog {
   public:

@@ -1,16 +1,15 @@
-#include "TdlgWindows.h"
+#include "editing/win/TdlgWindows.h"
 
 #include <commctrl.h>
 
 #include <string>
 
-#include "CommonControls.h"
-#include "DialogMessageBox.h"
-#include "OpenFileDialog.h"
-#include "ParameterDialogs.h"
-#include "Scoped.h"
-#include "ThisModule.h"
-#include "WindowsRes.h"
+#include "core/win/CommonControls.h"
+#include "core/win/DialogMessageBox.h"
+#include "core/win/OpenFileDialog.h"
+#include "core/win/Scoped.h"
+#include "core/win/ThisModule.h"
+#include "editing/win/TdlgWindowsRes.h"
 
 void TdlgWindows::FormCreate() {
     LimitText(IDC_WINDOWS_TXTFILENAME, kMaxTargetFileLength);

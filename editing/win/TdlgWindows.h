@@ -9,9 +9,9 @@
 #include <optional>
 #include <vector>
 
-#include "Dialog.h"
-#include "WinWindowQueries.h"
-#include "WindowTree.h"
+#include "core/win/Dialog.h"
+#include "display/win/WinWindowQueries.h"
+#include "editing/WindowsModel.h"
 
 class TdlgWindows : public TDialog {
   public:
@@ -34,3 +34,6 @@ class TdlgWindows : public TDialog {
     WinWindowQueries desktop_;
     std::optional<WindowChoice> choice_;
 };
+
+// A running program and one of its windows for a macro's target.
+std::optional<WindowChoice> selectWindow(HWND owner);

@@ -1,6 +1,6 @@
-#include "TokenDialog.h"
+#include "editing/win/TokenDialog.h"
 
-#include "ThisModule.h"
+#include "core/win/ThisModule.h"
 
 std::optional<std::string> TTokenDialog::Run(HWND owner) {
     token_.clear();

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "Dialog.h"
+#include "core/win/Dialog.h"
 
 class TTokenDialog : public TDialog {
   public:

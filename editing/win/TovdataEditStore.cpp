@@ -1,6 +1,6 @@
-#include "TovdataEditStore.h"
+#include "editing/win/TovdataEditStore.h"
 
-#include "tovdata.h"
+#include "store/tovdata.h"
 
 TMacroRecord* TovdataEditStore::getMacro(const char* id) { return ::getMacro(id); }
 TBGroupRecord* TovdataEditStore::getBGroup(const char* id) { return ::getBGroup(id); }

@@ -1,7 +1,7 @@
 // The editing models' store: the item store of tovdata.dll.
 #pragma once
 
-#include "EditStore.h"
+#include "editing/EditStore.h"
 
 class TovdataEditStore : public EditStore {
   public:

@@ -1,14 +1,15 @@
 // The exports of tovedit.dll. An export that fails gives its "nothing" answer.
-#include "tovedit.h"
+#include "editing/tovedit.h"
 
 #include <windows.h>
 
-#include "EditorDialogs.h"
-#include "Guarded.h"
-#include "Records.h"
-#include "TdlgLearn.h"
-#include "TdlgSettings.h"
-#include "TovdataEditStore.h"
+#include "core/Guarded.h"
+#include "core/Records.h"
+#include "editing/win/TdlgButtonGrp.h"
+#include "editing/win/TdlgLearn.h"
+#include "editing/win/TdlgMacro.h"
+#include "editing/win/TdlgSettings.h"
+#include "editing/win/TovdataEditStore.h"
 
 extern "C" {
 

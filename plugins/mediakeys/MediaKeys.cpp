@@ -1,6 +1,6 @@
-#include "MediaKeys.h"
+#include "plugins/mediakeys/MediaKeys.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
 const MediaKey* FindMediaKey(std::string_view parameter) {
     for (const MediaKey& key : kMediaKeys) {

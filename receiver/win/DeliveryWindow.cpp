@@ -1,8 +1,8 @@
-#include "DeliveryWindow.h"
+#include "receiver/win/DeliveryWindow.h"
 
 #include <memory>
 
-#include "Window.h"
+#include "core/win/Window.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "DriverBase.h"
+#include "receiver/win/DriverBase.h"
 
 #include <thread>
 
-#include "Guarded.h"
-#include "Scoped.h"
-#include "Text.h"
+#include "core/Guarded.h"
+#include "core/Text.h"
+#include "core/win/Scoped.h"
 
 namespace {
 

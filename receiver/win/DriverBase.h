@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "Backoff.h"
-#include "ReceiverDriver.h"
+#include "receiver/Backoff.h"
+#include "receiver/win/ReceiverDriver.h"
 
 // Reports presses and status texts to the host from the background thread.
 class HostReporter {

@@ -1,10 +1,10 @@
-#include "DriverLibrary.h"
+#include "receiver/win/DriverLibrary.h"
 
 #include <vector>
 
-#include "DriverFile.h"
-#include "Paths.h"
-#include "Settings.h"
+#include "core/Paths.h"
+#include "core/Settings.h"
+#include "receiver/DriverFile.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "ReceiverDriver.h"
-#include "Scoped.h"
+#include "core/win/Scoped.h"
+#include "receiver/win/ReceiverDriver.h"
 
 class DriverLibrary {
   public:

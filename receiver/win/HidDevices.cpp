@@ -1,12 +1,12 @@
-#include "HidDevices.h"
+#include "receiver/win/HidDevices.h"
 
 // mingw-w64's header declares C functions without saying so.
 extern "C" {
 #include <hidsdi.h>
 }
 
-#include "HidDeviceChoice.h"
-#include "Scoped.h"
+#include "core/win/Scoped.h"
+#include "receiver/HidDeviceChoice.h"
 
 namespace {
 

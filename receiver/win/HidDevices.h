@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "HidReport.h"
+#include "receiver/HidReport.h"
 
 struct HidDevice {
     HANDLE handle = nullptr;

@@ -1,9 +1,9 @@
-#include "HidInput.h"
+#include "receiver/win/HidInput.h"
 
 #include <utility>
 
-#include "HidDeviceChoice.h"
-#include "HidUsageNames.h"
+#include "receiver/HidDeviceChoice.h"
+#include "receiver/HidUsageNames.h"
 
 namespace {
 

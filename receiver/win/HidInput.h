@@ -11,9 +11,9 @@
 #include <set>
 #include <string>
 
-#include "DriverBase.h"
-#include "HeldButtons.h"
-#include "HidDevices.h"
+#include "receiver/HeldButtons.h"
+#include "receiver/win/DriverBase.h"
+#include "receiver/win/HidDevices.h"
 
 class HidInput {
   public:

@@ -7,12 +7,12 @@
 #include <map>
 #include <vector>
 
-#include "DriverBase.h"
-#include "HidDeviceChoice.h"
-#include "HidInput.h"
-#include "HidSettings.h"
-#include "Settings.h"
-#include "Window.h"
+#include "core/Settings.h"
+#include "core/win/Window.h"
+#include "receiver/HidDeviceChoice.h"
+#include "receiver/win/DriverBase.h"
+#include "receiver/win/HidInput.h"
+#include "receiver/win/TdlgHid.h"
 
 namespace {
 

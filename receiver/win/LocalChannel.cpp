@@ -1,11 +1,11 @@
-#include "LocalChannel.h"
+#include "receiver/win/LocalChannel.h"
 
 #include <sddl.h>
 
 #include <memory>
 #include <vector>
 
-#include "Scoped.h"
+#include "core/win/Scoped.h"
 
 namespace {
 

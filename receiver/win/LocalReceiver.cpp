@@ -10,10 +10,10 @@
 #include <optional>
 #include <vector>
 
-#include "DriverBase.h"
-#include "LocalChannel.h"
-#include "LocalProtocol.h"
-#include "Scoped.h"
+#include "core/win/Scoped.h"
+#include "receiver/LocalProtocol.h"
+#include "receiver/win/DriverBase.h"
+#include "receiver/win/LocalChannel.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <optional>
 #include <string>
 
-#include "DriverBase.h"
-#include "LircProtocol.h"
-#include "NetworkResource.h"
-#include "ServerStatus.h"
-#include "Settings.h"
-#include "SettingsDialog.h"
+#include "core/Settings.h"
+#include "receiver/LircProtocol.h"
+#include "receiver/ServerStatus.h"
+#include "receiver/win/DriverBase.h"
+#include "receiver/win/NetworkResource.h"
+#include "receiver/win/TdlgDriverSettings.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <string>
 
-#include "DriverBase.h"
-#include "IrmanProtocol.h"
-#include "Scoped.h"
-#include "SerialResource.h"
-#include "Settings.h"
-#include "SettingsDialog.h"
+#include "core/Settings.h"
+#include "core/win/Scoped.h"
+#include "receiver/IrmanProtocol.h"
+#include "receiver/win/DriverBase.h"
+#include "receiver/win/SerialResource.h"
+#include "receiver/win/TdlgDriverSettings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // tovdrv.dll: the DRV_* exports over the selected receiver driver library.
 // The driver reports presses from its own thread; Delivery queues them and
 // the delivery window hands them to the callback on the host's thread.
-#include "tovdrv.h"
+#include "receiver/tovdrv.h"
 
 #include <windows.h>
 
@@ -9,13 +9,13 @@
 #include <cstring>
 #include <memory>
 
-#include "Delivery.h"
-#include "DeliveryWindow.h"
-#include "DriverLibrary.h"
-#include "Guarded.h"
-#include "IRCommandText.h"
-#include "Settings.h"
-#include "Text.h"
+#include "core/Guarded.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "receiver/Delivery.h"
+#include "receiver/IRCommandText.h"
+#include "receiver/win/DeliveryWindow.h"
+#include "receiver/win/DriverLibrary.h"
 
 namespace {
 

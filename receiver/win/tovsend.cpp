@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "LocalChannel.h"
-#include "LocalProtocol.h"
-#include "Scoped.h"
-#include "SendArguments.h"
+#include "core/win/Scoped.h"
+#include "receiver/LocalProtocol.h"
+#include "receiver/SendArguments.h"
+#include "receiver/win/LocalChannel.h"
 
 namespace {
 

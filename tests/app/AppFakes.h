@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "Clock.h"
-#include "Desktop.h"
-#include "ItemStore.h"
-#include "Items.h"
-#include "ProgramHooks.h"
-#include "Timers.h"
+#include "app/logic/Clock.h"
+#include "app/logic/Desktop.h"
+#include "app/logic/Items.h"
+#include "app/logic/ProgramHooks.h"
+#include "app/logic/Timers.h"
+#include "store/ItemStore.h"
 
 struct FakeWindow {
     FakeWindow(std::string title = "", std::string program = "", WindowHandle owner = 0)

@@ -2,12 +2,12 @@
 // event, with thousands of items in the store.
 #include <benchmark/benchmark.h>
 
-#include "AppFakes.h"
-#include "Dispatcher.h"
-#include "MacroExecutor.h"
-#include "MemorySettings.h"
-#include "Settings.h"
-#include "UsKeyboardLayout.h"
+#include "app/logic/Dispatcher.h"
+#include "app/logic/MacroExecutor.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
+#include "tests/app/AppFakes.h"
+#include "tests/support/UsKeyboardLayout.h"
 
 namespace {
 

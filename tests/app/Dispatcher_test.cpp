@@ -1,10 +1,10 @@
 // From received IR commands to running items: sequences, repetitions,
 // button groups, nested macros and the window that comes back.
-#include "Dispatcher.h"
+#include "app/logic/Dispatcher.h"
 
 #include <gtest/gtest.h>
 
-#include "ExecutorFixture.h"
+#include "tests/app/ExecutorFixture.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "AppFakes.h"
-#include "MacroExecutor.h"
-#include "MemorySettings.h"
-#include "Settings.h"
-#include "UsKeyboardLayout.h"
+#include "app/logic/MacroExecutor.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
+#include "tests/app/AppFakes.h"
+#include "tests/support/UsKeyboardLayout.h"
 
 class ExecutorFixture : public ::testing::Test {
   protected:

@@ -1,8 +1,8 @@
 // The target window of a macro, and launching programs.
 #include <gtest/gtest.h>
 
-#include "ExecutorFixture.h"
-#include "TargetWindow.h"
+#include "core/TargetWindow.h"
+#include "tests/app/ExecutorFixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // does on the desktop.
 #include <gtest/gtest.h>
 
-#include "ExecutorFixture.h"
+#include "tests/app/ExecutorFixture.h"
 
 namespace {
 

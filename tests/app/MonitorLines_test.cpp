@@ -1,5 +1,5 @@
 // What the receiver monitor says for each dispatch outcome, and how many lines it keeps.
-#include "MonitorLines.h"
+#include "app/logic/MonitorLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "Reactivation.h"
+#include "app/logic/Reactivation.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "MemorySettings.h"
-#include "Settings.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "ReceiverController.h"
+#include "app/logic/ReceiverController.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "MemorySettings.h"
-#include "Settings.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
 
 namespace {
 

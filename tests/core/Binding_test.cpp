@@ -1,6 +1,6 @@
 // The binding table: what each kind of line shows and how a control's value
 // goes back into the model, refusals included.
-#include "Binding.h"
+#include "core/Binding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ClickElement.h"
+#include "core/ClickElement.h"
 
 #include <gtest/gtest.h>
 

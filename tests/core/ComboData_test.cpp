@@ -1,5 +1,5 @@
 // The values that TComboBox2 keeps beside its entries.
-#include "ComboData.h"
+#include "core/ComboData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "CommandList.h"
+#include "core/CommandList.h"
 
 #include <gtest/gtest.h>
 

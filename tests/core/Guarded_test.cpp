@@ -1,5 +1,5 @@
 // The exception boundary of the DLL exports.
-#include "Guarded.h"
+#include "core/Guarded.h"
 
 #include <gtest/gtest.h>
 

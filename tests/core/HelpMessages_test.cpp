@@ -1,4 +1,4 @@
-#include "HelpMessages.h"
+#include "core/HelpMessages.h"
 
 #include <gtest/gtest.h>
 

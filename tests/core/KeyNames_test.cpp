@@ -1,10 +1,10 @@
-#include "KeyNames.h"
+#include "core/KeyNames.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "UsKeyboardLayout.h"
+#include "tests/support/UsKeyboardLayout.h"
 
 namespace {
 

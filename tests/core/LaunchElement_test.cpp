@@ -1,4 +1,4 @@
-#include "LaunchElement.h"
+#include "core/LaunchElement.h"
 
 #include <gtest/gtest.h>
 

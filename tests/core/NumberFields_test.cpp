@@ -1,4 +1,4 @@
-#include "NumberFields.h"
+#include "core/NumberFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Records.h"
+#include "core/Records.h"
 
 #include <gtest/gtest.h>
 

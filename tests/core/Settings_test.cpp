@@ -1,12 +1,12 @@
-#include "Settings.h"
+#include "core/Settings.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <set>
 
-#include "MemorySettings.h"
-#include "Text.h"
+#include "core/MemorySettings.h"
+#include "core/Text.h"
 
 namespace {
 

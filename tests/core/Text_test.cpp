@@ -1,6 +1,6 @@
 // Fixed-size text fields as records, Win32 structures and export arguments
 // hold them; the record fields' own cases are in Records_test.
-#include "Text.h"
+#include "core/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "ButtonList.h"
+#include "display/ButtonList.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace {
 

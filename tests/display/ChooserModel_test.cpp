@@ -1,4 +1,4 @@
-#include "ChooserModel.h"
+#include "display/ChooserModel.h"
 
 #include <gtest/gtest.h>
 

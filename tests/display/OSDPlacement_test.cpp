@@ -1,5 +1,5 @@
 // Where the on-screen display goes on the screen.
-#include "OSDPlacement.h"
+#include "display/OSDPlacement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The on-screen display's settings and its text.
-#include "OSDStyle.h"
+#include "display/OSDStyle.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "MemorySettings.h"
-#include "OSDText.h"
-#include "Settings.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
+#include "display/OSDText.h"
 
 namespace {
 

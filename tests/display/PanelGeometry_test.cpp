@@ -1,4 +1,4 @@
-#include "PanelGeometry.h"
+#include "display/PanelGeometry.h"
 
 #include <gtest/gtest.h>
 

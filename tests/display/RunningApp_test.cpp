@@ -1,5 +1,5 @@
 // Finding a running program's window on the desktop.
-#include "RunningApp.h"
+#include "display/RunningApp.h"
 
 #include <gtest/gtest.h>
 

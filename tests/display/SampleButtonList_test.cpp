@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "ButtonList.h"
-#include "PanelGeometry.h"
-#include "Settings.h"
-#include "Text.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "display/ButtonList.h"
+#include "display/PanelGeometry.h"
 
 namespace {
 

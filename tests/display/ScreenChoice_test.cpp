@@ -1,5 +1,5 @@
 // Which screen's work area the display library opens on, and where the display and the panel go there.
-#include "ScreenChoice.h"
+#include "display/ScreenChoice.h"
 
 #include <gtest/gtest.h>
 

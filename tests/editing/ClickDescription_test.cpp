@@ -1,4 +1,4 @@
-#include "ClickDescription.h"
+#include "editing/ClickDescription.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "CommandTree.h"
+#include "editing/CommandTree.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "PluginList.h"
+#include "editing/PluginList.h"
 
 namespace {
 

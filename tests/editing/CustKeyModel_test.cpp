@@ -1,4 +1,4 @@
-#include "CustKeyModel.h"
+#include "editing/CustKeyModel.h"
 
 #include <gtest/gtest.h>
 

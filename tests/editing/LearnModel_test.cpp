@@ -1,4 +1,4 @@
-#include "LearnModel.h"
+#include "editing/LearnModel.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "MemorySettings.h"
-#include "Settings.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "LearnOutcome.h"
+#include "editing/LearnOutcome.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "EditStoreOverItemStore.h"
-#include "StoreTestItems.h"
+#include "tests/support/EditStoreOverItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "MacroModel.h"
+#include "editing/MacroModel.h"
 
 #include <gtest/gtest.h>
 
-#include "EditStoreOverItemStore.h"
-#include "MemorySettings.h"
-#include "Settings.h"
-#include "StoreTestItems.h"
+#include "core/MemorySettings.h"
+#include "core/Settings.h"
+#include "tests/support/EditStoreOverItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "NameChoice.h"
+#include "editing/NameChoice.h"
 
 #include <gtest/gtest.h>
 
-#include "CommandList.h"
-#include "EditStoreOverItemStore.h"
-#include "StoreTestItems.h"
+#include "core/CommandList.h"
+#include "tests/support/EditStoreOverItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "PickPosModel.h"
+#include "editing/PickPosModel.h"
 
 #include <gtest/gtest.h>
 
-#include "StoreTestItems.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "SettingsModel.h"
+#include "editing/SettingsModel.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "DriverChoice.h"
-#include "MemorySettings.h"
+#include "core/MemorySettings.h"
+#include "editing/DriverChoice.h"
 
 namespace {
 

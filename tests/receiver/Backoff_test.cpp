@@ -1,4 +1,4 @@
-#include "Backoff.h"
+#include "receiver/Backoff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Delivery.h"
+#include "receiver/Delivery.h"
 
 #include <gtest/gtest.h>
 

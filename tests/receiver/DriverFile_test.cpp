@@ -1,4 +1,4 @@
-#include "DriverFile.h"
+#include "receiver/DriverFile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "HeldButtons.h"
-#include "HidDeviceChoice.h"
-#include "HidReport.h"
-#include "HidUsageNames.h"
+#include "receiver/HeldButtons.h"
+#include "receiver/HidDeviceChoice.h"
+#include "receiver/HidReport.h"
+#include "receiver/HidUsageNames.h"
 
 namespace {
 

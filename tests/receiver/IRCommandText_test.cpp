@@ -1,4 +1,4 @@
-#include "IRCommandText.h"
+#include "receiver/IRCommandText.h"
 
 #include <gtest/gtest.h>
 

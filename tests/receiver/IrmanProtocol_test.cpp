@@ -1,4 +1,4 @@
-#include "IrmanProtocol.h"
+#include "receiver/IrmanProtocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "LineSplitter.h"
+#include "receiver/LineSplitter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "LircProtocol.h"
+#include "receiver/LircProtocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "LocalProtocol.h"
+#include "receiver/LocalProtocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SendArguments.h"
+#include "receiver/SendArguments.h"
 
 #include <gtest/gtest.h>
 

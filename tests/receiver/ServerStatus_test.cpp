@@ -1,4 +1,4 @@
-#include "ServerStatus.h"
+#include "receiver/ServerStatus.h"
 
 #include <gtest/gtest.h>
 

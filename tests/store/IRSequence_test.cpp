@@ -1,4 +1,4 @@
-#include "IRSequence.h"
+#include "store/IRSequence.h"
 
 #include <gtest/gtest.h>
 

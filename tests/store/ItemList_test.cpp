@@ -1,11 +1,11 @@
-#include "ItemList.h"
+#include "store/ItemList.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "ItemIDs.h"
-#include "StoreTestItems.h"
+#include "store/ItemIDs.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

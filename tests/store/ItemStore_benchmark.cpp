@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "ItemStore.h"
-#include "StoreTestItems.h"
+#include "store/ItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

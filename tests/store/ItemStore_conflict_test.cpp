@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ItemStore.h"
-#include "StoreTestItems.h"
+#include "store/ItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "ItemStore.h"
-#include "StoreTestItems.h"
+#include "store/ItemStore.h"
+#include "tests/support/StoreTestItems.h"
 
 bool operator==(const CommandMatch& a, const CommandMatch& b) { return a.id == b.id && a.count == b.count; }
 

@@ -1,4 +1,4 @@
-#include "ItemStore.h"
+#include "store/ItemStore.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "StoreTestItems.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

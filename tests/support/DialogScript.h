@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "DialogSteps.h"
+#include "tests/support/DialogSteps.h"
 
 class DialogScript {
   public:

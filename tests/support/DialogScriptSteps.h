@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "DialogScript.h"
+#include "tests/support/DialogScript.h"
 
 namespace steps {
 

@@ -2,8 +2,8 @@
 // tests meet the store's own look-ups and conflict rules.
 #pragma once
 
-#include "EditStore.h"
-#include "ItemStore.h"
+#include "editing/EditStore.h"
+#include "store/ItemStore.h"
 
 class EditStoreOverItemStore : public EditStore {
   public:

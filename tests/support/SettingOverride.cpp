@@ -1,4 +1,4 @@
-#include "SettingOverride.h"
+#include "tests/support/SettingOverride.h"
 
 #include <windows.h>
 

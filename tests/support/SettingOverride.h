@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 // Sets a setting for the test's duration; the old value (or its absence)
 // comes back afterwards.

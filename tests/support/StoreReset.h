@@ -1,7 +1,7 @@
 // Empties the item store of tovdata.dll, which all tests of a program share.
 #pragma once
 
-#include "tovdata.h"
+#include "store/tovdata.h"
 
 inline void DeleteAllItems() {
     int position = -1;

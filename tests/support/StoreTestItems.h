@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "Records.h"
+#include "core/Records.h"
 
 inline TMacroRecord MacroRecord(std::string_view id, std::string_view appID = "",
                                 std::string_view command = "", std::string_view name = "") {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "KeyboardLayout.h"
+#include "core/KeyboardLayout.h"
 
 class UsKeyboardLayout final : public KeyboardLayout {
   public:

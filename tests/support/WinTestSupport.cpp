@@ -1,4 +1,4 @@
-#include "WinTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 #include <fstream>
 #include <sstream>

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "CommonControls.h"
-#include "Records.h"
-#include "TestWindow.h"
-#include "Text.h"
-#include "tovedit.h"
-#include "tovshow.h"
+#include "core/Records.h"
+#include "core/Text.h"
+#include "core/win/CommonControls.h"
+#include "display/tovshow.h"
+#include "editing/tovedit.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CommandFileIO.h"
+#include "app/cmdfile/win/CommandFileIO.h"
 
 #include <windows.h>
 
-#include "CommandFile.h"
-#include "Paths.h"
+#include "app/cmdfile/CommandFile.h"
+#include "core/Paths.h"
 
 std::string DefaultCommandFile() { return ProgramFolder() + kDefaultCommandFileName; }
 

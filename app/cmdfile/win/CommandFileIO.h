@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "CommandFile.h"
-#include "ItemStoreAccess.h"
-#include "SafeFile.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/ItemStoreAccess.h"
+#include "core/win/SafeFile.h"
 
 // TOVANIX.CMD in the program folder.
 std::string DefaultCommandFile();

@@ -1,6 +1,6 @@
-#include "TovdataStoreAccess.h"
+#include "app/cmdfile/win/TovdataStoreAccess.h"
 
-#include "tovdata.h"
+#include "store/tovdata.h"
 
 TBGroupRecord* TovdataStoreAccess::getNextBGroup(int& position) { return ::getNextBGroup(&position); }
 

@@ -2,7 +2,7 @@
 // tovedit and tovshow.
 #pragma once
 
-#include "ItemStoreAccess.h"
+#include "app/cmdfile/ItemStoreAccess.h"
 
 class TovdataStoreAccess : public ItemStoreAccess {
   public:

@@ -1,4 +1,4 @@
-#include "AudioMixer.h"
+#include "app/mixer/win/AudioMixer.h"
 
 #include <algorithm>
 

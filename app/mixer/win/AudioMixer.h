@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "MixerTree.h"
-#include "Window.h"
+#include "app/mixer/MixerTree.h"
+#include "core/win/Window.h"
 
 class TAudioMixer;
 

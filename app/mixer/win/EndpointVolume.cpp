@@ -1,4 +1,4 @@
-#include "EndpointVolume.h"
+#include "app/mixer/win/EndpointVolume.h"
 
 #include <windows.h>
 // clang-format off: the audio headers need windows.h first

@@ -2,7 +2,7 @@
 // endpoint's volume, which every program's sound goes through).
 #pragma once
 
-#include "VolumeDevice.h"
+#include "app/mixer/VolumeDevice.h"
 
 class EndpointVolume final : public VolumeDevice {
   public:

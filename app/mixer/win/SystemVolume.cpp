@@ -1,8 +1,8 @@
-#include "SystemVolume.h"
+#include "app/mixer/win/SystemVolume.h"
 
-#include "AudioMixer.h"
-#include "EndpointVolume.h"
-#include "VolumeCommands.h"
+#include "app/mixer/VolumeCommands.h"
+#include "app/mixer/win/AudioMixer.h"
+#include "app/mixer/win/EndpointVolume.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "VolumeControl.h"
+#include "app/mixer/VolumeControl.h"
 
 // Acts on the default audio endpoint; where it is missing or refuses a
 // change, on the master line (destination 0) of mixer device 0. On Windows

@@ -1,7 +1,7 @@
-#include "TdlgMediaKey.h"
+#include "plugins/mediakeys/win/TdlgMediaKey.h"
 
-#include "MediaKeyRes.h"
-#include "MediaKeys.h"
+#include "plugins/mediakeys/MediaKeys.h"
+#include "plugins/mediakeys/win/TdlgMediaKeyRes.h"
 
 void TdlgMediaKey::FormCreate() {
     std::vector<std::string> captions;

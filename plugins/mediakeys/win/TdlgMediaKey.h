@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Dialog.h"
+#include "core/win/Dialog.h"
 
 class TdlgMediaKey : public TDialog {
   public:

@@ -1,17 +1,17 @@
 // mediakeys.dll, a command plug-in: its commands press the keyboard's media
 // keys, so that a remote's buttons control whichever player listens to them.
-#include "MediaKeys.h"
+#include "plugins/mediakeys/MediaKeys.h"
 
 #include <windows.h>
 
 #include <type_traits>
 
-#include "CommandPlugin.h"
-#include "Guarded.h"
-#include "MediaKeyRes.h"
-#include "TdlgMediaKey.h"
-#include "Text.h"
-#include "ThisModule.h"
+#include "core/Guarded.h"
+#include "core/Text.h"
+#include "core/win/CommandPlugin.h"
+#include "core/win/ThisModule.h"
+#include "plugins/mediakeys/win/TdlgMediaKey.h"
+#include "plugins/mediakeys/win/TdlgMediaKeyRes.h"
 
 namespace {
 constexpr std::size_t kNameSize = 33;

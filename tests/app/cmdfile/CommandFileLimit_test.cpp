@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "CommandFile.h"
-#include "CommandFileTestItems.h"
-#include "ItemIDs.h"
+#include "app/cmdfile/CommandFile.h"
+#include "store/ItemIDs.h"
+#include "tests/app/cmdfile/CommandFileTestItems.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // What the user is told after a load and before saving over an incomplete file.
-#include "CommandFileMessages.h"
+#include "app/cmdfile/CommandFileMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading command file text: lines, keys and values, and the records that
 // the values make.
-#include "CommandFileReader.h"
+#include "app/cmdfile/CommandFileReader.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "CommandFile.h"
-#include "CommandFileTestItems.h"
+#include "app/cmdfile/CommandFile.h"
+#include "tests/app/cmdfile/CommandFileTestItems.h"
 
 namespace {
 

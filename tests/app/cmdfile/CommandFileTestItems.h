@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "CommandFileReader.h"
-#include "ItemStore.h"
-#include "StoreAccess.h"
+#include "app/cmdfile/CommandFileReader.h"
+#include "store/ItemStore.h"
+#include "tests/app/cmdfile/StoreAccess.h"
 
 class CommandFileTestStore {
   public:

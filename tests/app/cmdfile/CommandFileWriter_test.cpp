@@ -1,12 +1,12 @@
 // Writing records as command file lines, and reading them back.
-#include "CommandFileWriter.h"
+#include "app/cmdfile/CommandFileWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "CommandFileReader.h"
+#include "app/cmdfile/CommandFileReader.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <map>
 #include <string>
 
-#include "CommandFile.h"
-#include "CommandFileWriter.h"
-#include "ItemStore.h"
-#include "StoreAccess.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/CommandFileWriter.h"
+#include "store/ItemStore.h"
+#include "tests/app/cmdfile/StoreAccess.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // the native tests and the benchmark.
 #pragma once
 
-#include "ItemStore.h"
-#include "ItemStoreAccess.h"
+#include "app/cmdfile/ItemStoreAccess.h"
+#include "store/ItemStore.h"
 
 class StoreAccess : public ItemStoreAccess {
   public:

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "VolumeDevice.h"
+#include "app/mixer/VolumeDevice.h"
 
 class FakeVolumeDevice final : public VolumeDevice {
   public:

@@ -1,5 +1,5 @@
 // Reading and writing a mixer line through the controls that it has.
-#include "MixerTree.h"
+#include "app/mixer/MixerTree.h"
 
 #include <gtest/gtest.h>
 

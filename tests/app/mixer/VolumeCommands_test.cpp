@@ -1,9 +1,9 @@
 // The volume commands on the first device that takes them.
-#include "VolumeCommands.h"
+#include "app/mixer/VolumeCommands.h"
 
 #include <gtest/gtest.h>
 
-#include "FakeVolumeDevice.h"
+#include "tests/app/mixer/FakeVolumeDevice.h"
 
 namespace {
 

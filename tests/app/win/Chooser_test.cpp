@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "TargetProgram.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TargetProgram.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "CommonControls.h"
-#include "Dpi.h"
-#include "WinTestSupport.h"
+#include "core/win/CommonControls.h"
+#include "core/win/Dpi.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

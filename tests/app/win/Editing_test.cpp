@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "ButtonGrpRes.h"
-#include "MacroRes.h"
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "editing/win/TdlgButtonGrpRes.h"
+#include "editing/win/TdlgMacroRes.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
 
 namespace {
 
@@ -44,7 +44,9 @@ class EditingFromTheMainWindow : public ProgramTest {
         SendMessageA(GetDlgItem(editor, IDC_MACRO_BTNADD), BM_CLICK, 0, 0);
     }
     // Posted: the editor's modal loop runs inside the command.
-    void Post(int command) { PostMessageA(program->MainWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0); }
+    void Post(int command) {
+        PostMessageA(program->MainWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
     bool Closed(HWND dialog) {
         return WaitFor([&] { return !IsWindow(dialog); }, 5000);
     }
@@ -93,16 +95,18 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
     EXPECT_EQ(SendDlgItemMessageA(editor, IDC_MACRO_LBMACRO, LB_GETCOUNT, 0, 0), 2);
     Click(editor, IDOK);
     ASSERT_TRUE(Closed(editor));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(group, IDC_BUTTONGRP_BTNEDIT)) != FALSE; }, 3000));
+    EXPECT_TRUE(
+        WaitFor([&] { return IsWindowEnabled(GetDlgItem(group, IDC_BUTTONGRP_BTNEDIT)) != FALSE; }, 3000));
     Click(group, IDOK);
     ASSERT_TRUE(Closed(group));
 
     EXPECT_TRUE(TreeShows("Editor", 0));
     EXPECT_TRUE(TreeShows("Start", 0, 0));
     EXPECT_TRUE(FileHolds("ID:A1\r\nNAME:Editor\r\nIRCOMMAND:\r\nMACROID:M1\r\nDISABLED:0\r\n"));
-    EXPECT_TRUE(FileHolds("ID:M1\r\nNAME:Start\r\nAPPID:A1\r\nIRCOMMAND:\r\nCOMMANDS:CTRL+TAB,Volume up\r\n"
-                          "DISABLED:0\r\nCURRENTWINDOW:1\r\nTARGETFILE:\r\nTARGETCAPTION:\r\nLEAVEWINDOW:1\r\n"
-                          "DONTFOCUS:0\r\nOSD:1\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n"));
+    EXPECT_TRUE(
+        FileHolds("ID:M1\r\nNAME:Start\r\nAPPID:A1\r\nIRCOMMAND:\r\nCOMMANDS:CTRL+TAB,Volume up\r\n"
+                  "DISABLED:0\r\nCURRENTWINDOW:1\r\nTARGETFILE:\r\nTARGETCAPTION:\r\nLEAVEWINDOW:1\r\n"
+                  "DONTFOCUS:0\r\nOSD:1\r\nSELECT:0\r\nLOOP:0\r\nHIDDEN:0\r\n"));
 
     // A general macro from Ctrl+G, typed at the main window.
     SetForegroundWindow(tovanix.MainWindow());
@@ -111,7 +115,8 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
     ASSERT_TRUE(MakeMacro("Add general macro", "Mail", kEnter, IDOK));
     // The start-up list, last: its empty entry and the general macro.
     EXPECT_TRUE(WaitFor(
-        [&] { return SendDlgItemMessageA(tovanix.MainWindow(), IDC_MAIN_ACTIONS, CB_GETCOUNT, 0, 0) == 2; }, 5000));
+        [&] { return SendDlgItemMessageA(tovanix.MainWindow(), IDC_MAIN_ACTIONS, CB_GETCOUNT, 0, 0) == 2; },
+        5000));
     EXPECT_TRUE(FileHolds("ID:M2\r\nNAME:Mail\r\nAPPID:\r\nIRCOMMAND:\r\nCOMMANDS:ENTER\r\n"));
     EXPECT_EQ(tovanix.NodeText(1), "Mail");
 
@@ -138,9 +143,10 @@ TEST_F(EditingFromTheMainWindow, AGroupWithItsStartMacroAndAGeneralMacroAreMadeA
     EXPECT_TRUE(FileHolds("ID:A1\r\nNAME:Writer\r\n"));
 }
 
-TEST_F(EditingFromTheMainWindow, AGroupMacroJoinsTheSelectedMacrosGroupCancelAddsNothingAndAutoLearnFollowsOk) {
-    TovanixProgram& tovanix =
-        Start(Group("A1", "Player", "", "M1") + Macro("M1", "Play", "ENTER", "A1") + Macro("M2", "Mute", "Toggle mute"));
+TEST_F(EditingFromTheMainWindow,
+       AGroupMacroJoinsTheSelectedMacrosGroupCancelAddsNothingAndAutoLearnFollowsOk) {
+    TovanixProgram& tovanix = Start(Group("A1", "Player", "", "M1") + Macro("M1", "Play", "ENTER", "A1") +
+                                    Macro("M2", "Mute", "Toggle mute"));
     ASSERT_TRUE(WaitUntilShown());
     const std::string before = tovanix.CommandFile();
 

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "Settings.h"
-#include "WinExecutorFixture.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/tovdrv.h"
+#include "tests/app/win/WinExecutorFixture.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "WinExecutorFixture.h"
-#include "WinTestSupport.h"
+#include "tests/app/win/WinExecutorFixture.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

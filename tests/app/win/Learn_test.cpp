@@ -7,14 +7,14 @@
 
 #include <string>
 
-#include "LearnRes.h"
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "Settings.h"
-#include "ShowLearnRes.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "core/Settings.h"
+#include "display/win/TdlgShowLearnRes.h"
+#include "editing/win/TdlgLearnRes.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
 
 namespace {
 

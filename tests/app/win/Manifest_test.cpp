@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "CommonControls.h"
-#include "WinTestSupport.h"
+#include "core/win/CommonControls.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

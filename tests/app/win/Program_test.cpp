@@ -10,13 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "Settings.h"
-#include "TestWindow.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "core/Settings.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TestWindow.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ProgramHooks.h"
-#include "Timers.h"
+#include "app/logic/ProgramHooks.h"
+#include "app/logic/Timers.h"
 
 class RecordingHooks : public ProgramHooks {
   public:

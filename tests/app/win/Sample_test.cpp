@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
@@ -57,7 +57,8 @@ TEST_F(SampleWalk, NotepadIsStartedTypedIntoAndClosedWithTheRemoteAlone) {
 
     ASSERT_EQ(Press("KEY_RED"), 0);
     HWND notepad = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (notepad = FindNotepad()) != nullptr && IsWindowVisible(notepad); }, 8000));
+    ASSERT_TRUE(
+        WaitFor([&] { return (notepad = FindNotepad()) != nullptr && IsWindowVisible(notepad); }, 8000));
     HWND edit = FindWindowExA(notepad, nullptr, "Edit", nullptr);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == notepad; }, 3000));
 

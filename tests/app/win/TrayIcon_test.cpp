@@ -1,13 +1,13 @@
 // TTrayIcon in the test program: its icon as the shell knows it, the menu of
 // a right click and balloon notifications.
-#include "TrayIcon.h"
+#include "app/win/TrayIcon.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include <vector>
 
-#include "TestWindow.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "ProgramFixture.h"
-#include "TovanixProgram.h"
-#include "TrayIcon.h"
+#include "app/win/TrayIcon.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/TovanixProgram.h"
 
 namespace {
 

@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "Dispatcher.h"
-#include "MacroExecutor.h"
-#include "RecordingHooks.h"
-#include "SystemKeyboardLayout.h"
-#include "TargetProgram.h"
-#include "TestWindow.h"
-#include "TovanixProgram.h"
-#include "TovdataItems.h"
-#include "WinClock.h"
-#include "WinDesktop.h"
-#include "tovdata.h"
+#include "app/logic/Dispatcher.h"
+#include "app/logic/MacroExecutor.h"
+#include "app/win/TovdataItems.h"
+#include "app/win/WinClock.h"
+#include "app/win/WinDesktop.h"
+#include "core/win/SystemKeyboardLayout.h"
+#include "store/tovdata.h"
+#include "tests/app/win/RecordingHooks.h"
+#include "tests/support/TargetProgram.h"
+#include "tests/support/TestWindow.h"
+#include "tests/support/TovanixProgram.h"
 
 class WinExecutorFixture : public ::testing::Test {
   protected:

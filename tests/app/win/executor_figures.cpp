@@ -5,16 +5,16 @@
 
 #include <cstdio>
 
-#include "Dispatcher.h"
-#include "MacroExecutor.h"
-#include "RecordingHooks.h"
-#include "SystemKeyboardLayout.h"
-#include "TargetProgram.h"
-#include "TestWindow.h"
-#include "TovdataItems.h"
-#include "WinClock.h"
-#include "WinDesktop.h"
-#include "tovdata.h"
+#include "app/logic/Dispatcher.h"
+#include "app/logic/MacroExecutor.h"
+#include "app/win/TovdataItems.h"
+#include "app/win/WinClock.h"
+#include "app/win/WinDesktop.h"
+#include "core/win/SystemKeyboardLayout.h"
+#include "store/tovdata.h"
+#include "tests/app/win/RecordingHooks.h"
+#include "tests/support/TargetProgram.h"
+#include "tests/support/TestWindow.h"
 
 namespace {
 double Seconds(const FILETIME& time) {

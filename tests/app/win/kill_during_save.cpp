@@ -11,11 +11,11 @@
 #include <random>
 #include <string>
 
-#include "CommandFileReader.h"
-#include "ProgramItems.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
-#include "resource.h"
+#include "app/cmdfile/CommandFileReader.h"
+#include "app/win/resource.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

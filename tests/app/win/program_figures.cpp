@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <string>
 
-#include "ProgramItems.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
-#include "resource.h"
+#include "app/win/resource.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 double Milliseconds(LARGE_INTEGER start) {

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "TargetWindowIDs.h"
+#include "tests/support/TargetWindowIDs.h"
 
 namespace {
 HWND edit = nullptr;

@@ -1,5 +1,5 @@
 // TComboBox2 on a real drop-down list.
-#include "ComboBox2.h"
+#include "core/win/ComboBox2.h"
 
 #include <gtest/gtest.h>
 

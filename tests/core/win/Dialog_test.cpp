@@ -1,6 +1,6 @@
 // The dialog base: a real dialog from this program's resources, driven the
 // way a user drives it.
-#include "Dialog.h"
+#include "core/win/Dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogProbeRes.h"
-#include "DialogScript.h"
+#include "tests/core/win/DialogProbeRes.h"
+#include "tests/support/DialogScript.h"
 
 namespace {
 

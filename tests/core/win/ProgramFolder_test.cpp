@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "Paths.h"
-#include "WinTestSupport.h"
+#include "core/Paths.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

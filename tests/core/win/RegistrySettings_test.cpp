@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 namespace {
 

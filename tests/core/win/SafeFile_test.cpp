@@ -1,5 +1,5 @@
 // Reading and safely replacing whole files, on real files under Wine.
-#include "SafeFile.h"
+#include "core/win/SafeFile.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <thread>
 #include <tuple>
 
-#include "WinTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

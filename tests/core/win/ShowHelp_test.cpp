@@ -1,11 +1,11 @@
 // Opening the help file through the shell's file associations, and the
 // messages when that is not possible.
-#include "ShowHelp.h"
+#include "core/win/ShowHelp.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "WinTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

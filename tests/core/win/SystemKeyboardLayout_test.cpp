@@ -1,10 +1,10 @@
 // The keyboard layout of the system (Wine's US layout) through the shared
 // look-up that key elements and typed text use.
-#include "SystemKeyboardLayout.h"
+#include "core/win/SystemKeyboardLayout.h"
 
 #include <gtest/gtest.h>
 
-#include "KeyNames.h"
+#include "core/KeyNames.h"
 
 namespace {
 

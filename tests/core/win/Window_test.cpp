@@ -1,5 +1,5 @@
 // The window base: real windows on Wine's desktop.
-#include "Window.h"
+#include "core/win/Window.h"
 
 #include <gtest/gtest.h>
 

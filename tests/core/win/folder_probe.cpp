@@ -2,7 +2,7 @@
 // this program sees it, then as a library that it loads sees it.
 #include <cstdio>
 
-#include "Paths.h"
+#include "core/Paths.h"
 
 extern "C" __declspec(dllimport) const char* LibraryProgramFolder();
 

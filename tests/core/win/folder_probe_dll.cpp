@@ -1,6 +1,6 @@
 #include <string>
 
-#include "Paths.h"
+#include "core/Paths.h"
 
 extern "C" __declspec(dllexport) const char* LibraryProgramFolder() {
     static std::string folder;

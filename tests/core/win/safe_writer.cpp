@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "SafeFile.h"
+#include "core/win/SafeFile.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;

@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "DisplayTestSupport.h"
-#include "Paths.h"
-#include "Text.h"
-#include "WinTestSupport.h"
-#include "tovshow.h"
+#include "core/Paths.h"
+#include "core/Text.h"
+#include "display/tovshow.h"
+#include "tests/display/win/DisplayTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Settings.h"
-#include "WinTestSupport.h"
+#include "core/Settings.h"
+#include "tests/support/WinTestSupport.h"
 
 // The settings start empty and are removed again at the end.
 class CleanSettings {

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "DisplayTestSupport.h"
-#include "tovshow.h"
+#include "display/tovshow.h"
+#include "tests/display/win/DisplayTestSupport.h"
 
 namespace {
 

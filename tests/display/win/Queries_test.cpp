@@ -1,7 +1,7 @@
 // tovshow's queries about windows, the system and modifier keys.
 #include <gtest/gtest.h>
 
-#include "tovshow.h"
+#include "display/tovshow.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "DialogMessage.h"
-#include "DialogScript.h"
-#include "DialogScriptSteps.h"
+#include "core/DialogMessage.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogScriptSteps.h"
 
 using Step = DialogScript::Step;
 
@@ -78,3 +78,25 @@ void RunScripts(const Cases& cases, Run run) {
         EXPECT_EQ(script.done(), c.steps.size());
     }
 }
+
+// A command parameter dialog's case: the steps and the command it returns.
+struct TokenCase {
+    const char* name;
+    std::vector<Step> steps;
+    std::string token;
+};
+
+// Runs each case's steps in the dialog that run opens and checks the command.
+template <std::size_t N, class Run>
+void ExpectTokens(const TokenCase (&cases)[N], Run run) {
+    RunScripts(cases, [&](const TokenCase& c) { EXPECT_EQ(run(c.name), c.token); });
+}
+
+// Steps followed by more steps.
+inline std::vector<Step> operator+(std::vector<Step> first, const std::vector<Step>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// The buttons that close a dialog.
+inline const Step ok = Click(IDOK), cancel = Click(IDCANCEL);

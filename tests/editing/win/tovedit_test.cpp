@@ -1,7 +1,7 @@
 // tovedit's learn and macro exports through the real DLL: the item store of tovdata.dll,
 // the receiver driver tovdrv.dll with the local receiver, and presses from
 // the sender tool, while the test drives the dialog on its own thread.
-#include "tovedit.h"
+#include "editing/tovedit.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "DialogScript.h"
-#include "DialogScriptSteps.h"
-#include "LearnRes.h"
-#include "MacroRes.h"
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "StoreTestItems.h"
-#include "WinTestSupport.h"
-#include "tovdata.h"
-#include "tovdrv.h"
+#include "editing/win/TdlgLearnRes.h"
+#include "editing/win/TdlgMacroRes.h"
+#include "receiver/tovdrv.h"
+#include "store/tovdata.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogScriptSteps.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/StoreTestItems.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

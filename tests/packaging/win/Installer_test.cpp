@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "ProgramItems.h"
-#include "Settings.h"
-#include "TestWindow.h"
-#include "TovanixProgram.h"
-#include "WinTestSupport.h"
+#include "core/Settings.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TestWindow.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

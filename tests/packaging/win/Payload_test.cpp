@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "WinTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "CommandPlugin.h"
-#include "DialogScript.h"
-#include "MediaKeyRes.h"
-#include "WinTestSupport.h"
+#include "core/win/CommandPlugin.h"
+#include "plugins/mediakeys/win/TdlgMediaKeyRes.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // RXNT.DLL: the program file of a running process.
-#include "rxnt.h"
+#include "procname/rxnt.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "WinTestSupport.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "HidDevices.h"
-#include "ProgramFixture.h"
-#include "ProgramItems.h"
-#include "ReceiverTestSupport.h"
-#include "TargetProgram.h"
+#include "receiver/win/HidDevices.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/TargetProgram.h"
 
 namespace {
 

@@ -10,15 +10,15 @@
 #include <set>
 #include <vector>
 
-#include "DialogSteps.h"
-#include "HidDeviceChoice.h"
-#include "HidInput.h"
-#include "HidResource.h"
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/HidDeviceChoice.h"
+#include "receiver/tovdrv.h"
+#include "receiver/win/HidInput.h"
+#include "receiver/win/TdlgHidRes.h"
+#include "tests/support/DialogSteps.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <atomic>
 #include <thread>
 
-#include "LocalChannel.h"
-#include "ReceiverDriver.h"
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/tovdrv.h"
+#include "receiver/win/LocalChannel.h"
+#include "receiver/win/ReceiverDriver.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

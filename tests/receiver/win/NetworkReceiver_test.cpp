@@ -2,11 +2,11 @@
 // (pressed with irsend SIMULATE) and against a faulty server of our own.
 #include <gtest/gtest.h>
 
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/tovdrv.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <functional>
 #include <memory>
 
-#include "LocalChannel.h"
-#include "LocalProtocol.h"
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/LocalProtocol.h"
+#include "receiver/tovdrv.h"
+#include "receiver/win/LocalChannel.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // script on a socat pty pair that Wine sees as COM7.
 #include <gtest/gtest.h>
 
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
-#include "tovdrv.h"
+#include "core/Settings.h"
+#include "receiver/tovdrv.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

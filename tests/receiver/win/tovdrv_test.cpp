@@ -1,5 +1,5 @@
 // tovdrv's life cycle and driver selection, with the real driver libraries.
-#include "tovdrv.h"
+#include "receiver/tovdrv.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -11,10 +11,10 @@
 #include <string>
 #include <utility>
 
-#include "ReceiverTestSupport.h"
-#include "SettingOverride.h"
-#include "Settings.h"
-#include "WinTestSupport.h"
+#include "core/Settings.h"
+#include "tests/support/ReceiverTestSupport.h"
+#include "tests/support/SettingOverride.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // when started. Without getDriverName, so no driver list shows it.
 #include <windows.h>
 
-#include "ReceiverDriver.h"
+#include "receiver/win/ReceiverDriver.h"
 
 namespace {
 

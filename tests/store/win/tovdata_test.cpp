@@ -1,6 +1,6 @@
 // The exports of tovdata.dll, called through the real DLL. All tests share
 // the one store of the process, so each leaves it empty.
-#include "tovdata.h"
+#include "store/tovdata.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "StoreTestItems.h"
+#include "tests/support/StoreTestItems.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
 // Loading, saving, importing and exporting real files with the store of
 // tovdata.dll. All tests share the one store of the process and leave it
 // empty.
-#include "CommandFileIO.h"
+#include "app/cmdfile/win/CommandFileIO.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "CommandFile.h"
-#include "Paths.h"
-#include "StoreReset.h"
-#include "TovdataStoreAccess.h"
-#include "WinTestSupport.h"
-#include "tovdata.h"
+#include "app/cmdfile/CommandFile.h"
+#include "app/cmdfile/win/TovdataStoreAccess.h"
+#include "core/Paths.h"
+#include "store/tovdata.h"
+#include "tests/support/StoreReset.h"
+#include "tests/support/WinTestSupport.h"
 
 namespace {
 

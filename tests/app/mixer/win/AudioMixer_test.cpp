@@ -1,12 +1,12 @@
 // TAudioMixer on Wine's mixer (a null ALSA device gives Wine one mixer
 // device whose destination 0 is "Master Volume").
-#include "AudioMixer.h"
+#include "app/mixer/win/AudioMixer.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "WinmmMaster.h"
+#include "tests/app/mixer/win/WinmmMaster.h"
 
 namespace {
 

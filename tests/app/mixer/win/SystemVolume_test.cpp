@@ -3,12 +3,12 @@
 // line of the mixer. Wine keeps an endpoint's mute in the one interface
 // object that set it, and each use looks the endpoint up afresh, so a mute
 // taken by the endpoint cannot be read back here.
-#include "SystemVolume.h"
+#include "app/mixer/win/SystemVolume.h"
 
 #include <gtest/gtest.h>
 
-#include "EndpointVolume.h"
-#include "WinmmMaster.h"
+#include "app/mixer/win/EndpointVolume.h"
+#include "tests/app/mixer/win/WinmmMaster.h"
 
 namespace {
 

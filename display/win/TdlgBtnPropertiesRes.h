@@ -1,0 +1,8 @@
+// The button properties dialog's resources (IDs from 1500).
+#pragma once
+
+#define IDD_BTNPROPERTIES 1500
+#define IDC_BTNPROPERTIES_TXTCAPTION 1501
+#define IDC_BTNPROPERTIES_TXTPIC 1502
+#define IDC_BTNPROPERTIES_BTNBROWSE 1503
+#define IDC_BTNPROPERTIES_CMBMACROS 1504

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/logic/Desktop.h"
+#include "app/logic/DispatchMonitor.h"
 #include "app/logic/ItemRunner.h"
 #include "app/logic/Items.h"
 #include "app/logic/MacroExecutor.h"
@@ -32,14 +33,23 @@ class Dispatcher : public ItemRunner {
 
     // Activation of the receiver forgets the last macro.
     void ClearLastMacro() { LastMacroID.clear(); }
+    // The receiver monitor while it is open; null while it is closed.
+    void SetMonitor(DispatchMonitor* monitor) { monitor_ = monitor; }
 
     std::string PendingSequence;
     std::string LastMacroID;
 
   private:
+    // The repetitions counted for the macro with that ID if it runs now.
+    int NextRepeatCount(const char* id) const;
+    // Tells an open monitor what became of a command (or of a sequence).
+    void Report(const std::string& command, DispatchOutcome outcome);
+    void ReportItem(const std::string& command, const std::string& id);
+
     Items& items_;
     Desktop& desktop_;
     Timers& timers_;
     ProgramHooks& hooks_;
     MacroExecutor& executor_;
+    DispatchMonitor* monitor_ = nullptr;
 };

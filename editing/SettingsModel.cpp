@@ -63,6 +63,7 @@ SettingsValues ReadSettingsValues() {
     v.autoLearn = ReadSetting(AutoLearn) == 1;
     v.panelAtStart = ReadSetting(BtnPanelStart) == 1;
     v.osd = ReadSetting(OSD) == 1;
+    v.osdScreen = ReadSetting(OSDScreen);
     v.pages[kDisplayPage] = ReadPage(FontName, FontSize, FontColor, BackColor, OSDTime, OSDLoc);
     v.pages[kChooserPage] = ReadPage(CmdFontName, CmdFontSize, CmdFontColor, CmdBackColor, CmdTime, CmdLoc);
     return v;
@@ -86,6 +87,7 @@ void WriteSettingsValues(const SettingsValues& v) {
     Write(OSD, v.osd);
     WritePlace(v.pages[kDisplayPage], OSDTime, OSDLoc);
     WritePlace(v.pages[kChooserPage], CmdTime, CmdLoc);
+    Write(OSDScreen, v.osdScreen);
 }
 
 int32_t Clamped(const IntSetting& setting, int32_t value) {

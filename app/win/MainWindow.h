@@ -31,6 +31,7 @@
 #include "core/win/Window.h"
 
 class TdlgSplash;
+class TfrmMonitor;
 
 class TfrmMain : public ProgramHooks, public Timers, public TWindow, private ReceiverWindow {
   public:
@@ -46,7 +47,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
-    // Messages that go to the window's accelerators first.
+    // Messages that go to the window's accelerators first (the receiver
+    // monitor's own keys to the monitor); true when one was taken.
     bool TranslateAccelerator(MSG& message);
 
     // ProgramHooks.
@@ -57,6 +59,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void CommandReceived() override { receiver_.CommandReceived(); }
     void UpdateTrayIcon(bool active, bool busy) override;
     void ShowCommand(const char* text) override;
+    void ShowCommandNear(const char* text, WindowHandle target) override;
     void ChooseAndExecuteCommand(TMacroRecord* macro) override;
     void StepVolume(bool up) override;
     void ToggleMute() override;
@@ -112,6 +115,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void UpdateMenus();
     void ActivateCommand();
     void ShowOrHideCommand();
+    // Opens the receiver monitor, or brings it to the front.
+    void OpenMonitor();
     void OnTimer(UINT_PTR timer);
     void DoStartUp();
     void timActivateTimer();
@@ -216,6 +221,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     Dispatcher dispatcher_;
     TovdrvReceiver driver_;
     ReceiverController receiver_;
+    // The receiver monitor once opened (its window may be closed since); it
+    // goes before the dispatch it watches.
+    std::unique_ptr<TfrmMonitor> monitor_;
     // The wait cursor from the outermost ShowBusy(true) on, and how deep they nest.
     std::optional<WaitCursor> busyCursor_;
     int busyDepth_ = 0;

@@ -98,10 +98,11 @@ TEST_F(SettingsModelTest, OkWritesEveryValueClampedInItsOrderAndNeverTheDriver) 
 
     WriteSettingsValues(v);
     const std::vector<std::string> order{
-        "Tolerance",    "Skip",      "PressDelay", "SeqDelay",      "Reactivate",  "ReactivateTime",
-        "Minimize",     "CursorAcc", "AutoLearn",  "BtnPanelStart", "SampleCount", "FontName",
-        "FontSize",     "FontColor", "BackColor",  "CmdFontName",   "CmdFontSize", "CmdFontColor",
-        "CmdBackColor", "OSD",       "OSDTime",    "OSDLoc",        "CmdTime",     "CmdLoc"};
+        "Tolerance",      "Skip",        "PressDelay",   "SeqDelay",     "Reactivate",
+        "ReactivateTime", "Minimize",    "CursorAcc",    "AutoLearn",    "BtnPanelStart",
+        "SampleCount",    "FontName",    "FontSize",     "FontColor",    "BackColor",
+        "CmdFontName",    "CmdFontSize", "CmdFontColor", "CmdBackColor", "OSD",
+        "OSDTime",        "OSDLoc",      "CmdTime",      "CmdLoc",       "OSDScreen"};
     EXPECT_EQ(memory.written, order);
     EXPECT_EQ(ReadSetting(setting::PressDelay), 1000);
     EXPECT_EQ(memory.ReadInt("PressDelay"), 1000);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 #include "display/tovshow.h"
 #include "tests/display/win/DisplayTestSupport.h"
@@ -231,6 +232,57 @@ TEST_F(OSDTest, ShowsOnlyWhenTheOSDSettingIsExactly1) {
     WriteSetting(setting::OSD, 1);
     Show("On");
     EXPECT_EQ(OSDWindows().size(), 1u);
+}
+
+// The work area of a monitor other than the main one whose bottom right lies on it alone; none
+// with one monitor (Wine has two in a session started with a second screen, docs/development.md).
+std::optional<RECT> SecondScreen() {
+    std::optional<RECT> found;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, RECT*, LPARAM context) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            GetMonitorInfoA(monitor, &info);
+            const POINT corner{info.rcWork.right - 1, info.rcWork.bottom - 1};
+            if (info.dwFlags & MONITORINFOF_PRIMARY ||
+                MonitorFromPoint(corner, MONITOR_DEFAULTTONULL) != monitor)
+                return TRUE;
+            *reinterpret_cast<std::optional<RECT>*>(context) = info.rcWork;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(OSDTest, GoesToTheScreenOfTheWindowInFrontOrOfTheTargetWhenAsked) {
+    const std::optional<RECT> second = SecondScreen();
+    if (!second) GTEST_SKIP() << "one monitor";
+    const auto popup = [](int left, int top) {
+        return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, left, top, 40, 40,
+                               nullptr, nullptr, nullptr, nullptr);
+    };
+    const HWND there = popup(second->right - 40, second->bottom - 40);
+    ASSERT_TRUE(SetForegroundWindow(there));
+    EXPECT_EQ(WindowRect(ShowOne("Main")).right, WorkArea().right);
+    CloseOSDWindows();
+    WriteSetting(setting::OSDScreen, 1);
+    RECT rect = WindowRect(ShowOne("Front"));
+    EXPECT_EQ(rect.right, second->right);
+    EXPECT_EQ(rect.bottom, second->bottom);
+    CloseOSDWindows();
+
+    // A macro's target counts, also behind another window.
+    const HWND here = popup(10, 10);
+    ASSERT_TRUE(SetForegroundWindow(here));
+    TOSDText text{};
+    std::strncpy(text, "Target", sizeof text - 1);
+    showCommandNear(text, there);
+    ASSERT_EQ(OSDWindows().size(), 1u);
+    rect = WindowRect(OSDWindows().front());
+    EXPECT_EQ(rect.right, second->right);
+    DestroyWindow(here);
+    DestroyWindow(there);
 }
 
 }  // namespace

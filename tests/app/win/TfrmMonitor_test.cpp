@@ -1,0 +1,72 @@
+// The receiver monitor on the real Tovanix.exe: presses sent with the sender
+// tool show with what Tovanix did with them.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/win/resource.h"
+#include "core/Settings.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/ProgramItems.h"
+#include "tests/support/TestWindow.h"
+#include "tests/support/TovanixProgram.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace {
+
+// A line from its command on: the time before it changes from run to run.
+std::string WithoutTime(const std::string& line) {
+    const std::size_t tab = line.find('\t');
+    return tab == std::string::npos ? line : line.substr(tab);
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(GlobalLock(data))) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(ProgramTest, MonitorShowsPressesAndTheirOutcomes) {
+    TestWindow witness("Press witness");
+    WriteStartSetting(true);
+    TovanixProgram& tovanix =
+        Start(Macro("M1", "Witness", "SENDMESSAGE:1031:1:2", "", "KEY_OK", "Press witness"));
+    ASSERT_TRUE(WaitFor([&] { return tovanix.Caption() == "Tovanix - receiving"; }, 9000));
+    tovanix.Command(IDM_MONITOR);
+    const HWND monitor = tovanix.MonitorWindow();
+    ASSERT_NE(monitor, nullptr);
+    const HWND list = GetDlgItem(monitor, IDC_MONITOR_LIST);
+    const auto lines = [&] { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); };
+    const auto line = [&](int index) {
+        char text[300] = "";
+        SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+        return WithoutTime(text);
+    };
+
+    EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
+    EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_NOTHING"), 0);
+    ASSERT_TRUE(WaitFor([&] { return lines() == 2; }, 3000));
+    EXPECT_EQ(line(0), "\tKEY_OK\t0\tran macro Witness");
+    EXPECT_EQ(line(1), "\tKEY_NOTHING\t0\tno item");
+    EXPECT_EQ(witness.userMessages.size(), 1u);
+
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    SendMessageA(GetDlgItem(monitor, IDC_MONITOR_COPY), BM_CLICK, 0, 0);
+    EXPECT_EQ(WithoutTime(ClipboardText()), "\tKEY_NOTHING\t0\tno item\r\n");
+    SendMessageA(GetDlgItem(monitor, IDC_MONITOR_CLEAR), BM_CLICK, 0, 0);
+    EXPECT_EQ(lines(), 0);
+
+    // Closed, it is gone; the tray menu opens it again.
+    PostMessageA(monitor, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(monitor); }, 3000));
+    ASSERT_TRUE(tovanix.ChooseFromTrayMenu('R'));
+    EXPECT_TRUE(WaitFor([&] { return tovanix.MonitorWindow() != nullptr; }, 3000));
+}
+
+}  // namespace

@@ -15,10 +15,14 @@
 
 namespace {
 
-// A line from its command on: the time before it changes from run to run.
-std::string WithoutTime(const std::string& line) {
-    const std::size_t tab = line.find('\t');
-    return tab == std::string::npos ? line : line.substr(tab);
+// Each line from its command on, ended by "\n": the times change from run to run.
+std::string WithoutTimes(const std::string& text) {
+    std::string lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        const std::size_t tab = text.find('\t', start);
+        lines += text.substr(tab + 1, end - tab - 1) + "\n";
+    }
+    return lines;
 }
 
 std::string ClipboardText() {
@@ -43,22 +47,19 @@ TEST_F(ProgramTest, MonitorShowsPressesAndTheirOutcomes) {
     ASSERT_NE(monitor, nullptr);
     const HWND list = GetDlgItem(monitor, IDC_MONITOR_LIST);
     const auto lines = [&] { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); };
-    const auto line = [&](int index) {
-        char text[300] = "";
-        SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-        return WithoutTime(text);
+    const auto copy = [&](int index) {
+        SendMessageA(list, LB_SETSEL, FALSE, -1);
+        SendMessageA(list, LB_SETSEL, TRUE, index);
+        SendMessageA(GetDlgItem(monitor, IDC_MONITOR_COPY), BM_CLICK, 0, 0);
+        return WithoutTimes(ClipboardText());
     };
 
     EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_OK"), 0);
     EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "KEY_NOTHING"), 0);
     ASSERT_TRUE(WaitFor([&] { return lines() == 2; }, 3000));
-    EXPECT_EQ(line(0), "\tKEY_OK\t0\tran macro Witness");
-    EXPECT_EQ(line(1), "\tKEY_NOTHING\t0\tno item");
+    EXPECT_EQ(copy(-1), "KEY_OK\t0\tran macro Witness\nKEY_NOTHING\t0\tno item\n");
+    EXPECT_EQ(copy(1), "KEY_NOTHING\t0\tno item\n");
     EXPECT_EQ(witness.userMessages.size(), 1u);
-
-    SendMessageA(list, LB_SETSEL, TRUE, 1);
-    SendMessageA(GetDlgItem(monitor, IDC_MONITOR_COPY), BM_CLICK, 0, 0);
-    EXPECT_EQ(WithoutTime(ClipboardText()), "\tKEY_NOTHING\t0\tno item\r\n");
     SendMessageA(GetDlgItem(monitor, IDC_MONITOR_CLEAR), BM_CLICK, 0, 0);
     EXPECT_EQ(lines(), 0);
 

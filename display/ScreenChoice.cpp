@@ -8,10 +8,6 @@ bool OnFront(const DisplayScreens& screens) {
 WorkArea WorkAreaOf(const ScreenArea& area) { return {area.left, area.top, area.right, area.bottom}; }
 }  // namespace
 
-ScreenArea ChooseWorkArea(const DisplayScreens& screens) {
-    return OnFront(screens) ? *screens.frontWork : screens.mainWork;
-}
-
 OSDPosition PlaceOSDOnScreen(const std::string& location, int width, int height,
                              const DisplayScreens& screens) {
     if (!OnFront(screens))

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "core/ScreenFit.h"
 #include "display/OSDPlacement.h"
 #include "display/PanelGeometry.h"
-#include "core/ScreenFit.h"
 
 // The OSDScreen setting's values.
 enum class OSDScreen { Main = 0, Front = 1 };
@@ -20,10 +20,6 @@ struct DisplayScreens {
     // macro's target); none when there is no such window.
     std::optional<ScreenArea> frontWork;
 };
-
-// The work area to open on: the front window's monitor's when the setting
-// asks for it and there is such a window, else the main screen's.
-ScreenArea ChooseWorkArea(const DisplayScreens& screens);
 
 // Where the display or the chooser goes. On the main screen the top and left
 // positions are the screen's 0, as they always were; on the screen of the

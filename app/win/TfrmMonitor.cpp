@@ -28,8 +28,10 @@ void PutOnClipboard(HWND owner, const std::string& text) {
     if (text.empty() || !OpenClipboard(owner)) return;
     EmptyClipboard();
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
+        if (void* copy = GlobalLock(memory)) {
+            std::memcpy(copy, text.c_str(), text.size() + 1);
+            GlobalUnlock(memory);
+        }
         // The clipboard owns the memory once it took it.
         if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
     }
@@ -67,7 +69,7 @@ void TfrmMonitor::CreateControls(HINSTANCE instance) {
     };
     list_ = create("LISTBOX", "",
                    WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS |
-                       LBS_WANTKEYBOARDINPUT | LBS_NOTIFY,
+                       LBS_WANTKEYBOARDINPUT,
                    IDC_MONITOR_LIST);
     btnClear_ = create("BUTTON", "C&lear", BS_PUSHBUTTON, IDC_MONITOR_CLEAR);
     btnCopy_ = create("BUTTON", "&Copy", BS_PUSHBUTTON, IDC_MONITOR_COPY);

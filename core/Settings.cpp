@@ -41,12 +41,11 @@ bool ReadFlag(const IntSetting& s) { return ReadSetting(s) == 1; }
 const std::vector<IntSetting>& AllIntSettings() {
     using namespace setting;
     static const std::vector<IntSetting> all{
-        Start,          Action,     ShowHidden,  Minimize,     BtnPanelStart, Reactivate,
-        ReactivateTime, AutoLearn,  SeqDelay,    CursorAcc,    Tolerance,     SampleCount,
-        Skip,           PressDelay, OSD,         OSDTime,      FontSize,      FontColor,
-        BackColor,      CmdTime,    CmdFontSize, CmdFontColor, CmdBackColor,  BtnPanelX,
-        BtnPanelY,      BtnPanelW,  BtnPanelH,   Height,       NetworkPort,   HidRemotes,
-        OSDScreen};
+        Start,        Action,       ShowHidden, Minimize,  BtnPanelStart, Reactivate, ReactivateTime,
+        AutoLearn,    SeqDelay,     CursorAcc,  Tolerance, SampleCount,   Skip,       PressDelay,
+        OSD,          OSDTime,      FontSize,   FontColor, BackColor,     CmdTime,    CmdFontSize,
+        CmdFontColor, CmdBackColor, BtnPanelX,  BtnPanelY, BtnPanelW,     BtnPanelH,  Height,
+        NetworkPort,  HidRemotes,   OSDScreen};
     return all;
 }
 

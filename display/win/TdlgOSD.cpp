@@ -15,7 +15,8 @@ TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
 void TdlgOSD::Show(const std::string& text, const OSDStyle& style, HWND target) {
     auto osd = std::unique_ptr<TdlgOSD>(new TdlgOSD(text, style));
     const SIZE size = MeasureText(osd->font_.get(), text);
-    const OSDPosition position = PlaceOSDOnScreen(style.location, size.cx, size.cy, ReadDisplayScreens(target));
+    const OSDPosition position =
+        PlaceOSDOnScreen(style.location, size.cx, size.cy, ReadDisplayScreens(target));
 
     TWindowClass windowClass;
     windowClass.name = kClassName;

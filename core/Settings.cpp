@@ -46,7 +46,7 @@ const std::vector<IntSetting>& AllIntSettings() {
         OSD,          OSDTime,      FontSize,   FontColor, BackColor,     CmdTime,    CmdFontSize,
         CmdFontColor, CmdBackColor, BtnPanelX,  BtnPanelY, BtnPanelW,     BtnPanelH,  Height,
         NetworkPort,  HidRemotes,   HoldTime,
-        FollowForeground};
+        FollowForeground, OSDScreen};
     return all;
 }
 

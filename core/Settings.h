@@ -76,6 +76,8 @@ inline constexpr StrSetting Driver{"Driver", ""};
 inline constexpr IntSetting OSD = FlagSetting("OSD", 1);
 inline constexpr IntSetting OSDTime{"OSDTime", 1000, 0, 10000};
 inline constexpr StrSetting OSDLoc{"OSDLoc", "Bottom right"};
+// 0: the main screen; 1: the screen of the window in front; other values: 0.
+inline constexpr IntSetting OSDScreen{"OSDScreen", 0, 0, 1, OutOfRange::Default};
 inline constexpr StrSetting FontName{"FontName", "Times New Roman"};
 inline constexpr IntSetting FontSize{"FontSize", 20, 1, kMaxFontSize};
 inline constexpr IntSetting FontColor{"FontColor", 0, 0, kMaxColor};

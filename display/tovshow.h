@@ -45,6 +45,10 @@ struct TExecuteProc {
 // Flashes the text (a TOSDText, copied at once) in an on-screen display when
 // the OSD setting is exactly 1; otherwise shows nothing. Returns at once.
 TOVSHOW_API void showCommand(const TOSDText text);
+// The same for a macro's name: with the OSDScreen setting at 1 the display
+// goes to the screen of window (the macro's target), or of the window in
+// front when window is null or gone.
+TOVSHOW_API void showCommandNear(const TOSDText text, HWND window);
 
 // Lets the user pick one command of the macro with the remote control and
 // returns at once: a list of its commands on screen takes the receiver

@@ -65,6 +65,7 @@ SettingsValues ReadSettingsValues() {
     v.panelAtStart = ReadSetting(BtnPanelStart) == 1;
     v.followForeground = ReadSetting(FollowForeground) == 1;
     v.osd = ReadSetting(OSD) == 1;
+    v.osdScreen = ReadSetting(OSDScreen);
     v.pages[kDisplayPage] = ReadPage(FontName, FontSize, FontColor, BackColor, OSDTime, OSDLoc);
     v.pages[kChooserPage] = ReadPage(CmdFontName, CmdFontSize, CmdFontColor, CmdBackColor, CmdTime, CmdLoc);
     return v;
@@ -90,6 +91,7 @@ void WriteSettingsValues(const SettingsValues& v) {
     WritePlace(v.pages[kDisplayPage], OSDTime, OSDLoc);
     WritePlace(v.pages[kChooserPage], CmdTime, CmdLoc);
     Write(HoldTime, v.holdTime);
+    Write(OSDScreen, v.osdScreen);
 }
 
 int32_t Clamped(const IntSetting& setting, int32_t value) {

@@ -18,6 +18,9 @@ enum SettingsPage { kDisplayPage = 0, kChooserPage = 1 };
 inline constexpr std::array<const char*, 5> kLocations{"Center", "Top left", "Top right", "Bottom left",
                                                        "Bottom right"};
 
+// The entries of "Show on", in the order of the OSDScreen values.
+inline constexpr std::array<const char*, 2> kScreens{"the main screen", "the screen of the window in front"};
+
 // The index of the text in kLocations (exact, letter case counts); -1 when
 // it is none of them.
 int LocationIndex(const std::string& text);
@@ -51,6 +54,7 @@ struct SettingsValues {
     bool panelAtStart = false;
     bool followForeground = false;
     bool osd = false;
+    int32_t osdScreen = 0;  // index into kScreens
     std::array<PageValues, 2> pages;
 };
 
@@ -59,7 +63,7 @@ SettingsValues ReadSettingsValues();
 // Writes every value, each clamped to its range, in the order: learn and
 // receiver timing, reactivation, the options, the display's look, the
 // chooser's look, the display's use, time and place, the chooser's time and
-// place. The driver is not among them: the dialog writes it on each click.
+// place, the screen of both. The driver is not among them: the dialog writes it on each click.
 void WriteSettingsValues(const SettingsValues& values);
 
 // The dialog's number fields: the setting gives the range and the default,

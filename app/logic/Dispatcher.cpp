@@ -21,16 +21,21 @@ void Dispatcher::ReceiveIRCommand(const char* command) {
     const std::string received = longPress_.Receive(std::string(FixedText(command, kIRCommandSize)),
                                                     timers_.IsRunning(DispatchTimer::Button));
     if (received.empty()) {
-        // Busy while held or short is not known yet; the icon is left alone
-        // for the repeats and marks of a hold.
-        if (longPress_.Outcome() != PressOutcome::PartOfAHold)
-            hooks_.UpdateTrayIcon(true, longPress_.Outcome() == PressOutcome::WaitingToTell);
+        // Busy while held or short is not known yet; the icon and the
+        // monitor are left alone for the repeats and marks of a hold.
+        const PressOutcome outcome = longPress_.Outcome();
+        if (outcome == PressOutcome::PartOfAHold) return;
+        const bool waiting = outcome == PressOutcome::WaitingToTell;
+        Report(std::string(FixedText(command, kIRCommandSize)),
+               waiting ? DispatchOutcome::WaitingForHold : DispatchOutcome::TooShortForHold);
+        hooks_.UpdateTrayIcon(true, waiting);
         return;
     }
     // The tray icon turns red once the user can wait for something: while a
     // sequence waits for its next button, or right after a macro's first key
     // (MacroStarted), so that changing the icon never delays that key.
-    if (timers_.IsRunning(DispatchTimer::Button)) {
+    const bool continues = timers_.IsRunning(DispatchTimer::Button);
+    if (continues) {
         timers_.Stop(DispatchTimer::Button);
         PendingSequence += ";" + received;
     } else {
@@ -40,10 +45,13 @@ void Dispatcher::ReceiveIRCommand(const char* command) {
     const ItemMatch match = items_.findItemByCommand(PendingSequence.c_str(), false);
     if (!match.id.empty()) {
         PendingSequence.clear();
+        ReportItem(received, match.id);
         ExecuteItem(match.id.c_str());
     } else if (match.count <= 0) {
+        Report(received, DispatchOutcome::NoItem);
         hooks_.UpdateTrayIcon(true, false);
     } else {
+        Report(received, continues ? DispatchOutcome::NextOfSequence : DispatchOutcome::FirstOfSequence);
         hooks_.UpdateTrayIcon(true, true);
         timers_.Start(DispatchTimer::Button, static_cast<unsigned>(ReadSetting(setting::SeqDelay)));
     }
@@ -52,8 +60,14 @@ void Dispatcher::ReceiveIRCommand(const char* command) {
 void Dispatcher::timButtonTimer() {
     timers_.Stop(DispatchTimer::Button);
     const ItemMatch match = items_.findItemByCommand(PendingSequence.c_str(), true);
+    const std::string sequence = std::move(PendingSequence);
     PendingSequence.clear();
-    if (!match.id.empty() && match.count == 1) ExecuteItem(match.id.c_str());
+    if (!match.id.empty() && match.count == 1) {
+        ReportItem(sequence, match.id);
+        ExecuteItem(match.id.c_str());
+    } else {
+        Report(sequence, DispatchOutcome::NoItem);
+    }
     hooks_.UpdateTrayIcon(true, false);
 }
 
@@ -77,12 +91,9 @@ void Dispatcher::ExecuteItem(const char* id) {
         } else {
             restore = !macro->CurrentWindow && !macro->LeaveWindow;
             timers_.Stop(DispatchTimer::Repeat);
-            if (LastMacroID.empty() || LastMacroID != itemID) {
-                executor_.SetRepeatCount(0);
-            } else {
-                executor_.SetRepeatCount(executor_.RepeatCount() + 1);
-                timers_.Start(DispatchTimer::Repeat, kRepeatGapMs);
-            }
+            const int repeatCount = NextRepeatCount(itemID);
+            executor_.SetRepeatCount(repeatCount);
+            if (repeatCount > 0) timers_.Start(DispatchTimer::Repeat, kRepeatGapMs);
             LastMacroID = itemID;
             executor_.ExecuteMacro(itemID, true, -1);
         }
@@ -128,4 +139,28 @@ void Dispatcher::SelectGroup(const TItemID& id, const TBGroupRecord& group) {
     items_.activateBGroup(id);
     activeGroup_ = id;
     hooks_.ShowCommand(std::string(FieldText(group.Name)).c_str());
+}
+
+int Dispatcher::NextRepeatCount(const char* id) const {
+    return LastMacroID.empty() || LastMacroID != id ? 0 : executor_.RepeatCount() + 1;
+}
+
+void Dispatcher::Report(const std::string& command, DispatchOutcome outcome) {
+    if (monitor_) monitor_->Dispatched({command, 0, outcome, ""});
+}
+
+void Dispatcher::ReportItem(const std::string& command, const std::string& id) {
+    if (!monitor_) return;
+    TItemID itemID;
+    CopyItemID(itemID, id.c_str());
+    DispatchReport report{command, 0, DispatchOutcome::NoItem, ""};
+    if (const TMacroRecord* macro = items_.getMacro(itemID)) {
+        report.itemName = FieldText(macro->Name);
+        report.outcome = macro->Select ? DispatchOutcome::ChoseCommand : DispatchOutcome::RanMacro;
+        if (!macro->Select) report.repeatCount = NextRepeatCount(itemID);
+    } else if (const TBGroupRecord* group = items_.getBGroup(itemID)) {
+        report.itemName = FieldText(group->Name);
+        report.outcome = DispatchOutcome::ActivatedGroup;
+    }
+    monitor_->Dispatched(report);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/logic/Desktop.h"
+#include "app/logic/DispatchMonitor.h"
 #include "app/logic/ItemRunner.h"
 #include "app/logic/Items.h"
 #include "app/logic/LongPress.h"
@@ -46,6 +47,8 @@ class Dispatcher : public ItemRunner {
     }
     // What became of the last received command.
     PressOutcome LastOutcome() const { return longPress_.Outcome(); }
+    // The receiver monitor while it is open; null while it is closed.
+    void SetMonitor(DispatchMonitor* monitor) { monitor_ = monitor; }
 
     std::string PendingSequence;
     std::string LastMacroID;
@@ -53,6 +56,11 @@ class Dispatcher : public ItemRunner {
   private:
     // Makes the group the active one and shows its name.
     void SelectGroup(const TItemID& id, const TBGroupRecord& group);
+    // The repetitions counted for the macro with that ID if it runs now.
+    int NextRepeatCount(const char* id) const;
+    // Tells an open monitor what became of a command (or of a sequence).
+    void Report(const std::string& command, DispatchOutcome outcome);
+    void ReportItem(const std::string& command, const std::string& id);
 
     Items& items_;
     Desktop& desktop_;
@@ -61,4 +69,5 @@ class Dispatcher : public ItemRunner {
     MacroExecutor& executor_;
     std::string activeGroup_;  // the group this dispatch made active last
     LongPress longPress_{items_};
+    DispatchMonitor* monitor_ = nullptr;
 };

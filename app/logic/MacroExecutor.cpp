@@ -137,7 +137,7 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
     const auto started = [&] {
         if (!startPending) return;
         startPending = false;
-        if (showsDisplay) hooks_.ShowCommand(display.c_str());
+        if (showsDisplay) hooks_.ShowCommandNear(display.c_str(), run.target);
         if (runner_) runner_->MacroStarted();
     };
     const auto runToken = [&](const std::string& token) {

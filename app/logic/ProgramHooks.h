@@ -29,6 +29,9 @@ class ProgramHooks {
 
     // Display library.
     virtual void ShowCommand(const char* text) = 0;
+    // A macro's name, on the screen of its target window when the settings
+    // ask for the screen in front (0: no target).
+    virtual void ShowCommandNear(const char* text, WindowHandle /*target*/) { ShowCommand(text); }
     // Lets the user pick one command of the macro and runs it.
     virtual void ChooseAndExecuteCommand(TMacroRecord* macro) = 0;
 

@@ -58,6 +58,7 @@ const TfrmMain::Command TfrmMain::kCommands[] = {
     {IDM_IMPORT, [](TfrmMain& w) { w.LoadItems(true); }, nullptr},
     {IDM_EXPORT, [](TfrmMain& w) { w.ExportSelected(); }, &MenuState::exportItem},
     {IDM_BUTTONPANEL, [](TfrmMain& w) { w.ToggleButtonPanel(); }, nullptr},
+    {IDM_MONITOR, [](TfrmMain& w) { w.OpenMonitor(); }, nullptr},
     {IDM_CONTENTS, [](TfrmMain& w) { ShowHelp(w.Handle(), "#Index"); }, nullptr},
     {IDM_HELP, [](TfrmMain& w) { ShowHelp(w.Handle(), "#Mainwindow"); }, nullptr},
     {IDM_ABOUT, [](TfrmMain& w) { ShowAboutBox(w.instance_, w.Handle()); }, nullptr},

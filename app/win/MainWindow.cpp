@@ -6,6 +6,7 @@
 #include "app/mixer/win/SystemVolume.h"
 #include "app/win/SingleInstance.h"
 #include "app/win/Splash.h"
+#include "app/win/TfrmMonitor.h"
 #include "app/win/resource.h"
 #include "core/Guarded.h"
 #include "core/Paths.h"
@@ -51,7 +52,14 @@ TfrmMain::~TfrmMain() {
 }
 
 bool TfrmMain::TranslateAccelerator(MSG& message) {
+    // The monitor's Ctrl+C copies its lines, not a macro.
+    if (monitor_ && monitor_->PreTranslate(message)) return true;
     return accelerators_ && ::TranslateAcceleratorA(Handle(), accelerators_, &message);
+}
+
+void TfrmMain::OpenMonitor() {
+    if (!monitor_) monitor_ = std::make_unique<TfrmMonitor>(dispatcher_);
+    monitor_->Open(instance_);
 }
 
 void TfrmMain::FormCreate() {
@@ -391,10 +399,12 @@ LRESULT CALLBACK TfrmMain::ShutdownHook(int code, WPARAM wParam, LPARAM lParam) 
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void TfrmMain::ShowCommand(const char* text) {
+void TfrmMain::ShowCommand(const char* text) { ShowCommandNear(text, 0); }
+
+void TfrmMain::ShowCommandNear(const char* text, WindowHandle target) {
     TOSDText osd;
     CopyText(osd, text);
-    showCommand(osd);
+    showCommandNear(osd, IsWindowHandle(target) ? ToHwnd(target) : nullptr);
 }
 
 // The chooser takes the receiver's callback and gives it back before it runs

@@ -33,6 +33,7 @@
 #include "core/win/Window.h"
 
 class TdlgSplash;
+class TfrmMonitor;
 
 class TfrmMain : public ProgramHooks, public Timers, public TWindow, private ReceiverWindow {
   public:
@@ -48,7 +49,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
-    // Messages that go to the window's accelerators first.
+    // Messages that go to the window's accelerators first (the receiver
+    // monitor's own keys to the monitor); true when one was taken.
     bool TranslateAccelerator(MSG& message);
 
     // ProgramHooks.
@@ -60,6 +62,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void InputGoesTo(WindowHandle window) override;
     void UpdateTrayIcon(bool active, bool busy) override;
     void ShowCommand(const char* text) override;
+    void ShowCommandNear(const char* text, WindowHandle target) override;
     void ChooseAndExecuteCommand(TMacroRecord* macro) override;
     void StepVolume(bool up) override;
     void ToggleMute() override;
@@ -115,6 +118,8 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     void UpdateMenus();
     void ActivateCommand();
     void ShowOrHideCommand();
+    // Opens the receiver monitor, or brings it to the front.
+    void OpenMonitor();
     void OnTimer(UINT_PTR timer);
     void DoStartUp();
     // The foreground hook while FollowForeground is on, none while it is off.
@@ -225,6 +230,9 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     std::optional<ForegroundHook> foregroundHook_;
     WinIntegrity integrity_{desktop_};
     ElevationNotice elevation_{integrity_};
+    // The receiver monitor once opened (its window may be closed since); it
+    // goes before the dispatch it watches.
+    std::unique_ptr<TfrmMonitor> monitor_;
     // The wait cursor from the outermost ShowBusy(true) on, and how deep they nest.
     std::optional<WaitCursor> busyCursor_;
     int busyDepth_ = 0;

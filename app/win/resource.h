@@ -33,6 +33,7 @@
 #define IDM_IMPORT 230
 #define IDM_EXPORT 231
 #define IDM_BUTTONPANEL 232
+#define IDM_MONITOR 233
 #define IDM_CONTENTS 240
 #define IDM_HELP 241
 #define IDM_ABOUT 242
@@ -44,6 +45,11 @@
 #define IDC_MAIN_ACTIONS 303
 #define IDC_MAIN_STARTUPLABEL 304
 #define IDC_MAIN_HIDDEN 305
+
+// The receiver monitor.
+#define IDC_MONITOR_LIST 501
+#define IDC_MONITOR_CLEAR 502
+#define IDC_MONITOR_COPY 503
 
 // The About box.
 #define IDD_ABOUT 400

@@ -13,6 +13,7 @@
 #include "core/win/SafeFile.h"
 #include "core/win/ThisModule.h"
 #include "display/ButtonListMessages.h"
+#include "display/win/DisplayScreens.h"
 #include "display/win/TdlgBtnProperties.h"
 #include "display/win/TdlgBtnPropertiesRes.h"
 #include "display/win/TdlgPanelProp.h"
@@ -85,11 +86,13 @@ TdlgBtnPanel::~TdlgBtnPanel() {
 
 void TdlgBtnPanel::Show(TPanelWindowProc panelWindowProc, TRunItemProc runItemProc) {
     auto panel = std::unique_ptr<TdlgBtnPanel>(new TdlgBtnPanel(panelWindowProc, runItemProc));
-    RECT area{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    const PanelBox place = PlacePanel({ReadSetting(setting::BtnPanelX), ReadSetting(setting::BtnPanelY),
-                                       ReadSetting(setting::BtnPanelW), ReadSetting(setting::BtnPanelH)},
-                                      {area.left, area.top, area.right, area.bottom});
+    // Placed once the panel has been moved or sized: that stores its place.
+    constexpr int32_t unset = INT32_MIN;
+    const bool placed = ReadIntSetting(setting::BtnPanelX.name, unset) != unset;
+    const PanelBox place =
+        PlacePanelOnScreen({ReadSetting(setting::BtnPanelX), ReadSetting(setting::BtnPanelY),
+                            ReadSetting(setting::BtnPanelW), ReadSetting(setting::BtnPanelH)},
+                           placed, ReadDisplayScreens());
 
     TWindowClass windowClass;
     windowClass.name = kClassName;

@@ -8,7 +8,7 @@
 #include "core/win/PendingMessages.h"
 #include "core/win/PointFont.h"
 #include "core/win/ThisModule.h"
-#include "display/OSDPlacement.h"
+#include "display/win/DisplayScreens.h"
 #include "receiver/tovdrv.h"
 #include "store/tovdata.h"
 
@@ -29,6 +29,7 @@ TdlgChoose::TdlgChoose(TMacroRecord* macro, TExecuteProc execute, TIRCommandProc
       entries_(ChooserEntries(FieldText(macro->Commands))),
       state_(entries_.size(), ChooserLimit(ReadSetting(setting::CmdTime))),
       location_(ReadSetting(setting::CmdLoc)),
+      screens_(ReadDisplayScreens()),
       font_(CreatePointFont(ReadSetting(setting::CmdFontName), ReadSetting(setting::CmdFontSize))),
       backColor_(static_cast<COLORREF>(ReadSetting(setting::CmdBackColor))) {
     CopyItemID(macroID_, macro->ID);
@@ -110,9 +111,7 @@ void TdlgChoose::Redraw() {
         width = std::max<int>(width, size.cx);
         height += size.cy;
     }
-    RECT workArea{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    const OSDPosition position = PlaceOSD(location_, width, height, workArea.right, workArea.bottom);
+    const OSDPosition position = PlaceOSDOnScreen(location_, width, height, screens_);
     SetWindowPos(Handle(), HWND_TOPMOST, position.left, position.top, width, height, SWP_NOACTIVATE);
     InvalidateRect(Handle(), nullptr, TRUE);
     // Drawn now: the selection must show also while the thread is busy.

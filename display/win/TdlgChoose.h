@@ -18,6 +18,7 @@
 #include "core/win/Window.h"
 #include "display/ChooserModel.h"
 #include "display/tovshow.h"
+#include "display/win/DisplayScreens.h"
 
 class TdlgChoose final : public TWindow {
   public:
@@ -54,6 +55,8 @@ class TdlgChoose final : public TWindow {
     std::vector<ChooserEntry> entries_;
     ChooserState state_;
     std::string location_;
+    // Taken when the chooser opens: it stays on that screen while it grows.
+    DisplayScreens screens_;
     UniqueFont font_;
     COLORREF backColor_;
     // A tick pumps messages, which may bring the next tick: that one waits.

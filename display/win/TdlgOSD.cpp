@@ -4,7 +4,7 @@
 
 #include "core/win/PointFont.h"
 #include "core/win/ThisModule.h"
-#include "display/OSDPlacement.h"
+#include "display/win/DisplayScreens.h"
 
 TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
     : text_(text),
@@ -12,12 +12,11 @@ TdlgOSD::TdlgOSD(const std::string& text, const OSDStyle& style)
       textColor_(style.fontColor),
       backColor_(style.backColor) {}
 
-void TdlgOSD::Show(const std::string& text, const OSDStyle& style) {
+void TdlgOSD::Show(const std::string& text, const OSDStyle& style, HWND target) {
     auto osd = std::unique_ptr<TdlgOSD>(new TdlgOSD(text, style));
     const SIZE size = MeasureText(osd->font_.get(), text);
-    RECT workArea{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    const OSDPosition position = PlaceOSD(style.location, size.cx, size.cy, workArea.right, workArea.bottom);
+    const OSDPosition position =
+        PlaceOSDOnScreen(style.location, size.cx, size.cy, ReadDisplayScreens(target));
 
     TWindowClass windowClass;
     windowClass.name = kClassName;

@@ -19,7 +19,9 @@ class TdlgOSD final : public TWindow {
     // Opens a display of the text on the calling thread and returns at once;
     // the thread's message loop takes it down when its time is over (a time
     // of 0 or less: never).
-    static void Show(const std::string& text, const OSDStyle& style);
+    // target: the window whose screen the OSDScreen setting may ask for; null
+    // for the window in front.
+    static void Show(const std::string& text, const OSDStyle& style, HWND target = nullptr);
     // For the library's release: the class must not outlive its window procedure.
     static void UnregisterClass();
 

@@ -40,9 +40,11 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
 
 extern "C" {
 
-TOVSHOW_API void showCommand(const TOSDText text) {
+TOVSHOW_API void showCommand(const TOSDText text) { showCommandNear(text, nullptr); }
+
+TOVSHOW_API void showCommandNear(const TOSDText text, HWND window) {
     Guarded([&] {
-        if (ReadSetting(setting::OSD) == 1) TdlgOSD::Show(OSDTextOf(text), ReadOSDStyle());
+        if (ReadSetting(setting::OSD) == 1) TdlgOSD::Show(OSDTextOf(text), ReadOSDStyle(), window);
     });
 }
 

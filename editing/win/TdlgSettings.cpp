@@ -48,7 +48,8 @@ TdlgSettings::TdlgSettings() {
                          kCursorField.setting->maximum, kCursorField.step),
           bind::Check(IDC_SETTINGS_CBLEARN, values_.autoLearn),
           bind::Check(IDC_SETTINGS_CBPANEL, values_.panelAtStart),
-          bind::Check(IDC_SETTINGS_CBFOLLOW, values_.followForeground)},
+          bind::Check(IDC_SETTINGS_CBFOLLOW, values_.followForeground),
+          bind::ComboValue(IDC_SETTINGS_CMBSCREEN, values_.osdScreen, screens_)},
          "Settings");
 }
 
@@ -76,6 +77,8 @@ void TdlgSettings::FormCreate() {
         TabCtrl_InsertItem(tabs, i, &tab);
     }
     FillList(IDC_SETTINGS_CMBLOCATION, {kLocations.begin(), kLocations.end()});
+    FillList(IDC_SETTINGS_CMBSCREEN, {kScreens.begin(), kScreens.end()});
+    for (int i = 0; i < static_cast<int>(kScreens.size()); ++i) screens_.Set(i, i, kScreens.size());
     ShowPage(kDisplayPage);
 }
 

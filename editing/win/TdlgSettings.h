@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ComboData.h"
 #include "core/win/Dialog.h"
 #include "editing/DriverChoice.h"
 #include "editing/SettingsModel.h"
@@ -35,6 +36,8 @@ class TdlgSettings : public TDialog {
     PageValues& Page() { return values_.pages[page_]; }
 
     SettingsValues values_;
+    // The OSDScreen value of each "Show on" entry.
+    ComboData screens_;
     int page_ = kDisplayPage;
     std::string driverAtStart_;
     std::vector<DriverEntry> drivers_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/logic/MonitorLines.h"
 #include "tests/app/ExecutorFixture.h"
 
 namespace {
@@ -333,6 +334,37 @@ TEST_F(DispatcherTest, ExecuteItemIgnoresUnknownIDs) {
     dispatcher.ExecuteItem("Q1");
     EXPECT_TRUE(desktop.events.empty());
     EXPECT_EQ(hooks.calls.back(), "tray active");
+}
+
+// The receiver monitor: one report per received command, and one when a sequence's wait ends.
+TEST_F(DispatcherTest, TellsAnOpenMonitorWhatEachCommandDid) {
+    struct Recorder : DispatchMonitor {
+        void Dispatched(const DispatchReport& r) override {
+            lines.push_back(r.command + " " + std::to_string(r.repeatCount) + " " + OutcomeText(r));
+        }
+        std::vector<std::string> lines;
+    } monitor;
+    PlayerMacro("Play", "P", "play");
+    PlayerMacro("Chapter", "C", "menu;ok;go");
+    const std::string pick = items.AddMacro("Pick", "P,Q", "pick");
+    Macro(pick).Select = 1;
+    items.AddGroup("Player", "player");
+    PlayerMacro("Menu", "M", "ctx@hold");
+    Receive("play");  // before the monitor opens: not told
+    dispatcher.SetMonitor(&monitor);
+    for (const char* command :
+         {"play", "play", "menu", "ok", "go", "nothing", "pick", "player", "ctx", "ctx@release", "menu"})
+        Receive(command);
+    dispatcher.timButtonTimer();
+    dispatcher.SetMonitor(nullptr);
+    Receive("play");
+    EXPECT_EQ(monitor.lines,
+              (std::vector<std::string>{
+                  "play 1 ran macro Play", "play 2 ran macro Play", "menu 0 first button of a sequence",
+                  "ok 0 next button of a sequence", "go 0 ran macro Chapter", "nothing 0 no item",
+                  "pick 0 opened the command chooser of macro Pick", "player 0 activated group Player",
+                  "ctx 0 waiting: a short or a long press", "ctx@release 0 skipped: only a long press runs an item",
+                  "menu 0 first button of a sequence", "menu 0 no item"}));
 }
 
 }  // namespace

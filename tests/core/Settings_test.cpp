@@ -98,6 +98,7 @@ const DocumentedRange kDocumented[] = {
     {"HidRemotes", 0, 1, kFlag},
     {"FollowForeground", 0, 1, kFlag},
     {"HoldTime", 300, 3000, kClamp},
+    {"OSDScreen", 0, 1, OutOfRange::Default},
     {"Left", -32768, 32767, kClamp},
     {"Top", -32768, 32767, kClamp},
 };

@@ -102,7 +102,7 @@ TEST_F(SettingsModelTest, OkWritesEveryValueClampedInItsOrderAndNeverTheDriver) 
         "Minimize",     "CursorAcc",    "AutoLearn",  "BtnPanelStart", "FollowForeground", "SampleCount",
         "FontName",     "FontSize",     "FontColor",  "BackColor",     "CmdFontName",      "CmdFontSize",
         "CmdFontColor", "CmdBackColor", "OSD",        "OSDTime",       "OSDLoc",           "CmdTime",
-        "CmdLoc",       "HoldTime"};
+        "CmdLoc",       "HoldTime",         "OSDScreen"};
     EXPECT_EQ(memory.written, order);
     EXPECT_EQ(ReadSetting(setting::PressDelay), 1000);
     EXPECT_EQ(memory.ReadInt("PressDelay"), 1000);

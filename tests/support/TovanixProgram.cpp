@@ -232,4 +232,6 @@ HWND TovanixProgram::ButtonPanel() const {
 
 HWND TovanixProgram::SplashWindow() const { return FindWindowOfClass("TdlgSplash"); }
 
+HWND TovanixProgram::MonitorWindow() const { return FindWindowOfClass("TfrmMonitor"); }
+
 void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

@@ -56,6 +56,8 @@ class TovanixProgram {
     HWND ButtonPanel() const;
     // The splash window while the program starts.
     HWND SplashWindow() const;
+    // The receiver monitor, if one is open.
+    HWND MonitorWindow() const;
 
     // A message box of the program, if one is open.
     HWND MessageBoxWindow() const;

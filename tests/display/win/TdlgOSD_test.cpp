@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 #include "display/tovshow.h"
 #include "tests/display/win/DisplayTestSupport.h"
@@ -231,6 +232,45 @@ TEST_F(OSDTest, ShowsOnlyWhenTheOSDSettingIsExactly1) {
     WriteSetting(setting::OSD, 1);
     Show("On");
     EXPECT_EQ(OSDWindows().size(), 1u);
+}
+
+// The work area of the monitor at the virtual screen's bottom right when it is not the main one (Wine has
+// two monitors in a session started with a second screen, docs/development.md).
+std::optional<RECT> SecondScreen() {
+    const POINT corner{GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1,
+                       GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY), &info) ||
+        info.dwFlags & MONITORINFOF_PRIMARY)
+        return std::nullopt;
+    return info.rcWork;
+}
+
+TEST_F(OSDTest, GoesToTheScreenOfTheWindowInFrontOrOfTheTargetWhenAsked) {
+    const std::optional<RECT> second = SecondScreen();
+    if (!second) GTEST_SKIP() << "one monitor";
+    const auto popup = [](int left, int top) {
+        return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, left, top, 40, 40,
+                               nullptr, nullptr, nullptr, nullptr);
+    };
+    const HWND there = popup(second->right - 40, second->bottom - 40);
+    ASSERT_TRUE(SetForegroundWindow(there));
+    WriteSetting(setting::OSDScreen, 1);
+    const RECT front = WindowRect(ShowOne("Front"));
+    EXPECT_EQ(std::make_pair(front.right, front.bottom), std::make_pair(second->right, second->bottom));
+    CloseOSDWindows();
+
+    // A macro's target counts, also behind another window.
+    const HWND here = popup(10, 10);
+    ASSERT_TRUE(SetForegroundWindow(here));
+    TOSDText text{};
+    std::strncpy(text, "Target", sizeof text - 1);
+    showCommandNear(text, there);
+    ASSERT_EQ(OSDWindows().size(), 1u);
+    EXPECT_EQ(WindowRect(OSDWindows().front()).right, second->right);
+    DestroyWindow(here);
+    DestroyWindow(there);
 }
 
 }  // namespace

@@ -22,6 +22,11 @@ void Delivery::SetStatusCallback(TStatusProc callback) {
     statusCallback_ = callback;
 }
 
+void Delivery::SetWatchCallback(TWatchProc watch) {
+    std::lock_guard lock(mutex_);
+    watch_ = watch;
+}
+
 void Delivery::SetPause(bool paused) {
     std::lock_guard lock(mutex_);
     paused_ = paused;
@@ -44,17 +49,42 @@ void Delivery::SetHoldReports(bool on) {
 
 void Delivery::SetHoldTime(std::chrono::milliseconds holdTime) {
     std::lock_guard lock(mutex_);
-    watch_.SetHoldTime(holdTime);
+    hold_.SetHoldTime(holdTime);
 }
 
 bool Delivery::Wanted(const Press& press) const {
-    return callback_.Proc && !paused_ && (repeat_ || !press.repeat);
+    return callback_.Proc && !paused_ && (repeat_ || !press.repeat());
+}
+
+// Why a command that is not wanted is dropped.
+TCommandFate Delivery::DroppedFate() const {
+    return !callback_.Proc || paused_ ? cfPausedDropped : cfRepeatDropped;
+}
+
+TCommandFate Delivery::FateNow(const Press& press) const {
+    if (!Wanted(press)) return DroppedFate();
+    if (CommandsWaiting() >= kMaxWaiting) return cfBusyDropped;
+    // While the host is busy one waiting repeat stands for the whole hold: a
+    // long macro must not be run again for every repeat.
+    if (press.repeat() && RepeatWaiting(press.command)) return cfRepeatDropped;
+    return cfHandedOver;
 }
 
 bool Delivery::RepeatWaiting(const std::string& command) const {
     for (const Press& press : waiting_)
-        if (press.repeat && press.command == command) return true;
+        if (press.fate == cfHandedOver && press.repeat() && press.command == command) return true;
     return false;
+}
+
+// Queues a command, or the note of a dropped one while a watch wants it;
+// true when the host must be woken.
+bool Delivery::Queue(Press press) {
+    if (press.fate != cfHandedOver) {
+        if (!watch_.Proc || dropNotes_ >= kMaxDropNotes) return false;
+        ++dropNotes_;
+    }
+    waiting_.push_back(std::move(press));
+    return RequestWake();
 }
 
 bool Delivery::TooEarly(const std::string& command, bool repeat, Clock::time_point now) {
@@ -70,7 +100,8 @@ bool Delivery::TooEarly(const std::string& command, bool repeat, Clock::time_poi
     return heldRepeats_ <= firstRepeat_.skipRepeats || now - heldSince_ < firstRepeat_.delay;
 }
 
-// Something waits that a callback would take now.
+// Something waits that a callback would take now (a note for the watch waits
+// with the commands).
 bool Delivery::Deliverable() const {
     return !waiting_.empty() || (statusCallback_.Proc && !statuses_.empty());
 }
@@ -82,31 +113,28 @@ bool Delivery::RequestWake() {
 }
 
 // Queues a marked command of the hold watch; true when the host must be woken.
-bool Delivery::Mark(std::string command) {
-    if (!holdReports_ || command.empty() || !callback_.Proc || paused_ || waiting_.size() >= kMaxWaiting)
-        return false;
-    waiting_.push_back({std::move(command), false});
-    return RequestWake();
+bool Delivery::Mark(const std::string& command) {
+    if (!holdReports_ || command.empty()) return false;
+    Press mark{command, 0};
+    mark.fate = FateNow(mark);
+    return Queue(std::move(mark));
 }
 
 void Delivery::Arrive(std::string_view text, int repeatCount, Clock::time_point now) {
-    Press press{MakeIRCommand(text), repeatCount > 0};
+    Press press{MakeIRCommand(text), repeatCount};
     if (press.command.empty()) return;
     bool wake = false;
     {
         std::lock_guard lock(mutex_);
         std::string before;
         std::string after;
-        watch_.Arrive(press.command, repeatCount, now, before, after);
-        wake = Mark(std::move(before));
-        // While the host is busy one waiting repeat stands for the whole
-        // hold: a long macro must not be run again for every repeat.
-        if (repeatCount >= 0 && !TooEarly(press.command, press.repeat, now) && Wanted(press) &&
-            waiting_.size() < kMaxWaiting && !(press.repeat && RepeatWaiting(press.command))) {
-            waiting_.push_back(std::move(press));
-            wake = RequestWake() || wake;
+        hold_.Arrive(press.command, repeatCount, now, before, after);
+        wake = Mark(before);
+        if (repeatCount >= 0) {
+            press.fate = TooEarly(press.command, press.repeat(), now) ? cfRepeatDropped : FateNow(press);
+            wake = Queue(std::move(press)) || wake;
         }
-        wake = Mark(std::move(after)) || wake;
+        wake = Mark(after) || wake;
         // The host's thread watches for the release of the new hold.
         if (repeatCount == 0 && holdReports_) wake = RequestWake() || wake;
     }
@@ -118,8 +146,8 @@ std::optional<Delivery::Clock::time_point> Delivery::CheckRelease(Clock::time_po
     std::optional<Clock::time_point> next;
     {
         std::lock_guard lock(mutex_);
-        wake = Mark(watch_.Due(now));
-        if (holdReports_) next = watch_.NextDue();
+        wake = Mark(hold_.Due(now));
+        if (holdReports_) next = hold_.NextDue();
     }
     if (wake) wake_();
     return next;
@@ -142,6 +170,8 @@ void Delivery::DeliverNext() {
     // One of the two procedures, both taking a context and a text.
     void (*proc)(void*, const char*) = nullptr;
     void* context = nullptr;
+    TWatchProc watch{nullptr, nullptr};
+    Press press{"", 0};
     {
         std::lock_guard lock(mutex_);
         wakeRequested_ = false;
@@ -152,14 +182,24 @@ void Delivery::DeliverNext() {
             proc = statusCallback_.Proc;
             context = statusCallback_.Context;
         } else {
-            // Pause and repeat apply again now: they may have changed while
-            // the command waited.
-            while (!waiting_.empty() && !Wanted(waiting_.front())) waiting_.pop_front();
-            if (waiting_.empty()) return;
-            text = std::move(waiting_.front().command);
-            waiting_.pop_front();
-            proc = callback_.Proc;
-            context = callback_.Context;
+            do {
+                if (waiting_.empty()) return;
+                press = std::move(waiting_.front());
+                waiting_.pop_front();
+                if (press.fate != cfHandedOver) {
+                    --dropNotes_;
+                } else if (!Wanted(press)) {
+                    // Pause and repeat apply again now: they may have changed
+                    // while the command waited.
+                    press.fate = DroppedFate();
+                }
+            } while (press.fate != cfHandedOver && !watch_.Proc);
+            watch = watch_;
+            if (press.fate == cfHandedOver) {
+                text = press.command;
+                proc = callback_.Proc;
+                context = callback_.Context;
+            }
         }
         delivering_ = true;
     }
@@ -175,12 +215,14 @@ void Delivery::DeliverNext() {
             if (wake) delivery.wake_();
         }
     } endOfCall{*this};
-    proc(context, text.c_str());
+    if (watch.Proc) watch.Proc(watch.Context, press.command.c_str(), press.repeatCount, press.fate);
+    if (proc) proc(context, text.c_str());
 }
 
 void Delivery::Clear() {
     std::lock_guard lock(mutex_);
     waiting_.clear();
+    dropNotes_ = 0;
     statuses_.clear();
-    watch_.Forget();
+    hold_.Forget();
 }

@@ -32,6 +32,8 @@ class Delivery {
     // kMaxStatusLength.
     static constexpr std::size_t kMaxStatuses = 8;
     static constexpr std::size_t kMaxStatusLength = 255;
+    // At most this many dropped commands wait for the watch callback.
+    static constexpr std::size_t kMaxDropNotes = 64;
 
     // wake asks the host's thread, from any thread, to call DeliverNext soon.
     explicit Delivery(std::function<void()> wake);
@@ -39,6 +41,9 @@ class Delivery {
     void SetCallback(TIRCommandProc callback);
     TIRCommandProc Callback() const;
     void SetStatusCallback(TStatusProc callback);
+    // Every later press, repeat and mark is also told to it with its fate; a
+    // command handed over just before the callback gets it.
+    void SetWatchCallback(TWatchProc watch);
     void SetPause(bool paused);
     void SetRepeat(bool on);
     void SetFirstRepeatDelay(FirstRepeatDelay delay);
@@ -68,16 +73,24 @@ class Delivery {
     void Clear();
 
   private:
+    // A command to hand over, or (with another fate) a note of a dropped one
+    // for the watch.
     struct Press {
         std::string command;
-        bool repeat;
+        int repeatCount;
+        TCommandFate fate = cfHandedOver;
+        bool repeat() const { return repeatCount > 0; }
     };
 
     bool Wanted(const Press& press) const;
+    TCommandFate DroppedFate() const;
+    TCommandFate FateNow(const Press& press) const;
+    bool Queue(Press press);
+    std::size_t CommandsWaiting() const { return waiting_.size() - dropNotes_; }
     bool RepeatWaiting(const std::string& command) const;
     bool TooEarly(const std::string& command, bool repeat, Clock::time_point now);
     bool RequestWake();
-    bool Mark(std::string command);
+    bool Mark(const std::string& command);
     bool Deliverable() const;
 
     const std::function<void()> wake_;
@@ -86,13 +99,16 @@ class Delivery {
     TIRCommandProc callback_{nullptr, nullptr};
     std::deque<std::string> statuses_;
     TStatusProc statusCallback_{nullptr, nullptr};
+    TWatchProc watch_{nullptr, nullptr};
+    // Notes of dropped commands among waiting_.
+    std::size_t dropNotes_ = 0;
     bool paused_ = false;
     bool repeat_ = false;
     bool delivering_ = false;
     bool wakeRequested_ = false;
     FirstRepeatDelay firstRepeat_;
     bool holdReports_ = false;
-    HoldWatch watch_;
+    HoldWatch hold_;
     // The button being held, for the first-repeat delay.
     std::string held_;
     Clock::time_point heldSince_{};

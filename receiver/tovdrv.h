@@ -36,6 +36,24 @@ struct TStatusProc {
     void* Context;
 };
 
+// What became of a received command, told to the watch callback.
+enum TCommandFate {
+    cfHandedOver = 0,     // to the IR command callback, right after the watch call
+    cfRepeatDropped = 1,  // a repeat of a held button: repeat off, held back, or one waits already
+    cfPausedDropped = 2,  // paused, or no IR command callback
+    cfBusyDropped = 3     // too many commands waiting for the host
+};
+
+// The watch callback, for a monitor of what the receiver hears: every press
+// and repeat the driver reports, and the long-press marks, with the repeat
+// count (0 a press or a mark, n the n-th repeat) and its TCommandFate,
+// in the order they came, on the thread of the IR command callback. Nothing
+// is kept for it while its Proc is null.
+struct TWatchProc {
+    void (*Proc)(void* Context, const char* Command, int RepeatCount, int Fate);
+    void* Context;
+};
+
 extern "C" {
 
 // Loads the driver library named by the Driver setting (the local receiver
@@ -67,6 +85,9 @@ TOVDRV_API void DRV_SetIRCommandProc(TIRCommandProc proc);
 // The callback that later commands go to: a window that lends the receiver
 // gives it back only while it still holds it.
 TOVDRV_API TIRCommandProc DRV_GetIRCommandProc();
+// Later commands are also told to this callback, with what became of them. It
+// stays set until it is changed, also over DRV_Close and DRV_Init.
+TOVDRV_API void DRV_SetWatchProc(TWatchProc proc);
 // Later status texts of the receiver go to this callback: for example the
 // network receiver's "Tovanix cannot reach the IR receiver server at
 // 127.0.0.1:8765." once when its server cannot be reached (not at every

@@ -2,6 +2,23 @@
 
 #include <cstdio>
 
+#include "receiver/tovdrv.h"
+
+std::optional<DispatchOutcome> ReceiverOutcome(int fate, bool learning, bool toDispatch) {
+    if (learning) return DispatchOutcome::WhileLearning;
+    switch (fate) {
+        case cfHandedOver:
+            if (toDispatch) return std::nullopt;
+            return DispatchOutcome::ToChooser;
+        case cfRepeatDropped:
+            return DispatchOutcome::SkippedRepeat;
+        case cfPausedDropped:
+            return DispatchOutcome::SkippedPaused;
+        default:
+            return DispatchOutcome::SkippedBusy;
+    }
+}
+
 std::string OutcomeText(const DispatchReport& report) {
     switch (report.outcome) {
         case DispatchOutcome::RanMacro:
@@ -18,6 +35,16 @@ std::string OutcomeText(const DispatchReport& report) {
             return "waiting: a short or a long press";
         case DispatchOutcome::TooShortForHold:
             return "skipped: only a long press runs an item";
+        case DispatchOutcome::SkippedRepeat:
+            return "skipped: repeat";
+        case DispatchOutcome::SkippedPaused:
+            return "skipped: receiver paused";
+        case DispatchOutcome::SkippedBusy:
+            return "skipped: too many presses waiting";
+        case DispatchOutcome::WhileLearning:
+            return "while learning";
+        case DispatchOutcome::ToChooser:
+            return "to the command chooser";
         case DispatchOutcome::NoItem:
             break;
     }

@@ -4,10 +4,16 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/logic/DispatchMonitor.h"
+
+// The outcome for a command that the receiver told of with its TCommandFate:
+// none for a command handed to the dispatch, which reports it itself.
+// toDispatch: the dispatch holds the receiver (no learn dialog or chooser).
+std::optional<DispatchOutcome> ReceiverOutcome(int fate, bool learning, bool toDispatch);
 
 // What the user reads for an outcome: "ran macro Volume up", "no item", ...
 std::string OutcomeText(const DispatchReport& report);

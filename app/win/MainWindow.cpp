@@ -58,7 +58,8 @@ bool TfrmMain::TranslateAccelerator(MSG& message) {
 }
 
 void TfrmMain::OpenMonitor() {
-    if (!monitor_) monitor_ = std::make_unique<TfrmMonitor>(dispatcher_);
+    if (!monitor_)
+        monitor_ = std::make_unique<TfrmMonitor>(dispatcher_, receiver_, driver_.CommandCallback());
     monitor_->Open(instance_);
 }
 
@@ -410,8 +411,7 @@ void TfrmMain::ShowCommandNear(const char* text, WindowHandle target) {
 // The chooser takes the receiver's callback and gives it back before it runs
 // the chosen command.
 void TfrmMain::ChooseAndExecuteCommand(TMacroRecord* macro) {
-    chooseAndExecuteCommand(macro, TExecuteProc{&TfrmMain::ExecuteChosen, this},
-                            TIRCommandProc{&TfrmMain::ReceiveIRCommand, this});
+    chooseAndExecuteCommand(macro, TExecuteProc{&TfrmMain::ExecuteChosen, this}, driver_.CommandCallback());
 }
 
 // Unlike a macro run by its button, the chosen command leaves the repetition

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/win/resource.h"
+#include "core/Guarded.h"
 #include "core/win/Dpi.h"
 #include "core/win/PointFont.h"
 
@@ -39,7 +40,23 @@ void PutOnClipboard(HWND owner, const std::string& text) {
 }
 }  // namespace
 
-TfrmMonitor::~TfrmMonitor() { dispatcher_.SetMonitor(nullptr); }
+TfrmMonitor::~TfrmMonitor() { Watch(false); }
+
+void TfrmMonitor::Watch(bool on) {
+    dispatcher_.SetMonitor(on ? this : nullptr);
+    DRV_SetWatchProc(on ? TWatchProc{&TfrmMonitor::Heard, this} : TWatchProc{nullptr, nullptr});
+}
+
+void TfrmMonitor::Heard(void* context, const char* command, int repeatCount, int fate) {
+    Guarded([&] {
+        auto* self = static_cast<TfrmMonitor*>(context);
+        const TIRCommandProc holder = DRV_GetIRCommandProc();
+        const bool toDispatch =
+            holder.Proc == self->dispatchCallback_.Proc && holder.Context == self->dispatchCallback_.Context;
+        if (const auto outcome = ReceiverOutcome(fate, self->receiver_.Learning(), toDispatch))
+            self->Dispatched({command, repeatCount, *outcome, ""});
+    });
+}
 
 void TfrmMonitor::Open(HINSTANCE instance) {
     if (Handle()) {
@@ -57,7 +74,7 @@ void TfrmMonitor::Open(HINSTANCE instance) {
                 CW_USEDEFAULT, ScaleForDpi(kWidth, dpi), ScaleForDpi(kHeight, dpi)))
         return;
     CreateControls(instance);
-    dispatcher_.SetMonitor(this);
+    Watch(true);
     ShowWindow(Handle(), SW_SHOWNORMAL);
 }
 
@@ -153,7 +170,7 @@ LRESULT TfrmMonitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmMonitor::WindowDestroyed() {
-    dispatcher_.SetMonitor(nullptr);
+    Watch(false);
     lines_.Clear();
     list_ = btnClear_ = btnCopy_ = nullptr;
 }

@@ -22,6 +22,7 @@ class TovdrvReceiver : public ReceiverDriver {
         DRV_SetHoldReports(true);
     }
     void InstallStatusCallback() override { DRV_SetStatusProc(status_); }
+    TIRCommandProc CommandCallback() const { return commands_; }
 
   private:
     TIRCommandProc commands_;

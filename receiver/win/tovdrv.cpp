@@ -157,6 +157,10 @@ TIRCommandProc DRV_GetIRCommandProc() {
     return Guarded(TIRCommandProc{nullptr, nullptr}, [] { return TheState().delivery.Callback(); });
 }
 
+void DRV_SetWatchProc(TWatchProc proc) {
+    Guarded([proc] { TheState().delivery.SetWatchCallback(OnThisThread(TheState(), proc)); });
+}
+
 void DRV_SetStatusProc(TStatusProc proc) {
     Guarded([proc] {
         State& state = TheState();

@@ -21,7 +21,13 @@ class DeliveryTest : public testing::Test {
     static void Record(void* context, const char* command) {
         auto* self = static_cast<DeliveryTest*>(context);
         self->received.emplace_back(command);
+        self->heard.push_back(std::string("call ") + command);
         if (self->duringCall) self->duringCall(command);
+    }
+
+    static void Hear(void* context, const char* command, int repeatCount, int fate) {
+        static_cast<DeliveryTest*>(context)->heard.push_back(
+            std::string(command) + " " + std::to_string(repeatCount) + " " + std::to_string(fate));
     }
 
     // What the host's message loop does: deliver while woken.
@@ -39,6 +45,8 @@ class DeliveryTest : public testing::Test {
     std::atomic<int> wakes{0};
     Delivery delivery{[this] { ++wakes; }};
     Commands received;
+    // The watch's notes ("command repeat fate") and the calls, in order.
+    Commands heard;
     std::function<void(const char*)> duringCall;
     Delivery::Clock::time_point now{};
 };
@@ -177,10 +185,13 @@ TEST_F(DeliveryTest, NewPressesAllWaitWhileBusy) {
 }
 
 TEST_F(DeliveryTest, AtMost64CommandsWait) {
+    // Notes of the dropped ones for a watch take no command's place.
+    delivery.SetWatchCallback({&Hear, this});
     for (int i = 0; i < 100; ++i) Press("c" + std::to_string(i));
     Pump();
     ASSERT_EQ(received.size(), Delivery::kMaxWaiting);
     EXPECT_EQ(received.back(), "c63");
+    EXPECT_EQ(heard.back(), "c99 0 3");
 }
 
 TEST_F(DeliveryTest, ClearDropsWaitingCommands) {
@@ -189,6 +200,53 @@ TEST_F(DeliveryTest, ClearDropsWaitingCommands) {
     Press("b");
     Pump();
     EXPECT_EQ(received, (Commands{"b"}));
+}
+
+// What the watch hears: each press and repeat in order with its fate
+// (0 handed over, 1 repeat, 2 paused), just before the callback gets
+// the ones handed over.
+TEST_F(DeliveryTest, TheWatchHearsEveryPressWithItsFate) {
+    const auto held = [this](int repeats) {
+        for (int i = 0; i <= repeats; ++i) Press("a", i);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> presses;
+        Commands heard;
+    } cases[] = {
+        {"repeat off", [&] { held(1); }, {"a 0 0", "call a", "a 1 1"}},
+        {"held back",
+         [&] {
+             delivery.SetRepeat(true), delivery.SetFirstRepeatDelay({1, 0ms}), held(2);
+         },
+         {"a 0 0", "call a", "a 1 1", "a 2 0", "call a"}},
+        {"one repeat waits",
+         [&] { delivery.SetRepeat(true), held(3); },
+         {"a 0 0", "call a", "a 1 0", "call a", "a 2 1", "a 3 1"}},
+        {"paused", [&] { delivery.SetPause(true), held(0); }, {"a 0 2"}},
+        {"no callback",
+         [&] {
+             delivery.SetCallback({nullptr, nullptr}), held(0);
+         },
+         {"a 0 2"}},
+    };
+    for (const auto& c : cases) {
+        delivery.SetCallback({&Record, this});
+        delivery.SetPause(false);
+        delivery.SetRepeat(false);
+        delivery.SetFirstRepeatDelay({});
+        delivery.SetWatchCallback({&Hear, this});
+        c.presses();
+        Pump();
+        EXPECT_EQ(heard, c.heard) << c.name;
+        delivery.Clear();
+        heard.clear();
+    }
+    delivery.SetWatchCallback({nullptr, nullptr});
+    delivery.SetCallback({&Record, this});
+    held(1);
+    Pump();
+    EXPECT_EQ(heard, (Commands{"call a"})) << "without a watch only the calls";
 }
 
 TEST_F(DeliveryTest, FirstRepeatDelaySkipsEarlyRepeatsByCount) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/win/TrayIcon.h"
+#include "app/win/resource.h"
 
 namespace {
 const char* const kProgramFiles[] = {"Tovanix.exe", "tovdata.dll",  "tovdrv.dll",   "tovshow.dll",
@@ -233,5 +234,13 @@ HWND TovanixProgram::ButtonPanel() const {
 HWND TovanixProgram::SplashWindow() const { return FindWindowOfClass("TdlgSplash"); }
 
 HWND TovanixProgram::MonitorWindow() const { return FindWindowOfClass("TfrmMonitor"); }
+
+// Through the clipboard: a list box's text does not cross processes under Wine.
+std::string TovanixProgram::MonitorText() const {
+    const HWND monitor = MonitorWindow();
+    SendMessageA(GetDlgItem(monitor, IDC_MONITOR_LIST), LB_SETSEL, TRUE, -1);
+    SendMessageA(GetDlgItem(monitor, IDC_MONITOR_COPY), BM_CLICK, 0, 0);
+    return ClipboardText();
+}
 
 void TovanixProgram::Command(int id) { SendMessageA(MainWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

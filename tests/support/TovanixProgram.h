@@ -58,6 +58,8 @@ class TovanixProgram {
     HWND SplashWindow() const;
     // The receiver monitor, if one is open.
     HWND MonitorWindow() const;
+    // The open monitor's lines, each ended by CR LF.
+    std::string MonitorText() const;
 
     // A message box of the program, if one is open.
     HWND MessageBoxWindow() const;

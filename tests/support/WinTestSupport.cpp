@@ -159,3 +159,11 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+std::string ClipboardText() {
+    std::string text;
+    const HANDLE data = OpenClipboard(nullptr) ? GetClipboardData(CF_TEXT) : nullptr;
+    if (data) text = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}

@@ -23,6 +23,8 @@ class TempFolder {
 };
 
 std::string ReadWholeFile(const std::string& path);
+// The text on the clipboard, empty when there is none.
+std::string ClipboardText();
 void WriteWholeFile(const std::string& path, const std::string& text);
 
 // Runs a program with a command line, waits for it (at most timeoutMs) and

@@ -91,6 +91,8 @@ TEST_F(LearnTest, OneButtonAndThenASequenceOfTwoAreStoredAndTheReceiverComesBack
     EXPECT_TRUE(AwaitCaption("Tovanix - receiving"));
     EXPECT_TRUE(FileHolds("NAME:Stop\r\nAPPID:\r\nIRCOMMAND:KEY_STOP\r\n"));
 
+    // The monitor tells where the presses of a learn went.
+    tovanix.Command(IDM_MONITOR);
     TreeView_Expand(tovanix.Tree(), TreeView_GetRoot(tovanix.Tree()), TVE_EXPAND);
     dialog = LearnNode(0, 0, "Learn Player/Play");
     ASSERT_NE(dialog, nullptr);
@@ -107,6 +109,8 @@ TEST_F(LearnTest, OneButtonAndThenASequenceOfTwoAreStoredAndTheReceiverComesBack
     ASSERT_TRUE(AwaitClosed(dialog));
     EXPECT_TRUE(AwaitCaption("Tovanix - receiving"));
     EXPECT_TRUE(FileHolds("NAME:Play\r\nAPPID:A1\r\nIRCOMMAND:KEY_1;KEY_2\r\n"));
+    for (const char* press : {"\tKEY_1\t0\twhile learning\r\n", "\tKEY_9\t0\twhile learning\r\n"})
+        EXPECT_NE(tovanix.MonitorText().find(press), std::string::npos) << tovanix.MonitorText();
 }
 
 TEST_F(LearnTest, TooManyCodesStartTheButtonAgainAndTheCloseBoxLeavesTheReceiverOff) {

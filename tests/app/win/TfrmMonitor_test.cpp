@@ -20,14 +20,6 @@ std::string WithoutTimes(const std::string& text) {
     return std::regex_replace(text, std::regex(R"(\d\d:\d\d:\d\d\.\d{3}\t|\r)"), "");
 }
 
-std::string ClipboardText() {
-    std::string text;
-    const HANDLE data = OpenClipboard(nullptr) ? GetClipboardData(CF_TEXT) : nullptr;
-    if (data) text = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
-    CloseClipboard();
-    return text;
-}
-
 TEST_F(ProgramTest, MonitorShowsPressesAndTheirOutcomes) {
     TestWindow witness("Press witness");
     WriteStartSetting(true);
@@ -53,6 +45,13 @@ TEST_F(ProgramTest, MonitorShowsPressesAndTheirOutcomes) {
     EXPECT_EQ(copy(1), "KEY_NOTHING\t0\tno item\n");
     SendMessageA(GetDlgItem(monitor, IDC_MONITOR_CLEAR), BM_CLICK, 0, 0);
     EXPECT_EQ(lines(), 0);
+
+    // Held: the press runs the macro, which does not repeat, so the receiver drops the repeats.
+    EXPECT_EQ(RunProgram(tovanix.Folder() + "tovsend.exe", "--hold 700 KEY_OK"), 0);
+    ASSERT_TRUE(WaitFor([&] { return lines() >= 3; }, 3000));
+    const std::string held =
+        "KEY_OK\t1\tran macro Witness\nKEY_OK\t1\tskipped: repeat\nKEY_OK\t2\tskipped: repeat\n";
+    EXPECT_EQ(copy(-1).substr(0, held.size()), held);
 
     // Closed, it is gone; the tray menu opens it again.
     PostMessageA(monitor, WM_CLOSE, 0, 0);

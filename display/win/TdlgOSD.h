@@ -1,7 +1,9 @@
 // TdlgOSD, the on-screen display: one line of text in a borderless,
 // always-on-top tool window that never takes the focus, sized exactly to the
 // text, placed by the OSDLoc setting and gone after OSDTime milliseconds.
-// Each display is independent: several can be on the screen at once.
+// Each display is independent: several can be on the screen at once. A
+// display whose time is over is hidden and kept for the thread's next one,
+// which then costs no new window.
 #pragma once
 
 #include <windows.h>
@@ -28,12 +30,17 @@ class TdlgOSD final : public TWindow {
   private:
     static constexpr UINT_PTR kTimer1 = 1;
 
-    TdlgOSD(const std::string& text, const OSDStyle& style);
+    TdlgOSD() = default;
+    // A hidden display of the calling thread, taken out of the spares; null
+    // when none.
+    static TdlgOSD* TakeSpare();
+    void SetLook(const std::string& text, UniqueFont font, const OSDStyle& style);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void WindowDestroyed() override;
     void Paint() const;
 
     std::string text_;
     UniqueFont font_;
-    COLORREF textColor_;
-    COLORREF backColor_;
+    COLORREF textColor_ = 0;
+    COLORREF backColor_ = 0;
 };

@@ -453,12 +453,13 @@ void TfrmMain::Start(DispatchTimer timer, unsigned milliseconds) {
         repeatTimerRunning_ = true;
 }
 
+// The dispatch stops the Repeat timer at every press: a timer that does not
+// run costs no call.
 void TfrmMain::Stop(DispatchTimer timer) {
+    bool& running = timer == DispatchTimer::Button ? buttonTimerRunning_ : repeatTimerRunning_;
+    if (!running) return;
     KillTimer(Handle(), timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer);
-    if (timer == DispatchTimer::Button)
-        buttonTimerRunning_ = false;
-    else
-        repeatTimerRunning_ = false;
+    running = false;
 }
 
 bool TfrmMain::IsRunning(DispatchTimer timer) {

@@ -216,6 +216,17 @@ TEST_F(OSDTest, ADisplayAfterOneThatEndedHasItsOwnTextSizePlaceAndTime) {
     EXPECT_GE(MillisecondsUntilGone(osd, 5000), 0);
 }
 
+// A held button shows its display again and again: one display, for the time of the last.
+TEST_F(OSDTest, TheSameDisplayAgainWhileItIsShownIsOneThatLastsTheNewTime) {
+    WriteSetting(setting::OSDTime, 300);
+    const HWND osd = ShowOne("Volume up");
+    WriteSetting(setting::OSDTime, 0);
+    EXPECT_EQ(ShowOne("Volume up"), osd);
+    PumpMessages(600);
+    EXPECT_TRUE(IsWindowVisible(osd));
+    EXPECT_EQ(OSDWindows().size(), 1u);
+}
+
 TEST_F(OSDTest, AnOSDTimeOf0Stays) {
     WriteSetting(setting::OSDTime, 0);
     const HWND osd = ShowOne("Stays");

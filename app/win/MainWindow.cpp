@@ -91,8 +91,9 @@ void TfrmMain::FormCreate() {
     hookedWindow = this;
     shutdownHook_ = SetWindowsHookExA(WH_CALLWNDPROC, ShutdownHook, nullptr, GetCurrentThreadId());
 
-    // The tray icon. The icon changes twice with each press: its images are
-    // loaded once, and the shell is told only of a change, once for image and tip.
+    // The tray icon. The icon may change twice with each press: its images
+    // are loaded once, and the shell is told only of a change that lasts, once
+    // for image and tip.
     TrayIcon1.SetPopupMenu(GetSubMenu(trayMenu_.get(), 0), Handle());
     TrayIcon1.OnDblClick = [this] {
         if (!IsWindowVisible(Handle())) ShowFromTray();
@@ -297,10 +298,25 @@ void TfrmMain::InputGoesTo(WindowHandle window) {
         TrayIcon1.ShowBalloon("Tovanix", *notice);
 }
 
+// The running image of a macro of one key is gone before the next screen
+// frame: the shell hears only of images that last a frame (DeferredTrayImage).
 void TfrmMain::UpdateTrayIcon(bool active, bool busy) {
     const TrayImage image = !active ? Inactive : busy ? Busy : Active;
-    if (image == trayImage_) return;
-    trayImage_ = image;
+    TrayStep step;
+    {
+        const std::lock_guard lock(trayMutex_);
+        step = trayImage_.Want(image);
+        if (step == TrayStep::TellNow) ShowTrayImage(image);
+    }
+    if (step == TrayStep::AfterFrame) trayFrame_.Start(DeferredTrayImage::kFrameMs);
+}
+
+void TfrmMain::TrayFrameOver() {
+    const std::lock_guard lock(trayMutex_);
+    if (const std::optional<int> image = trayImage_.FrameOver()) ShowTrayImage(*image);
+}
+
+void TfrmMain::ShowTrayImage(int image) {
     TrayIcon1.SetImage(trayIcons_[image].get(), image == Inactive ? kInactiveText : kActiveText);
 }
 
@@ -437,12 +453,13 @@ void TfrmMain::Start(DispatchTimer timer, unsigned milliseconds) {
         repeatTimerRunning_ = true;
 }
 
+// The dispatch stops the Repeat timer at every press: a timer that does not
+// run costs no call.
 void TfrmMain::Stop(DispatchTimer timer) {
+    bool& running = timer == DispatchTimer::Button ? buttonTimerRunning_ : repeatTimerRunning_;
+    if (!running) return;
     KillTimer(Handle(), timer == DispatchTimer::Button ? kButtonTimer : kRepeatTimer);
-    if (timer == DispatchTimer::Button)
-        buttonTimerRunning_ = false;
-    else
-        repeatTimerRunning_ = false;
+    running = false;
 }
 
 bool TfrmMain::IsRunning(DispatchTimer timer) {

@@ -8,9 +8,11 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
+#include "app/logic/DeferredTrayImage.h"
 #include "app/logic/Dispatcher.h"
 #include "app/logic/MacroExecutor.h"
 #include "app/logic/ProgramHooks.h"
@@ -20,6 +22,7 @@
 #include "app/mixer/VolumeControl.h"
 #include "app/win/ForegroundHook.h"
 #include "app/win/ItemTree.h"
+#include "app/win/PoolTimer.h"
 #include "app/win/TovdataItems.h"
 #include "app/win/TovdrvReceiver.h"
 #include "app/win/TrayIcon.h"
@@ -83,7 +86,7 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     };
     static const Command kCommands[];
 
-    enum TrayImage { kNoTrayImage = -1, Inactive, Active, Busy };
+    enum TrayImage { Inactive, Active, Busy };
 
     enum TimerID : UINT_PTR {
         kButtonTimer = 1,
@@ -125,6 +128,10 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     // The foreground hook while FollowForeground is on, none while it is off.
     void FollowForeground();
     void timActivateTimer();
+    // On the pool's thread, a frame after the tray image changed.
+    void TrayFrameOver();
+    // With trayMutex_ held.
+    void ShowTrayImage(int image);
     void ShowFromTray();
     void RestorePosition();
     void SavePosition();
@@ -217,7 +224,10 @@ class TfrmMain : public ProgramHooks, public Timers, public TWindow, private Rec
     HHOOK shutdownHook_ = nullptr;
     TTrayIcon TrayIcon1;
     UniqueIcon trayIcons_[3];  // indexed by TrayImage
-    TrayImage trayImage_ = kNoTrayImage;
+    // The image as the shell is told it, from this thread and the frame timer's.
+    std::mutex trayMutex_;
+    DeferredTrayImage trayImage_;
+    PoolTimer trayFrame_{[this] { TrayFrameOver(); }};
 
     TovdataItems items_;
     WinDesktop desktop_;

@@ -36,6 +36,7 @@ bool TTrayIcon::Notify(DWORD action) {
 }
 
 void TTrayIcon::SetActive(bool active) {
+    const std::lock_guard lock(mutex_);
     if (active == active_) return;
     active_ = active;
     if (active) {
@@ -46,12 +47,19 @@ void TTrayIcon::SetActive(bool active) {
     }
 }
 
+std::string TTrayIcon::ToolTip() const {
+    const std::lock_guard lock(mutex_);
+    return toolTip_;
+}
+
 void TTrayIcon::SetToolTip(const std::string& toolTip) {
+    const std::lock_guard lock(mutex_);
     toolTip_ = toolTip.substr(0, kMaxToolTip);
     if (active_) Notify(NIM_MODIFY);
 }
 
 void TTrayIcon::SetImage(HICON icon, const std::string& toolTip) {
+    const std::lock_guard lock(mutex_);
     icon_.reset(icon ? CopyIcon(icon) : nullptr);
     toolTip_ = toolTip.substr(0, kMaxToolTip);
     if (active_) Notify(NIM_MODIFY);
@@ -63,6 +71,7 @@ void TTrayIcon::SetPopupMenu(HMENU menu, HWND commandWindow) {
 }
 
 bool TTrayIcon::ShowBalloon(const std::string& title, const std::string& text) {
+    const std::lock_guard lock(mutex_);
     if (!active_) return false;
     // The first layout with balloons (Windows 2000 and later).
     NOTIFYICONDATAA data{};
@@ -115,10 +124,11 @@ LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // refuses, during start-up say, must not take the icon away.
         return 0;
     } else if (message == kRetryToolTipMessage) {
-        SetToolTip(toolTip_);
+        SetToolTip(ToolTip());
         return 0;
     } else if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // Explorer restarted: its new taskbar knows no icons.
+        const std::lock_guard lock(mutex_);
         if (active_) Notify(NIM_ADD);
         return 0;
     }

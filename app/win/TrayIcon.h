@@ -1,11 +1,15 @@
 // One icon in the notification area of the taskbar, with its tool tip, its
 // mouse events and balloon notifications. Its hidden window receives the
 // icon's notifications; the icon comes back when the taskbar is re-created.
+// The icon's image and tip may be set from any thread (the tray's frame
+// timer runs on the thread pool); the menu and the events belong to the
+// thread that made it.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "core/win/Scoped.h"
@@ -23,7 +27,7 @@ class TTrayIcon : private TWindow {
     // 62 characters; the shell is told once.
     void SetImage(HICON icon, const std::string& toolTip);
     void SetToolTip(const std::string& toolTip);
-    const std::string& ToolTip() const { return toolTip_; }
+    std::string ToolTip() const;
     // The menu that a right click pops up (optional), and the window that
     // receives its commands.
     void SetPopupMenu(HMENU menu, HWND commandWindow);
@@ -44,8 +48,10 @@ class TTrayIcon : private TWindow {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PopUpMenu(POINT cursor);
+    // Under the lock, so that the shell hears of the images in their order.
     bool Notify(DWORD action);
 
+    mutable std::mutex mutex_;
     UniqueIcon icon_;
     std::string toolTip_;
     bool active_ = false;

@@ -35,8 +35,11 @@ std::optional<uint32_t> WinIntegrity::LevelOf(WindowHandle window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(ToHwnd(window), &processId);
     if (processId == 0) return std::nullopt;
+    if (last_ && last_->window == window && last_->processId == processId) return last_->level;
     // Limited information is granted for elevated processes too.
     const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process) return std::nullopt;
-    return LevelOfProcess(process.get());
+    const std::optional<uint32_t> level = LevelOfProcess(process.get());
+    last_ = LastLevel{window, processId, level};
+    return level;
 }

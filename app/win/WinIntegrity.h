@@ -14,6 +14,15 @@ class WinIntegrity : public IntegrityQuery {
     std::string ProgramFileOf(WindowHandle window) override { return windows_.ProgramFileOf(window); }
 
   private:
+    // The level last read: a window belongs to one process for its life, so
+    // the same window of the same process (each press into it) has it still.
+    struct LastLevel {
+        WindowHandle window;
+        unsigned long processId;
+        std::optional<uint32_t> level;
+    };
+
     WindowQueries& windows_;
     std::optional<uint32_t> own_;  // it does not change while the program runs
+    std::optional<LastLevel> last_;
 };

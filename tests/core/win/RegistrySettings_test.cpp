@@ -117,6 +117,19 @@ TEST_F(RegistrySettingsTest, NameCaseDoesNotMatter) {
     EXPECT_EQ(ReadSetting(setting::CmdLoc), "Top left");
 }
 
+// The key stays open between calls: removing it (a reset of the settings by
+// another program) must not leave reads and writes on the removed key.
+TEST_F(RegistrySettingsTest, SettingsRemovedAndStoredAnewWhileInUseAreReadAndWritten) {
+    WriteSetting(setting::SeqDelay, 750);
+    RemoveAll();
+    const DWORD value = 900;
+    StoreRaw("SeqDelay", REG_DWORD, &value, sizeof value);
+    EXPECT_EQ(ReadSetting(setting::SeqDelay), 900);
+    RemoveAll();
+    WriteSetting(setting::FontName, "Arial");
+    EXPECT_EQ(StoredType("FontName"), static_cast<DWORD>(REG_SZ));
+}
+
 TEST_F(RegistrySettingsTest, StartStoredAsTwoReadsAsFalse) {
     WriteSetting(setting::Start, 2);
     EXPECT_FALSE(ReadStartSetting());

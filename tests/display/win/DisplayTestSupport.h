@@ -22,24 +22,29 @@ class CleanSettings {
     static void Remove() { RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Morvale"); }
 };
 
-// The on-screen displays of the calling thread, newest first.
-inline std::vector<HWND> OSDWindows() {
-    std::vector<HWND> windows;
+// The display windows of the calling thread, newest first: those on the
+// screen, or also the hidden ones kept for the next display.
+inline std::vector<HWND> OSDWindows(bool hiddenToo = false) {
+    struct Found {
+        bool hiddenToo;
+        std::vector<HWND> windows;
+    } found{hiddenToo, {}};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
+        [](HWND window, LPARAM context) {
+            auto& found = *reinterpret_cast<Found*>(context);
             char name[64] = "";
             GetClassNameA(window, name, sizeof name);
-            if (std::string(name) == "TdlgOSD")
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            if (std::string(name) == "TdlgOSD" && (found.hiddenToo || IsWindowVisible(window)))
+                found.windows.push_back(window);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
+        reinterpret_cast<LPARAM>(&found));
+    return found.windows;
 }
 
 inline void CloseOSDWindows() {
-    for (HWND window : OSDWindows()) DestroyWindow(window);
+    for (HWND window : OSDWindows(true)) DestroyWindow(window);
 }
 
 // Runs the thread's message loop for a while.
@@ -52,11 +57,12 @@ inline void PumpMessages(DWORD milliseconds) {
     }
 }
 
-// Runs the message loop until the window is gone; the milliseconds that took,
-// or -1 when it was still there after timeoutMs.
+// Runs the message loop until the window is gone from the screen (hidden or
+// destroyed); the milliseconds that took, or -1 when it was still there after
+// timeoutMs.
 inline long MillisecondsUntilGone(HWND window, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (IsWindow(window)) {
+    while (IsWindowVisible(window)) {
         if (GetTickCount() - start > timeoutMs) return -1;
         PumpMessages(10);
     }

@@ -190,11 +190,41 @@ TEST_F(OSDTest, SeveralDisplaysLiveSideBySideAndEndOnTheirOwnSchedules) {
     ASSERT_NE(first, second);
     EXPECT_EQ(OSDWindows().size(), 2u);
     const long firstGone = MillisecondsUntilGone(first, 5000);
-    EXPECT_TRUE(IsWindow(second));
+    EXPECT_TRUE(IsWindowVisible(second));
     const long secondGone = MillisecondsUntilGone(second, 5000);
     EXPECT_GE(firstGone, 250);
     EXPECT_GE(secondGone, 250);
     EXPECT_LE(secondGone, 700);
+}
+
+// The window of a display that ended is the next one's: nothing of the old one may show.
+TEST_F(OSDTest, ADisplayAfterOneThatEndedHasItsOwnTextSizePlaceAndTime) {
+    WriteSetting(setting::OSDTime, 100);
+    ASSERT_GE(MillisecondsUntilGone(ShowOne("Mute"), 5000), 0);
+    WriteSetting(setting::FontName, "Tahoma");
+    WriteSetting(setting::FontSize, 36);
+    WriteSetting(setting::OSDLoc, "Top left");
+    const HWND osd = ShowOne("Next chapter");
+    ASSERT_NE(osd, nullptr);
+    char text[80] = "";
+    GetWindowTextA(osd, text, sizeof text);
+    EXPECT_STREQ(text, "Next chapter");
+    const SIZE size = TextExtent("Next chapter", "Tahoma", 36);
+    const RECT rect = WindowRect(osd);
+    EXPECT_EQ((std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}),
+              (std::vector<LONG>{0, 0, size.cx, size.cy}));
+    EXPECT_GE(MillisecondsUntilGone(osd, 5000), 0);
+}
+
+// A held button shows its display again and again: one display, for the time of the last.
+TEST_F(OSDTest, TheSameDisplayAgainWhileItIsShownIsOneThatLastsTheNewTime) {
+    WriteSetting(setting::OSDTime, 300);
+    const HWND osd = ShowOne("Volume up");
+    WriteSetting(setting::OSDTime, 0);
+    EXPECT_EQ(ShowOne("Volume up"), osd);
+    PumpMessages(600);
+    EXPECT_TRUE(IsWindowVisible(osd));
+    EXPECT_EQ(OSDWindows().size(), 1u);
 }
 
 TEST_F(OSDTest, AnOSDTimeOf0Stays) {

@@ -114,7 +114,7 @@ std::string UnixToWine(std::string path) {
 
 }  // namespace
 
-Peers::Peers() {
+SOCKET ListenOnLoopback(unsigned short& port) {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
     SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
@@ -125,12 +125,20 @@ Peers::Peers() {
     if (bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listener, 1) != 0 ||
         getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
         closesocket(listener);
-        return;
+        return INVALID_SOCKET;
     }
+    port = ntohs(address.sin_port);
+    return listener;
+}
+
+Peers::Peers() {
+    unsigned short port = 0;
+    const SOCKET listener = ListenOnLoopback(port);
+    if (listener == INVALID_SOCKET) return;
     // Wine starts a Linux program given by its Z: path; it cannot be waited
     // for, so it connects back to us.
     const std::string program = UnixToWine(TOVANIX_PEER_CONTROL);
-    std::string commandLine = "\"" + program + "\" " + std::to_string(ntohs(address.sin_port));
+    std::string commandLine = "\"" + program + "\" " + std::to_string(port);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

@@ -66,6 +66,10 @@ class ChildProcess {
 int RunSender(const std::string& arguments, std::string* output = nullptr);
 
 // The real peers, driven through tests/receiver/peers/peer_control.py.
+// A TCP socket listening on a free port of 127.0.0.1 (WSAStartup done), and
+// that port; INVALID_SOCKET when none could be opened.
+SOCKET ListenOnLoopback(unsigned short& port);
+
 class Peers {
   public:
     Peers();

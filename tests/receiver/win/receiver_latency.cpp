@@ -88,19 +88,11 @@ void MeasureLocal() {
 }
 
 void MeasureNetwork() {
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int size = sizeof address;
-    bind(listener, reinterpret_cast<sockaddr*>(&address), size);
-    listen(listener, 1);
-    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+    unsigned short listening = 0;
+    const SOCKET listener = ListenOnLoopback(listening);
     SettingOverride driver(setting::Driver, "tovnet.dll");
     SettingOverride host(setting::NetworkHost, "127.0.0.1");
-    SettingOverride port(setting::NetworkPort, ntohs(address.sin_port));
+    SettingOverride port(setting::NetworkPort, listening);
     if (!Start()) return std::puts("network: the receiver did not start"), void();
     SOCKET server = accept(listener, nullptr, nullptr);
     Print("network", Measure([&](int i) {

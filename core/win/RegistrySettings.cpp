@@ -22,23 +22,17 @@ UniqueKey OpenSettingsKey() {
 }
 }  // namespace
 
+// The call runs under the lock, so no thread closes the key while another
+// uses it.
 template <class Call>
 LONG RegistrySettings::WithKey(Call call) {
-    HKEY key = nullptr;
-    {
-        const std::lock_guard lock(mutex_);
-        if (!key_) key_ = OpenSettingsKey();
-        key = key_.get();
-    }
-    if (!key) return ERROR_FILE_NOT_FOUND;
-    const LONG result = call(key);
+    const std::lock_guard lock(mutex_);
+    if (!key_) key_ = OpenSettingsKey();
+    if (!key_) return ERROR_FILE_NOT_FOUND;
+    const LONG result = call(key_.get());
     if (result != ERROR_KEY_DELETED) return result;
-    {
-        const std::lock_guard lock(mutex_);
-        if (key_.get() == key) key_ = OpenSettingsKey();
-        key = key_.get();
-    }
-    return key ? call(key) : ERROR_FILE_NOT_FOUND;
+    key_ = OpenSettingsKey();
+    return key_ ? call(key_.get()) : ERROR_FILE_NOT_FOUND;
 }
 
 std::optional<int32_t> RegistrySettings::ReadInt(const std::string& name) {

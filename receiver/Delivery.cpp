@@ -165,7 +165,24 @@ void Delivery::ArriveStatus(std::string_view text) {
     if (wake) wake_();
 }
 
-void Delivery::DeliverNext() {
+void Delivery::DeliverNext(const std::function<bool()>& keepGoing) {
+    {
+        std::lock_guard lock(mutex_);
+        wakeRequested_ = false;
+        if (delivering_) return;
+    }
+    while (HandOverOne() && keepGoing && keepGoing()) {
+    }
+    bool wake = false;
+    {
+        std::lock_guard lock(mutex_);
+        wake = Deliverable() && RequestWake();
+    }
+    if (wake) wake_();
+}
+
+// Hands one waiting text to its callback; true when one was handed over.
+bool Delivery::HandOverOne() {
     std::string text;
     // One of the two procedures, both taking a context and a text.
     void (*proc)(void*, const char*) = nullptr;
@@ -174,8 +191,6 @@ void Delivery::DeliverNext() {
     Press press{"", 0};
     {
         std::lock_guard lock(mutex_);
-        wakeRequested_ = false;
-        if (delivering_) return;
         if (statusCallback_.Proc && !statuses_.empty()) {
             text = std::move(statuses_.front());
             statuses_.pop_front();
@@ -183,7 +198,7 @@ void Delivery::DeliverNext() {
             context = statusCallback_.Context;
         } else {
             do {
-                if (waiting_.empty()) return;
+                if (waiting_.empty()) return false;
                 press = std::move(waiting_.front());
                 waiting_.pop_front();
                 if (press.fate != cfHandedOver) {
@@ -206,17 +221,13 @@ void Delivery::DeliverNext() {
     struct EndOfCall {
         Delivery& delivery;
         ~EndOfCall() {
-            bool wake = false;
-            {
-                std::lock_guard lock(delivery.mutex_);
-                delivery.delivering_ = false;
-                wake = delivery.Deliverable() && delivery.RequestWake();
-            }
-            if (wake) delivery.wake_();
+            std::lock_guard lock(delivery.mutex_);
+            delivery.delivering_ = false;
         }
     } endOfCall{*this};
     if (watch.Proc) watch.Proc(watch.Context, press.command.c_str(), press.repeatCount, press.fate);
     if (proc) proc(context, text.c_str());
+    return true;
 }
 
 void Delivery::Clear() {

@@ -60,10 +60,13 @@ class Delivery {
     void ArriveStatus(std::string_view text);
 
     // The host's thread: hands the oldest waiting status text, or else the
-    // oldest waiting command, to its callback. Does nothing while a call is
-    // running (a nested message loop inside the callback): that one is
+    // oldest waiting command, to its callback, and then the next one while
+    // keepGoing() (asked after each call) says so, so that one wake-up
+    // serves what came together, such as a release mark and the next press.
+    // What is left asks for another wake-up. Does nothing while a call is
+    // running (a nested message loop inside the callback): what waits is
     // handed over after the call returns.
-    void DeliverNext();
+    void DeliverNext(const std::function<bool()>& keepGoing = {});
 
     // The host's thread: hands over the release of a button whose repeats
     // stopped by now. Returns when to ask again, if a button is held.
@@ -92,6 +95,7 @@ class Delivery {
     bool RequestWake();
     bool Mark(const std::string& command);
     bool Deliverable() const;
+    bool HandOverOne();
 
     const std::function<void()> wake_;
     mutable std::mutex mutex_;

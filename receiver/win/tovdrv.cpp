@@ -37,12 +37,16 @@ State& TheState() {
     return *state;
 }
 
+// How long one wake-up goes on handing over what waits before the host's
+// other messages have their turn: one screen frame.
+constexpr std::chrono::milliseconds kWakeTurn{16};
+
 // Also watches for the release of a held button; the wait until the next look.
 unsigned DeliverNext() {
     Delivery& delivery = TheState().delivery;
     const Delivery::Clock::time_point now = Delivery::Clock::now();
     const std::optional<Delivery::Clock::time_point> next = delivery.CheckRelease(now);
-    delivery.DeliverNext();
+    delivery.DeliverNext([now] { return Delivery::Clock::now() - now < kWakeTurn; });
     if (!next) return INFINITE;
     return static_cast<unsigned>(std::chrono::ceil<std::chrono::milliseconds>(*next - now).count());
 }

@@ -51,6 +51,19 @@ class DeliveryTest : public testing::Test {
     Delivery::Clock::time_point now{};
 };
 
+TEST_F(DeliveryTest, OneWakeUpGoesOnWhileTheHostLetsItAndAsksAgainForTheRest) {
+    Press("a");
+    Press("b");
+    Press("c");
+    int more = 1;
+    wakes = 0;
+    delivery.DeliverNext([&] { return more-- > 0; });
+    EXPECT_EQ(received, (Commands{"a", "b"}));
+    EXPECT_EQ(wakes, 1);
+    Pump();
+    EXPECT_EQ(received, (Commands{"a", "b", "c"}));
+}
+
 TEST_F(DeliveryTest, HandsPressesToTheCallbackInOrder) {
     Press("a");
     Press("b");

@@ -129,22 +129,34 @@ class NetworkListener : public Listener {
                  nullptr);
     }
 
-    // Until the connection ends; true when a whole line came.
+    // Until the connection ends; true when a whole line came. Each read is
+    // overlapped: when the wait ends the text is already in the buffer, with
+    // no further call between the server's line and the press.
     bool Read(const Socket& socket, HANDLE stop, const HostReporter& reporter) {
+        // The reads signal the event from here on, not the event select.
+        if (WSAEventSelect(socket.get(), nullptr, 0) != 0) return false;
         LircReader reader;
         char buffer[4096];
+        WSAOVERLAPPED overlapped{};
+        overlapped.hEvent = event_;
         for (;;) {
-            // Read until the socket has nothing more, then wait for the next signal.
-            int got;
-            while ((got = recv(socket.get(), buffer, sizeof buffer, 0)) > 0) {
-                reader.Feed(
-                    std::string_view(buffer, static_cast<std::size_t>(got)),
-                    [&](const LircPress& press) { reporter.Press(LircCommand(press), press.repeatCount); });
+            WSABUF slice{sizeof buffer, buffer};
+            DWORD got = 0;
+            DWORD flags = 0;
+            if (WSARecv(socket.get(), &slice, 1, &got, &flags, &overlapped, nullptr) != 0) {
+                if (WSAGetLastError() != WSA_IO_PENDING) break;
+                if (Await(stop, INFINITE) != Wait::kReady) {
+                    // The buffer must outlive the read.
+                    CancelIoEx(reinterpret_cast<HANDLE>(socket.get()), &overlapped);
+                    WSAGetOverlappedResult(socket.get(), &overlapped, &got, TRUE, &flags);
+                    break;
+                }
+                if (!WSAGetOverlappedResult(socket.get(), &overlapped, &got, FALSE, &flags)) break;
             }
-            if (got == 0 || WSAGetLastError() != WSAEWOULDBLOCK) break;  // closed or failed
-            if (Await(stop, INFINITE) != Wait::kReady) break;
-            WSANETWORKEVENTS events{};
-            WSAEnumNetworkEvents(socket.get(), event_, &events);
+            if (got == 0) break;  // closed
+            reader.Feed(std::string_view(buffer, got), [&](const LircPress& press) {
+                reporter.Press(LircCommand(press), press.repeatCount);
+            });
         }
         return reader.SawLine();
     }

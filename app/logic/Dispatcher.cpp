@@ -95,7 +95,7 @@ void Dispatcher::ExecuteItem(const char* id) {
             executor_.SetRepeatCount(repeatCount);
             if (repeatCount > 0) timers_.Start(DispatchTimer::Repeat, kRepeatGapMs);
             LastMacroID = itemID;
-            executor_.ExecuteMacro(itemID, true, -1);
+            executor_.ExecuteMacro(itemID, true, -1, previous);
         }
     } else if (items_.getBGroup(itemID)) {
         restore = !ActivateGroup(itemID);

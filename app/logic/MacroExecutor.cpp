@@ -78,6 +78,9 @@ struct MacroExecutor::Run {
     WindowHandle attached = 0;
     bool currentWindow = false;
     bool dontFocus = false;
+    // The target was in front as the macro started; this holds for its
+    // first command only.
+    bool inFront = false;
     bool stopped = false;
 };
 
@@ -90,6 +93,10 @@ bool MacroExecutor::IsRunning(const TItemID& id) const {
 }
 
 void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
+    ExecuteMacro(id, showOSD, index, desktop_.ForegroundWindow());
+}
+
+void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index, WindowHandle foreground) {
     if (chain_.size() >= kMaxNesting) return;
     Run run;
     CopyItemID(run.id, id);
@@ -111,8 +118,8 @@ void MacroExecutor::ExecuteMacro(const char* id, bool showOSD, int index) {
     run.currentWindow = macro->CurrentWindow != 0;
     run.dontFocus = macro->DontFocus != 0;
     run.target = ResolveTargetWindow(run.id);
-    if (IsWindowHandle(run.target) && !run.dontFocus && run.target != desktop_.ForegroundWindow())
-        BringToFront(run.target);
+    run.inFront = IsWindowHandle(run.target) && run.target == foreground;
+    if (IsWindowHandle(run.target) && !run.dontFocus && !run.inFront) BringToFront(run.target);
 
     // However the list ends, the input is given back.
     struct InputRelease {
@@ -180,6 +187,7 @@ void MacroExecutor::RunToken(Run& run, const std::string& token) {
     const int code = KeyCode(key, layout_);
     if (!IsKeyPressCode(code) || run.attached != run.target) ReleaseInput(run);
     if (IsWindowHandle(run.target)) TargetActions(run, token, element, code);
+    run.inFront = false;
     CommonActions(run, key, code);
 }
 
@@ -190,16 +198,22 @@ void MacroExecutor::TargetActions(Run& run, const std::string& token, const KeyE
     const std::string key(element.key);
 
     if (IsKeyPressCode(code)) {
-        if (!run.attached) {
-            hooks_.InputGoesTo(run.target);
-            if (!desktop_.AttachInputTo(run.target)) return;
+        const bool attaching = !run.attached;
+        if (attaching) {
+            if (!desktop_.AttachInputTo(run.target)) {
+                hooks_.InputGoesTo(run.target);
+                return;
+            }
             run.attached = run.target;
         }
-        if (!run.dontFocus && !run.currentWindow) desktop_.SetForeground(run.target);
+        if (!run.dontFocus && !run.currentWindow && !run.inFront) desktop_.SetForeground(run.target);
         PressModifiers(ctrl, alt, shift, false);
         desktop_.KeyEvent(static_cast<uint8_t>(code), false);
         desktop_.KeyEvent(static_cast<uint8_t>(code), true);
         PressModifiers(ctrl, alt, shift, true);
+        // Named for the notice about elevated programs after the first key,
+        // so that looking up the program's level never delays that key.
+        if (attaching) hooks_.InputGoesTo(run.target);
         return;
     }
 

@@ -29,6 +29,8 @@ class MacroExecutor {
 
     // Runs the whole list (index -1) or the one command at index.
     void ExecuteMacro(const char* id, bool showOSD, int index);
+    // The same, for a caller that has just asked for the window in front.
+    void ExecuteMacro(const char* id, bool showOSD, int index, WindowHandle foreground);
     // While a macro runs (its pauses let window messages through).
     bool Running() const { return !chain_.empty(); }
 

@@ -11,6 +11,7 @@ WindowHandle WinWindowQueries::ForegroundWindow() { return FromHwnd(GetForegroun
 
 bool WinWindowQueries::SetForeground(WindowHandle window) {
     const HWND target = ToHwnd(window);
+    if (GetForegroundWindow() == target) return target != nullptr;
     if (!::IsWindow(target)) return false;
     // A program may set the foreground only in some cases; sharing the input
     // of the foreground window's thread for the call lifts that lock.

@@ -57,6 +57,17 @@ TEST_F(MacroExecutorKeys, KeysOfAMacroWithANamedTargetMakeItTheForegroundWindow)
               (Events{"foreground 200", "attach 200", "foreground 200", "down 13", "up 13", "detach 200"}));
 }
 
+TEST_F(MacroExecutorKeys, ATargetAlreadyInFrontIsBroughtForwardOnlyAfterItsFirstCommand) {
+    desktop.AddWindow(200, FakeWindow{"Calculator", "C:\\Windows\\calc.exe"});
+    desktop.foreground = 200;
+    const std::string id = items.AddMacro("Calc", "ENTER,TAB");
+    Macro(id).CurrentWindow = 0;
+    CopyText(Macro(id).TargetFile, "calc.exe");
+    executor.ExecuteMacro(id.c_str(), true, -1);
+    EXPECT_EQ(desktop.events,
+              (Events{"attach 200", "down 13", "up 13", "foreground 200", "down 9", "up 9", "detach 200"}));
+}
+
 TEST_F(MacroExecutorKeys, DontFocusKeepsTheForegroundWindow) {
     desktop.AddWindow(200, FakeWindow{"Calculator", "C:\\Windows\\calc.exe"});
     const std::string id = items.AddMacro("Calc", "ENTER");

@@ -8,6 +8,6 @@ class SystemKeyboardLayout final : public KeyboardLayout {
     int16_t ScanChar(char c) const override;
 };
 
-// One instance for the whole process; it keeps no state, so the layout in
-// effect at each call is the one asked.
+// One instance for the whole process; the layout in effect at each call, on
+// the calling thread, is the one asked.
 const KeyboardLayout& CurrentKeyboardLayout();

@@ -67,8 +67,10 @@ TEST_F(ExecutorMouse, ScreenClickAndMovesPlaceTheCursor) {
 
 using ExecutorWindows = WinExecutorFixture;
 
+// Named by its caption, so that the window in front does not matter: under
+// Wine the front can still move to the desktop after the target has taken it.
 TEST_F(ExecutorWindows, SendMessageReachesTheTargetWindow) {
-    Execute(AddMacro("SENDMESSAGE:1029:7:$10,SENDMESSAGE:1030:x:0"));
+    Execute(AddMacro("SENDMESSAGE:1029:7:$10,SENDMESSAGE:1030:x:0", "", "test target"));
     EXPECT_EQ(target.UserMessages(), (std::vector<std::string>{"1029 7 16"}));
 }
 

@@ -47,36 +47,40 @@ TEST_F(MacroExecutorKeys, KeyIsSkippedWhenInputCannotBeAttached) {
     EXPECT_EQ(Run("ENTER,TAB"), Events{});
 }
 
-TEST_F(MacroExecutorKeys, KeysOfAMacroWithANamedTargetMakeItTheForegroundWindow) {
+// Keys of a macro with a named target make it the foreground window, unless
+// DontFocus; not again for the first command when it was in front already.
+TEST_F(MacroExecutorKeys, KeysOfAMacroWithANamedTargetGoToItInFront) {
     desktop.AddWindow(200, FakeWindow{"Calculator", "C:\\Windows\\calc.exe"});
-    const std::string id = items.AddMacro("Calc", "ENTER");
-    Macro(id).CurrentWindow = 0;
-    CopyText(Macro(id).TargetFile, "calc.exe");
-    executor.ExecuteMacro(id.c_str(), true, -1);
-    EXPECT_EQ(desktop.events,
-              (Events{"foreground 200", "attach 200", "foreground 200", "down 13", "up 13", "detach 200"}));
-}
-
-TEST_F(MacroExecutorKeys, ATargetAlreadyInFrontIsBroughtForwardOnlyAfterItsFirstCommand) {
-    desktop.AddWindow(200, FakeWindow{"Calculator", "C:\\Windows\\calc.exe"});
-    desktop.foreground = 200;
-    const std::string id = items.AddMacro("Calc", "ENTER,TAB");
-    Macro(id).CurrentWindow = 0;
-    CopyText(Macro(id).TargetFile, "calc.exe");
-    executor.ExecuteMacro(id.c_str(), true, -1);
-    EXPECT_EQ(desktop.events,
-              (Events{"attach 200", "down 13", "up 13", "foreground 200", "down 9", "up 9", "detach 200"}));
-}
-
-TEST_F(MacroExecutorKeys, DontFocusKeepsTheForegroundWindow) {
-    desktop.AddWindow(200, FakeWindow{"Calculator", "C:\\Windows\\calc.exe"});
-    const std::string id = items.AddMacro("Calc", "ENTER");
-    Macro(id).CurrentWindow = 0;
-    Macro(id).DontFocus = 1;
-    CopyText(Macro(id).TargetFile, "calc.exe");
-    executor.ExecuteMacro(id.c_str(), true, -1);
-    EXPECT_EQ(desktop.events, (Events{"attach 200", "down 13", "up 13", "detach 200"}));
-    EXPECT_EQ(desktop.foreground, kTarget);
+    const struct {
+        WindowHandle inFrontBefore;
+        bool dontFocus;
+        const char* commands;
+        Events events;
+        WindowHandle inFrontAfter;
+    } rows[] = {
+        {kTarget,
+         false,
+         "ENTER",
+         {"foreground 200", "attach 200", "foreground 200", "down 13", "up 13", "detach 200"},
+         200},
+        {200,
+         false,
+         "ENTER,TAB",
+         {"attach 200", "down 13", "up 13", "foreground 200", "down 9", "up 9", "detach 200"},
+         200},
+        {kTarget, true, "ENTER", {"attach 200", "down 13", "up 13", "detach 200"}, kTarget},
+    };
+    for (const auto& row : rows) {
+        desktop.foreground = row.inFrontBefore;
+        desktop.events.clear();
+        const std::string id = items.AddMacro("Calc " + std::to_string(&row - rows), row.commands);
+        Macro(id).CurrentWindow = 0;
+        Macro(id).DontFocus = row.dontFocus;
+        CopyText(Macro(id).TargetFile, "calc.exe");
+        executor.ExecuteMacro(id.c_str(), true, -1);
+        EXPECT_EQ(desktop.events, row.events) << row.commands << " " << row.dontFocus;
+        EXPECT_EQ(desktop.foreground, row.inFrontAfter) << row.commands << " " << row.dontFocus;
+    }
 }
 
 using MacroExecutorMouse = ExecutorFixture;

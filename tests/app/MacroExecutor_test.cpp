@@ -47,8 +47,7 @@ TEST_F(MacroExecutorKeys, KeyIsSkippedWhenInputCannotBeAttached) {
     EXPECT_EQ(Run("ENTER,TAB"), Events{});
 }
 
-// Keys of a macro with a named target make it the foreground window, unless
-// DontFocus; not again for the first command when it was in front already.
+// A named target comes to the front for keys unless DontFocus; a first key finds it there already.
 TEST_F(MacroExecutorKeys, KeysOfAMacroWithANamedTargetGoToItInFront) {
     desktop.AddWindow(200, FakeWindow{"Calculator", "C:\\Windows\\calc.exe"});
     const struct {
@@ -56,30 +55,27 @@ TEST_F(MacroExecutorKeys, KeysOfAMacroWithANamedTargetGoToItInFront) {
         bool dontFocus;
         const char* commands;
         Events events;
-        WindowHandle inFrontAfter;
     } rows[] = {
         {kTarget,
          false,
          "ENTER",
-         {"foreground 200", "attach 200", "foreground 200", "down 13", "up 13", "detach 200"},
-         200},
+         {"foreground 200", "attach 200", "foreground 200", "down 13", "up 13", "detach 200"}},
         {200,
          false,
          "ENTER,TAB",
-         {"attach 200", "down 13", "up 13", "foreground 200", "down 9", "up 9", "detach 200"},
-         200},
-        {kTarget, true, "ENTER", {"attach 200", "down 13", "up 13", "detach 200"}, kTarget},
+         {"attach 200", "down 13", "up 13", "foreground 200", "down 9", "up 9", "detach 200"}},
+        {kTarget, true, "ENTER", {"attach 200", "down 13", "up 13", "detach 200"}},
     };
     for (const auto& row : rows) {
         desktop.foreground = row.inFrontBefore;
         desktop.events.clear();
-        const std::string id = items.AddMacro("Calc " + std::to_string(&row - rows), row.commands);
+        const std::string id = items.AddMacro("Calc", row.commands);
         Macro(id).CurrentWindow = 0;
         Macro(id).DontFocus = row.dontFocus;
         CopyText(Macro(id).TargetFile, "calc.exe");
         executor.ExecuteMacro(id.c_str(), true, -1);
         EXPECT_EQ(desktop.events, row.events) << row.commands << " " << row.dontFocus;
-        EXPECT_EQ(desktop.foreground, row.inFrontAfter) << row.commands << " " << row.dontFocus;
+        EXPECT_EQ(desktop.foreground, row.dontFocus ? kTarget : 200) << row.commands;
     }
 }
 

@@ -67,8 +67,7 @@ TEST_F(ExecutorMouse, ScreenClickAndMovesPlaceTheCursor) {
 
 using ExecutorWindows = WinExecutorFixture;
 
-// Named by its caption, so that the window in front does not matter: under
-// Wine the front can still move to the desktop after the target has taken it.
+// Named by its caption: under Wine the front can move to the desktop after the target took it.
 TEST_F(ExecutorWindows, SendMessageReachesTheTargetWindow) {
     Execute(AddMacro("SENDMESSAGE:1029:7:$10,SENDMESSAGE:1030:x:0", "", "test target"));
     EXPECT_EQ(target.UserMessages(), (std::vector<std::string>{"1029 7 16"}));
@@ -97,9 +96,7 @@ TEST_F(ExecutorWindows, TargetFoundByCaptionGetsTheKeys) {
     EXPECT_EQ(GetForegroundWindow(), target.window());
 }
 
-// The previous window is another program's, as for a user: under Wine a
-// window of this thread would handle the focus events of the switch to the
-// target only after the macro, and then hand the front to the desktop.
+// Another program's, as for a user: this busy thread would get Wine's focus events late.
 TEST_F(ExecutorWindows, PreviousWindowComesBackAfterTheMacro) {
     TargetProgram other("Another program", 500, 400);
     ASSERT_EQ(GetForegroundWindow(), other.window());
